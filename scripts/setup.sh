@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, when they are missing and we are root.
+# Run by `make run` and `make test`; a second run finds everything and does nothing.
+set -eu
+pkgs="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
+      libsqlite3-dev libpng-dev libjpeg-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
+      fonts-liberation ccache"
+missing=""
+for p in $pkgs; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+if [ "$(id -u)" != 0 ]; then
+  echo "Missing Debian packages:$missing" >&2
+  echo "Install them with: sudo apt-get install$missing" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq || true
+apt-get install -y -qq --no-install-recommends $missing

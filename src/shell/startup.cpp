@@ -1,0 +1,26 @@
+#include "shell/startup.h"
+
+#include <functional>
+#include <vector>
+
+#include "foundation/progdir.h"
+
+namespace startup {
+namespace {
+// Finalisers of the started subsystems, run in reverse order.
+std::vector<std::function<void()>> gStops;
+}  // namespace
+
+void StartServices(const char* workDir, const char* dataDir) {
+  SetProgramDirectory(workDir);
+  SetShippedDataDirectory(dataDir);
+}
+
+void StopServices() {
+  while (!gStops.empty()) {
+    gStops.back()();
+    gStops.pop_back();
+  }
+}
+
+}  // namespace startup

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "foundation/cp1252.h"
+#include "foundation/daynumber.h"
+#include "foundation/keystr.h"
+
+TEST(Cp1252, EveryByteRoundTrips) {
+  for (int b = 0; b < 256; ++b) {
+    std::string one(1, char(b));
+    QString q = cp1252::ToQString(one);
+    ASSERT_EQ(q.size(), 1);
+    EXPECT_EQ(cp1252::FromQString(q), one) << "byte " << b;
+  }
+}
+
+TEST(Cp1252, HighRangeIsWindowsNotLatin1) {
+  EXPECT_EQ(cp1252::ToUnicode(0x80).unicode(), 0x20AC);  // euro sign
+  EXPECT_EQ(cp1252::ToUnicode(0x9F).unicode(), 0x0178);
+  EXPECT_EQ(cp1252::ToUnicode(0xC4).unicode(), 0x00C4);  // Ä
+  EXPECT_EQ(cp1252::ToUnicode(0x81).unicode(), 0x0081);  // undefined byte keeps its value
+  EXPECT_EQ(cp1252::FromQString(QStringLiteral("\u4E2D")), "?");
+  // Literals are compiled to Windows-1252 bytes.
+  EXPECT_EQ(std::string("Ä"), std::string(1, char(0xC4)));
+  EXPECT_EQ(Q("Prüfung"), QStringLiteral(u"Prüfung"));
+}
+
+TEST(KeyCodec, LongKeyByteOrderIsNumericOrder) {
+  std::mt19937 rng(7);
+  std::vector<int32_t> values = {INT32_MIN, INT32_MIN + 1, -1, 0, 1, 127, 128, INT32_MAX};
+  for (int i = 0; i < 2000; ++i) values.push_back(int32_t(rng()));
+  for (size_t i = 0; i < values.size(); ++i) {
+    std::string a = keycodec::LongKey(values[i]);
+    ASSERT_EQ(a.size(), 5u);
+    EXPECT_EQ(keycodec::LongFromKey(a), values[i]);
+    EXPECT_EQ(a.find('\0'), std::string::npos);
+    EXPECT_EQ(a.find(' '), std::string::npos);
+    int32_t other = values[(i * 7 + 3) % values.size()];
+    std::string b = keycodec::LongKey(other);
+    EXPECT_EQ(a < b, values[i] < other) << values[i] << " vs " << other;
+  }
+}
+
+TEST(KeyCodec, DatesAndTimesBigEndian) {
+  EXPECT_EQ(keycodec::DateKey(0x01020304), std::string("\x01\x02\x03\x04", 4));
+  EXPECT_LT(keycodec::TimeKey(59), keycodec::TimeKey(60));
+  EXPECT_LT(keycodec::DateKey(255), keycodec::DateKey(256));
+  EXPECT_EQ(keycodec::FromBigEndian4(keycodec::TimeKey(86399)), 86399);
+}
+
+TEST(KeyStr, AssignCutsAt200) {
+  TKeyStr k;
+  k.Assign(std::string(250, 'A'));
+  EXPECT_EQ(k.Len, 200);
+  k.Assign("DL1ABC");
+  EXPECT_EQ(k.Text(), "DL1ABC");
+  EXPECT_EQ(k.Chars[6], '\0');
+}
+
+TEST(DayNumber, RangeEdgesAndLeapYears) {
+  EXPECT_EQ(daynumber::FromYMD(1600, 1, 1), 0);
+  EXPECT_EQ(daynumber::FromYMD(1600, 12, 31), 365);  // 1600 is a leap year
+  EXPECT_EQ(daynumber::FromYMD(1599, 12, 31), -1);
+  EXPECT_EQ(daynumber::FromYMD(4000, 1, 1), -1);
+  EXPECT_EQ(daynumber::FromYMD(1900, 2, 29), -1);
+  EXPECT_NE(daynumber::FromYMD(2000, 2, 29), -1);
+  EXPECT_EQ(daynumber::FromYMD(2023, 4, 31), -1);
+  int y, m, d;
+  ASSERT_TRUE(daynumber::ToYMD(daynumber::LastDay(), y, m, d));
+  EXPECT_EQ(y * 10000 + m * 100 + d, 39991231);
+  EXPECT_FALSE(daynumber::ToYMD(daynumber::LastDay() + 1, y, m, d));
+  EXPECT_FALSE(daynumber::ToYMD(-1, y, m, d));
+  for (int32_t n = 0; n <= daynumber::LastDay(); n += 97) {
+    ASSERT_TRUE(daynumber::ToYMD(n, y, m, d));
+    ASSERT_EQ(daynumber::FromYMD(y, m, d), n);
+  }
+  EXPECT_EQ(daynumber::DayOfWeek(daynumber::FromYMD(2026, 12, 7)), 0);  // a Monday
+}

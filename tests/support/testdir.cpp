@@ -1,0 +1,9 @@
+#include "support/testdir.h"
+
+#include <QDir>
+
+TTestDir::TTestDir() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
+
+TTestDir::~TTestDir() { QDir::setCurrent(previous_); }
+
+std::string TTestDir::Path() const { return dir_.path().toStdString() + "/"; }
