@@ -78,3 +78,27 @@ TEST(DayNumber, RangeEdgesAndLeapYears) {
   }
   EXPECT_EQ(daynumber::DayOfWeek(daynumber::FromYMD(2026, 12, 7)), 0);  // a Monday
 }
+
+#include "foundation/recordbuf.h"
+
+TEST(Record, FieldsRoundTripWithoutSpilling) {
+  TRecord r(40);
+  r.SetI32(0, -5);
+  r.SetStr(4, 6, "JO31ABXYZ");  // cut to 6
+  r.SetByte(11, 0x77);          // the neighbour right behind the string
+  r.SetFloat(12, 144.3f);
+  r.SetU16(16, 65535);
+  r.SetI16(18, -2);
+  EXPECT_EQ(r.I32(0), -5);
+  EXPECT_EQ(r.Str(4, 6), "JO31AB");
+  EXPECT_EQ(r.Byte(11), 0x77);
+  EXPECT_FLOAT_EQ(r.Float(12), 144.3f);
+  EXPECT_EQ(r.U16(16), 65535);
+  EXPECT_EQ(r.I16(18), -2);
+  r.SetStr(4, 6, "AB");
+  EXPECT_EQ(r.Str(4, 6), "AB");
+  EXPECT_EQ(r.Byte(11), 0x77);
+  r.SetByte(20, 200);  // a damaged length byte reads as the capacity
+  EXPECT_EQ(r.Str(20, 3).size(), 3u);
+  EXPECT_THROW(r.SetI32(38, 1), std::out_of_range);
+}
