@@ -14,6 +14,7 @@ class ToStrings {
   // The slashed zero of the call and report fields.
   static constexpr char kSlashedZero = char(216);
 
+  // Blanks and control characters (tabs, line ends of imported files) at both ends go.
   static std::string Trim(std::string_view s);
   static std::string Left(std::string_view s, int n);
   // From index (1-based) to the end.
