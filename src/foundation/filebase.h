@@ -1,5 +1,5 @@
 #pragma once
-// File helpers. Names are Windows-1252 text like all text of the program; they reach the
+// Files by name. Names are Windows-1252 text like all text of the program; they reach the
 // file system as UTF-8. The separator is "/".
 
 #include <string>

@@ -1,5 +1,5 @@
 #pragma once
-// Text helpers on Windows-1252 byte strings. Positions are 1-based and counts are
+// Text functions on Windows-1252 byte strings. Positions are 1-based and counts are
 // characters (one byte each), as the record fields and the exports count them.
 // Every function takes any input, however short, long or odd, and never fails.
 
