@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -45,6 +46,7 @@ class TFortschrittWinCtrl::TForm : public QDialog {
 
   QLabel* Label;
   QProgressBar* Bar;
+  QElapsedTimer SinceEvents;  // painting every step would slow a long job down
 
  protected:
   // Escape and the close box stop an abortable job; the window itself stays until its
@@ -88,7 +90,16 @@ void TFortschrittWinCtrl::Execute() {
   if (!form_) return;
   form_->show();
   form_->raise();
+  ProcessEvents(true);
+}
+
+void TFortschrittWinCtrl::ProcessEvents(bool now) {
+  // A few times a second is enough for the bar to move and the abort button to answer.
+  constexpr qint64 kIntervalMs = 40;
+  if (!form_) return;
+  if (!now && form_->SinceEvents.isValid() && form_->SinceEvents.elapsed() < kIntervalMs) return;
   QCoreApplication::processEvents();
+  form_->SinceEvents.start();
 }
 
 void TFortschrittWinCtrl::UpdateProgress(std::string_view text, int position, bool& aborted,
@@ -98,7 +109,7 @@ void TFortschrittWinCtrl::UpdateProgress(std::string_view text, int position, bo
   position_ = std::clamp(position, 0, maximum_);
   Show();
   // Paint the window and take the abort button's click before the job goes on.
-  if (form_) QCoreApplication::processEvents();
+  ProcessEvents(false);
   if (canAbort_ && !aborted_ && Desktop().ProgressAborted()) aborted_ = true;
   aborted = aborted_;
 }

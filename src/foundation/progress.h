@@ -39,6 +39,7 @@ class TFortschrittWinCtrl {
  private:
   class TForm;
   void Show();
+  void ProcessEvents(bool now);
 
   std::string caption_;
   std::string text_;

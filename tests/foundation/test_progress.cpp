@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "foundation/cp1252.h"
 #include "foundation/progress.h"
@@ -95,4 +97,19 @@ TEST(ProgressWindow, WithoutAbortTheWindowCannotBeClosed) {
   progress.UpdateProgress("", 50, aborted, 0);
   EXPECT_TRUE(window->isVisible());
   EXPECT_FALSE(aborted);
+}
+
+TEST(ProgressWindow, AbortClickArrivesWhileTheJobRuns) {
+  TFortschrittWinCtrl progress(nullptr, "", "Import", 1000000, true, false);
+  progress.Execute();
+  auto* stop = progress.Window()->findChild<QPushButton*>(QStringLiteral("btnAbbrechen"));
+  // The click waits in the event queue, as a person's click does, until the job lets
+  // events through.
+  QTimer::singleShot(0, stop, [stop] { QTest::mouseClick(stop, Qt::LeftButton); });
+  bool aborted = false;
+  QElapsedTimer clock;
+  clock.start();
+  int step = 0;
+  while (!aborted && clock.elapsed() < 5000) progress.UpdateProgress("", ++step, aborted, 0);
+  EXPECT_TRUE(aborted);
 }
