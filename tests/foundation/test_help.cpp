@@ -117,43 +117,28 @@ TEST(ShellOpen, FailureShowsTheErrorText) {
                          Q("\"\" konnte nicht geöffnet werden.")}));
 }
 
-TEST(Help, NothingVisibleWithoutViewerOrHelpFile) {
+TEST(Help, OpensOnlyWhenViewerAndHelpFileAreThere) {
   TTestDesktop desk;
   TTestDir dir;
   TProgramDir programDir(dir.Path());
   QTemporaryDir bin;
   TEnvVar path("PATH", bin.path().toLocal8Bit());
 
-  // No viewer, no file.
   EXPECT_EQ(hh_funcs::FindHelpViewer(), "");
   EXPECT_FALSE(hh_funcs::ShowHelp());
-  // Help file but no viewer.
-  Touch(QString::fromStdString(dir.File("ZorCont.CHM")));
-  EXPECT_EQ(hh_funcs::FindHelpFile(), dir.File("ZorCont.CHM"));
-  EXPECT_FALSE(hh_funcs::ShowHelp());
-  EXPECT_TRUE(desk.StartedPrograms.isEmpty());
-  EXPECT_TRUE(desk.OpenedLinks.isEmpty());
-  EXPECT_TRUE(desk.Messages.empty());
-}
-
-TEST(Help, ViewerAndHelpFileOpenTheHelp) {
-  TTestDesktop desk;
-  TTestDir dir;
-  TProgramDir programDir(dir.Path());
-  QTemporaryDir bin;
-  TEnvVar path("PATH", bin.path().toLocal8Bit());
-  const QString viewer = bin.filePath(QStringLiteral("xchm"));
-  Touch(viewer, true);
-
-  // A viewer but no help file: still nothing.
-  EXPECT_EQ(hh_funcs::FindHelpViewer(), S(viewer));
+  // The help file is found whatever the case of its name; without a viewer still nothing.
+  const std::string help = dir.File("ZorCont.CHM");
+  Touch(QString::fromStdString(help));
+  EXPECT_EQ(hh_funcs::FindHelpFile(), help);
   EXPECT_EQ(hh_funcs::FindHelpFile("gibtsnicht.chm"), "");
   EXPECT_FALSE(hh_funcs::ShowHelp());
+  EXPECT_TRUE(desk.StartedPrograms.isEmpty());
 
-  // The help file is found whatever the case of its name.
-  Touch(QString::fromStdString(dir.File("ZORCONT.chm")));
+  const QString viewer = bin.filePath(QStringLiteral("xchm"));
+  Touch(viewer, true);
+  EXPECT_EQ(hh_funcs::FindHelpViewer(), S(viewer));
   EXPECT_TRUE(hh_funcs::ShowHelp());
-  EXPECT_EQ(desk.StartedPrograms, QStringList(viewer + QLatin1Char(' ') +
-                                              QString::fromStdString(dir.File("ZORCONT.chm"))));
+  EXPECT_EQ(desk.StartedPrograms, QStringList(viewer + QLatin1Char(' ') + Q(help)));
+  EXPECT_TRUE(desk.OpenedLinks.isEmpty());
   EXPECT_TRUE(desk.Messages.empty());
 }

@@ -28,7 +28,11 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 
 struct TBounds {
   int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+  bool operator==(const TBounds&) const = default;
 };
+void PrintTo(const TBounds& b, std::ostream* os) {
+  *os << b.Left << "," << b.Top << "," << b.Right << "," << b.Bottom;
+}
 
 // Runs the editor with a handler that may type into the memo and then presses a button.
 bool RunEditor(TTestDesktop& desk, const std::string& fileName, TBounds& b,
@@ -111,10 +115,7 @@ TEST(EditMemo, LoadsEditsSavesAndKeepsTheBounds) {
             "e \xC4rger mit QRM\r\n");
   EXPECT_EQ(lines, std::vector<std::string>{"07.12.2026 10:00 DL1ABC     > Grüße Ärger mit QRM"});
   EXPECT_EQ(text, lines[0]);
-  EXPECT_EQ(b.Left, 120);
-  EXPECT_EQ(b.Top, 60);
-  EXPECT_EQ(b.Right, 619);
-  EXPECT_EQ(b.Bottom, 379);
+  EXPECT_EQ(b, (TBounds{120, 60, 619, 379}));
 }
 
 TEST(EditMemo, MissingFileStartsEmptyAndOkCreatesIt) {
@@ -161,10 +162,7 @@ TEST(EditMemo, CancelLeavesFileAndTextAlone) {
   EXPECT_EQ(ReadBytes(file), "bleibt\r\n");
   EXPECT_EQ(text, "vorher");
   // The place is kept however the window was closed.
-  EXPECT_EQ(b.Left, 30);
-  EXPECT_EQ(b.Top, 40);
-  EXPECT_EQ(b.Right, 429);
-  EXPECT_EQ(b.Bottom, 339);
+  EXPECT_EQ(b, (TBounds{30, 40, 429, 339}));
 }
 
 TEST(EditMemo, WithoutFileEditsTheLines) {
