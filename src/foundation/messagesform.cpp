@@ -102,7 +102,7 @@ TMessageForm::TMessageForm(const TMessage& message, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 1);
   layout->addLayout(buttons);
-  setMinimumWidth(320);
+  setMinimumWidth(400);
 }
 
 bool TMessageForm::Answer() const {
