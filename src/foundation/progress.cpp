@@ -69,15 +69,14 @@ TFortschrittWinCtrl::TFortschrittWinCtrl(QWidget* owner, std::string_view captio
                                          bool /*modal: the window never blocks the job*/)
     : caption_(caption), text_(text), maximum_(std::max(maximum, 0)), canAbort_(canAbort) {
   if (!Desktop().ShowsWindows()) return;
-  form_ =
-      std::make_unique<TForm>(owner ? owner : QApplication::activeWindow(), canAbort_, aborted_);
+  form_ = new TForm(owner ? owner : QApplication::activeWindow(), canAbort_, aborted_);
   form_->setWindowTitle(Q(caption_));
   Show();
 }
 
-TFortschrittWinCtrl::~TFortschrittWinCtrl() = default;
+TFortschrittWinCtrl::~TFortschrittWinCtrl() { delete form_.data(); }
 
-QDialog* TFortschrittWinCtrl::Window() const { return form_.get(); }
+QDialog* TFortschrittWinCtrl::Window() const { return form_.data(); }
 
 void TFortschrittWinCtrl::Show() {
   if (!form_) return;

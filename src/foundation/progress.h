@@ -4,7 +4,7 @@
 // button work. Without windows (tests) it only keeps text, position and maximum, and the
 // desktop seam decides when an abortable job is stopped.
 
-#include <memory>
+#include <QPointer>
 #include <string>
 #include <string_view>
 
@@ -47,5 +47,6 @@ class TFortschrittWinCtrl {
   int position_ = 0;
   bool canAbort_ = false;
   bool aborted_ = false;
-  std::unique_ptr<TForm> form_;
+  // Guarded: the window is a child of its owner, which may be gone first.
+  QPointer<TForm> form_;
 };

@@ -113,3 +113,14 @@ TEST(ProgressWindow, AbortClickArrivesWhileTheJobRuns) {
   while (!aborted && clock.elapsed() < 5000) progress.UpdateProgress("", ++step, aborted, 0);
   EXPECT_TRUE(aborted);
 }
+
+TEST(ProgressWindow, OwnerClosedBeforeTheJobEnds) {
+  auto* owner = new QWidget;
+  TFortschrittWinCtrl progress(owner, "", "Neunummerierung", 10, true, false);
+  progress.Execute();
+  delete owner;  // takes the window with it
+  EXPECT_EQ(progress.Window(), nullptr);
+  bool aborted = false;
+  progress.UpdateProgress("", 5, aborted, 0);
+  EXPECT_EQ(progress.Position(), 5);
+}
