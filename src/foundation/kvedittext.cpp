@@ -192,13 +192,20 @@ std::string CompleteTime(std::string_view text) {
 std::string SingleText(float value, char decimalChar, int maxDecimals) {
   if (!std::isfinite(value)) value = 0;
   char buf[64];
-  std::to_chars_result r =
-      maxDecimals >= 0
-          ? std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, maxDecimals)
-          : std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+  // The shortest text that reads back as this float: 10368.1f is "10368.1", although its
+  // exact binary value is 10368.0996...
+  auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
   std::string out = r.ec == std::errc() ? std::string(buf, r.ptr) : std::string("0");
   const size_t point = out.find('.');
-  if (point != std::string::npos) {
+  if (point != std::string::npos && maxDecimals >= 0 &&
+      int(out.size() - point - 1) > maxDecimals) {
+    // Round that decimal text, not the binary value, to the places the picture has.
+    double shortest = 0;
+    std::from_chars(out.data(), out.data() + out.size(), shortest);
+    r = std::to_chars(buf, buf + sizeof buf, shortest, std::chars_format::fixed, maxDecimals);
+    out = r.ec == std::errc() ? std::string(buf, r.ptr) : std::string("0");
+  }
+  if (out.find('.') != std::string::npos) {
     while (out.back() == '0') out.pop_back();
     if (out.back() == '.') out.pop_back();
   }
