@@ -1,5 +1,7 @@
 #include "foundation/kvedittext.h"
 
+#include "foundation/strings.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -123,24 +125,7 @@ std::optional<TFitted> FitToPicture(std::string_view picture, std::string_view t
   return out;
 }
 
-char UpperChar(char ch) {
-  const unsigned char c = static_cast<unsigned char>(ch);
-  if (c >= 'a' && c <= 'z') return char(c - 32);
-  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return char(c - 0x20);
-  switch (c) {
-    case 0x9A: return char(0x8A);  // š
-    case 0x9C: return char(0x8C);  // œ
-    case 0x9E: return char(0x8E);  // ž
-    case 0xFF: return char(0x9F);  // ÿ
-    default: return ch;
-  }
-}
-
-std::string UpperText(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = UpperChar(c);
-  return out;
-}
+std::string UpperText(std::string_view text) { return ToStrings::AnsiUpperCase(text); }
 
 std::string CompleteDate(std::string_view text, int todayDay, int todayMonth, int todayYear) {
   const std::string_view t = Trim(text);
@@ -197,8 +182,7 @@ std::string SingleText(float value, char decimalChar, int maxDecimals) {
   auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
   std::string out = r.ec == std::errc() ? std::string(buf, r.ptr) : std::string("0");
   const size_t point = out.find('.');
-  if (point != std::string::npos && maxDecimals >= 0 &&
-      int(out.size() - point - 1) > maxDecimals) {
+  if (point != std::string::npos && maxDecimals >= 0 && int(out.size() - point - 1) > maxDecimals) {
     // Round that decimal text, not the binary value, to the places the picture has.
     double shortest = 0;
     std::from_chars(out.data(), out.data() + out.size(), shortest);

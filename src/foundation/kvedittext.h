@@ -22,7 +22,6 @@ std::optional<TFitted> FitToPicture(std::string_view picture, std::string_view t
 
 // Upper case by the Windows character set: umlauts and accented letters too, byte for byte
 // ('ß' and 'µ' have no single-byte capital and stay).
-char UpperChar(char c);
 std::string UpperText(std::string_view text);
 
 // A partly typed date completed to "dd.mm.yyyy": what is missing comes from today
