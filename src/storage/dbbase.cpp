@@ -159,6 +159,8 @@ bool TdbBase::AddRecord(size_t length) {
   ref_ = ref;
   last_ = d->Buffer();
   key_ = d->MakeKey(last_.data(), keyNr_);
+  // The copies carry the number the file assigned.
+  LoadRecord();
   return true;
 }
 

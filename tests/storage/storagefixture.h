@@ -38,7 +38,7 @@ class TTestTable : public TdbBase {
   int32_t Value() const { return recordbuf::GetI32(AsRead().data(), kValueOff); }
 
  private:
-  int autoCode_ = 0;
+  static inline int autoCode_ = 0;
 };
 
 class StorageTest : public ::testing::Test {
