@@ -267,71 +267,68 @@ void BM_Add_Direct(benchmark::State& state) {
   }
 }
 
-void BM_Nav_Layer(benchmark::State& state) {
+// Runs one walk per iteration from the next probe key; the walk returns a checksum.
+template <class F>
+void RunWalks(benchmark::State& state, F walk) {
   TPrepared& p = Prepared();
   const auto probes = Probes();
-  TLayerTable t(p.layer->driver);
   size_t i = 0;
   int64_t sum = 0;
-  for (auto _ : state) {
-    if (!t.SearchKey(probes[i++ % probes.size()], 2)) continue;
+  for (auto _ : state) sum += walk(p, probes[i++ % probes.size()]);
+  benchmark::DoNotOptimize(sum);
+}
+
+// Steps a direct statement bound to the probe key over at most kSteps + 1 rows.
+template <class F>
+int64_t StepDirect(sqlite3_stmt* st, const std::string& probe, F row) {
+  int64_t sum = 0;
+  sqlite3_bind_blob(st, 1, probe.data(), int(probe.size()), SQLITE_STATIC);
+  for (int s = 0; s <= kSteps && sqlite3_step(st) == SQLITE_ROW; ++s) sum += row(st);
+  sqlite3_reset(st);
+  return sum;
+}
+
+void BM_Nav_Layer(benchmark::State& state) {
+  TLayerTable t(Prepared().layer->driver);
+  RunWalks(state, [&t](TPrepared&, const std::string& probe) {
+    int64_t sum = 0;
+    if (!t.SearchKey(probe, 2)) return sum;
     sum += t.RecordBuffer()[8];
     for (int s = 0; s < kSteps && t.NextRecord(2); ++s) sum += t.RecordBuffer()[8];
-  }
-  benchmark::DoNotOptimize(sum);
+    return sum;
+  });
 }
 
 void BM_Nav_Direct(benchmark::State& state) {
-  TPrepared& p = Prepared();
-  const auto probes = Probes();
-  size_t i = 0;
-  int64_t sum = 0;
   std::vector<uint8_t> buf(kRecLen);
-  for (auto _ : state) {
-    const std::string& k = probes[i++ % probes.size()];
-    sqlite3_stmt* st = p.direct->walk;
-    sqlite3_bind_blob(st, 1, k.data(), int(k.size()), SQLITE_STATIC);
-    for (int s = 0; s <= kSteps && sqlite3_step(st) == SQLITE_ROW; ++s) {
+  RunWalks(state, [&buf](TPrepared& p, const std::string& probe) {
+    return StepDirect(p.direct->walk, probe, [&buf](sqlite3_stmt* st) {
       std::memcpy(buf.data(), sqlite3_column_blob(st, 1), size_t(sqlite3_column_bytes(st, 1)));
-      sum += buf[8];
-    }
-    sqlite3_reset(st);
-  }
-  benchmark::DoNotOptimize(sum);
+      return int64_t(buf[8]);
+    });
+  });
 }
 
 void BM_PrevKey_Layer(benchmark::State& state) {
-  TPrepared& p = Prepared();
-  const auto probes = Probes();
-  size_t i = 0;
-  int64_t sum = 0;
-  for (auto _ : state) {
-    std::string key = probes[i++ % probes.size()];
+  RunWalks(state, [](TPrepared& p, const std::string& probe) {
+    int64_t sum = 0;
+    std::string key = probe;
     int32_t ref = kEndRef;
-    if (!p.layer->driver->SearchKeyRef(2, ref, -1, 50, key)) continue;
+    if (!p.layer->driver->SearchKeyRef(2, ref, -1, 50, key)) return sum;
     for (int s = 0; s < kSteps && p.layer->driver->PrevKey(2, ref, 50, key); ++s) sum += ref;
-  }
-  benchmark::DoNotOptimize(sum);
+    return sum;
+  });
 }
 
 void BM_PrevKey_Direct(benchmark::State& state) {
-  TPrepared& p = Prepared();
-  const auto probes = Probes();
-  size_t i = 0;
-  int64_t sum = 0;
   std::string key;
-  for (auto _ : state) {
-    const std::string& k = probes[i++ % probes.size()];
-    sqlite3_stmt* st = p.direct->back;
-    sqlite3_bind_blob(st, 1, k.data(), int(k.size()), SQLITE_STATIC);
-    for (int s = 0; s <= kSteps && sqlite3_step(st) == SQLITE_ROW; ++s) {
+  RunWalks(state, [&key](TPrepared& p, const std::string& probe) {
+    return StepDirect(p.direct->back, probe, [&key](sqlite3_stmt* st) {
       key.assign(static_cast<const char*>(sqlite3_column_blob(st, 1)),
                  size_t(sqlite3_column_bytes(st, 1)));
-      sum += sqlite3_column_int(st, 0);
-    }
-    sqlite3_reset(st);
-  }
-  benchmark::DoNotOptimize(sum);
+      return int64_t(sqlite3_column_int(st, 0));
+    });
+  });
 }
 
 constexpr int kReps = 5;

@@ -44,6 +44,26 @@ std::string ColumnKey(sqlite3_stmt* st, int col) {
   return p ? std::string(p, size_t(sqlite3_column_bytes(st, col))) : std::string();
 }
 
+void NotFound(const TSqlFile& file, const char* operation) {
+  dberr::Set(kDbNotFound, kDbCodeNotFound, "Datensatz nicht gefunden", file.Spec.Name, operation);
+}
+
+// Runs a bound statement that rewrites or deletes one record; when it met no record, the
+// record is reported as not found.
+bool RunWrite(TSqlFile& file, sqlite3_stmt* st, const char* operation) {
+  const int rc = sqlite3_step(st);
+  sqlite3_reset(st);
+  if (rc != SQLITE_DONE) {
+    file.Fail(rc, operation);
+    return false;
+  }
+  if (sqlite3_changes(file.Db()) == 0) {
+    NotFound(file, operation);
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 IFDriverLow::IFDriverLow() = default;
@@ -119,7 +139,7 @@ bool IFDriver::Fetch(int32_t ref) {
     std::fill(buffer_.begin(), buffer_.end(), uint8_t(0));
     if (n > 0) std::memcpy(buffer_.data(), p, n);
   } else if (rc == SQLITE_DONE) {
-    dberr::Set(kDbNotFound, kDbCodeNotFound, "Datensatz nicht gefunden", file_->Spec.Name, "read");
+    NotFound(*file_, "read");
   } else {
     file_->Fail(rc, "read");
   }
@@ -385,16 +405,7 @@ bool IFDriver::Update(int32_t ref, size_t length) {
     sqlite3_bind_blob(st, 1, buffer_.data(), int(length), SQLITE_STATIC);
     for (int k = 1; k <= n; ++k) BindKey(st, k + 1, MakeKey(buffer_.data(), k));
     sqlite3_bind_int64(st, n + 2, ref);
-    int rc = sqlite3_step(st);
-    sqlite3_reset(st);
-    if (rc != SQLITE_DONE) {
-      file_->Fail(rc, "modify");
-      ok = false;
-    } else if (sqlite3_changes(file_->Db()) == 0) {
-      dberr::Set(kDbNotFound, kDbCodeNotFound, "Datensatz nicht gefunden", file_->Spec.Name,
-                 "modify");
-      ok = false;
-    }
+    ok = RunWrite(*file_, st, "modify");
   }
   if (!file_->EndWrite(ok) || !ok) return false;
   if (pos_.Ref == ref && pos_.KeyNr > 0) pos_.Key = MakeKey(buffer_.data(), pos_.KeyNr);
@@ -410,16 +421,7 @@ bool IFDriver::Remove(int32_t ref) {
   bool ok = st != nullptr;
   if (ok) {
     sqlite3_bind_int64(st, 1, ref);
-    int rc = sqlite3_step(st);
-    sqlite3_reset(st);
-    if (rc != SQLITE_DONE) {
-      file_->Fail(rc, "delete");
-      ok = false;
-    } else if (sqlite3_changes(file_->Db()) == 0) {
-      dberr::Set(kDbNotFound, kDbCodeNotFound, "Datensatz nicht gefunden", file_->Spec.Name,
-                 "delete");
-      ok = false;
-    }
+    ok = RunWrite(*file_, st, "delete");
   }
   // The position stays where the record was, so a walk goes on with its neighbour.
   return file_->EndWrite(ok) && ok;

@@ -105,16 +105,22 @@ TEST_F(StorageTest, WalkGoesOnAfterDeletingOrRewritingTheCurrentRecord) {
   }
   EXPECT_EQ(seen, "DA1 DB1 DC1 DD1 ");
   EXPECT_EQ(Walk(t, kCall), "DA1 DD1");
+  // A record added ahead of the walk by another object is met by the walk.
+  TTestTable other(driver_);
+  ASSERT_TRUE(t.First(kCall));
+  ASSERT_TRUE(other.Add("DB5", 0));
+  ASSERT_TRUE(t.NextRecord(kCall));
+  EXPECT_EQ(t.Call(), "DB5");
   // Numbering the records in call order while rewriting them.
   int n = 10;
   for (bool ok = t.First(kCall); ok; ok = t.NextRecord(kCall)) {
     recordbuf::SetI32(t.RecordBuffer(), kNumberOff, n++);
     ASSERT_TRUE(t.ModifyRecord());
   }
-  EXPECT_EQ(n, 12);
+  EXPECT_EQ(n, 13);
   ASSERT_TRUE(t.Last(kNumber));
   EXPECT_EQ(t.Call(), "DD1");
-  EXPECT_EQ(t.Number(), 11);
+  EXPECT_EQ(t.Number(), 12);
 }
 
 TEST_F(StorageTest, DeleteRecordOfTheHandleRemovesTheDriversCurrentRecordWithAllKeys) {
