@@ -53,7 +53,10 @@ bool TTestTable::Add(const std::string& call, int32_t value, const std::string& 
 
 void StorageTest::SetUp() { ASSERT_EQ(Open(driver_), ToDatBase::kOpenedNow); }
 
-void StorageTest::TearDown() { ToDatBase::CloseAll(); }
+void StorageTest::TearDown() {
+  ToDatBase::CloseFile(false, driver_, true);
+  ToDatBase::CloseAll();
+}
 
 int StorageTest::Open(TdbTreiber*& driver, bool shared, const std::string& name) {
   ToKeys keys = TestKeys();

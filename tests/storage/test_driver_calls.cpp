@@ -159,7 +159,11 @@ TEST_F(SharedStorageTest, LockThatCannotBeHadIsAnErrorAfterAskingTheRetryHandler
   sqlite3_exec(other_, "COMMIT", nullptr, nullptr, nullptr);
   EXPECT_NE(ReadAll("IFD.ERR").find("Datenbankfehler (1003)"), std::string::npos);
   dbbase::DoneDatabase();
-  driver_ = nullptr;  // closed by the shut-down
+  // The shut-down closed the file; the handle answers as closed until it is released.
+  EXPECT_FALSE(driver_->IsOpen());
+  EXPECT_EQ(driver_->RecordCount(), -1);
+  EXPECT_EQ(t.RecordBuffer(), nullptr);
+  EXPECT_FALSE(t.AddRecord(kRecLen));
 }
 
 class GroupTest : public StorageTest {
@@ -167,6 +171,10 @@ class GroupTest : public StorageTest {
   void SetUp() override {
     StorageTest::SetUp();
     ASSERT_EQ(Open(second_, false, "SECOND"), ToDatBase::kOpenedNow);
+  }
+  void TearDown() override {
+    ToDatBase::CloseFile(false, second_, true);
+    StorageTest::TearDown();
   }
   TdbTreiber* second_ = nullptr;
 };

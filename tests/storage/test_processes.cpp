@@ -27,7 +27,7 @@ class StorageChild : public ::testing::Test {
               ToDatBase::kOpenedNow);
     ToDatBase::SetAutoKeyField(driver_, kNumber, false, kNumberOff);
   }
-  void TearDown() override { ToDatBase::CloseAll(); }
+  void TearDown() override { ToDatBase::CloseFile(false, driver_, true); }
   static void Say(const std::string& line) {
     std::fputs((line + "\n").c_str(), stdout);
     std::fflush(stdout);
@@ -56,7 +56,7 @@ TEST_F(StorageChild, HoldsTheWriteLockForAWhile) {
 
 class TwoProcessTest : public ::testing::Test {
  protected:
-  void TearDown() override { ToDatBase::CloseAll(); }
+  void TearDown() override { ToDatBase::CloseFile(false, driver_, true); }
   void StartChild(QProcess& p, const char* testName) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("ZOR_STORAGE_CHILD"), QStringLiteral("1"));
@@ -142,7 +142,7 @@ TEST_F(TwoProcessTest, RecordsWhoseAddReturnedSurviveAKilledProcess) {
     ASSERT_TRUE(t.SearchKey(call, kCallValueDesc));
     EXPECT_EQ(t.CurrentRef(), ref) << v;
   }
-  ToDatBase::CloseAll();
+  ToDatBase::CloseFile(false, driver_, true);
   sqlite3* db = nullptr;
   ASSERT_EQ(sqlite3_open((dir_.Path() + "TEST.db").c_str(), &db), SQLITE_OK);
   sqlite3_stmt* st = nullptr;

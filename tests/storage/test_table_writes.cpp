@@ -183,6 +183,13 @@ TEST_F(StorageTest, OpenCountsUsesAndCloseFreesTheLastOne) {
   EXPECT_EQ(second, driver_);
   EXPECT_EQ(Open(driver_), ToDatBase::kAlreadyOpen);
   EXPECT_EQ(driver_->UseCount(), 3);
+  // Another spelling of the same path shares the open file too.
+  TdbTreiber* third = nullptr;
+  EXPECT_EQ(ToDatBase::OpenFile(false, third, TestKeys(), false, TestBuilder(), 4,
+                                dir_.Path() + "./", "TEST", kRecLen, kRecLen),
+            ToDatBase::kAlreadyOpen);
+  EXPECT_EQ(third, driver_);
+  ToDatBase::CloseFile(false, third, false);
   ToDatBase::CloseFile(false, second, false);
   EXPECT_EQ(second, driver_);  // still in use by the others
   ToDatBase::CloseFile(false, driver_, false);
