@@ -22,7 +22,8 @@ class StorageChild : public ::testing::Test {
     if (qEnvironmentVariableIsEmpty("ZOR_STORAGE_CHILD")) GTEST_SKIP();
     dir_ = qEnvironmentVariable("ZOR_STORAGE_DIR").toStdString();
     ToKeys keys = TestKeys();
-    ASSERT_EQ(ToDatBase::OpenFile(false, driver_, keys, true, TestBuilder(), keys.Count(), dir_,
+    const bool shared = qEnvironmentVariable("ZOR_STORAGE_SHARED") == QStringLiteral("1");
+    ASSERT_EQ(ToDatBase::OpenFile(false, driver_, keys, shared, TestBuilder(), keys.Count(), dir_,
                                   "TEST", kRecLen, kRecLen),
               ToDatBase::kOpenedNow);
     ToDatBase::SetAutoKeyField(driver_, kNumber, false, kNumberOff);
@@ -57,9 +58,10 @@ TEST_F(StorageChild, HoldsTheWriteLockForAWhile) {
 class TwoProcessTest : public ::testing::Test {
  protected:
   void TearDown() override { ToDatBase::CloseFile(false, driver_, true); }
-  void StartChild(QProcess& p, const char* testName) {
+  void StartChild(QProcess& p, const char* testName, bool shared) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("ZOR_STORAGE_CHILD"), QStringLiteral("1"));
+    env.insert(QStringLiteral("ZOR_STORAGE_SHARED"), shared ? QStringLiteral("1") : QString());
     env.insert(QStringLiteral("ZOR_STORAGE_DIR"), QString::fromStdString(dir_.Path()));
     p.setProcessEnvironment(env);
     p.start(QCoreApplication::applicationFilePath(),
@@ -88,7 +90,7 @@ class TwoProcessTest : public ::testing::Test {
 TEST_F(TwoProcessTest, SharedFileIsUsedByTwoProcessesAndALockIsNeverAHang) {
   OpenHere(true);
   QProcess child;
-  StartChild(child, "HoldsTheWriteLockForAWhile");
+  StartChild(child, "HoldsTheWriteLockForAWhile", true);
   QByteArray out;
   ASSERT_TRUE(WaitForLine(child, "locked", out)) << out.toStdString();
   TTestTable t(driver_);
@@ -108,7 +110,8 @@ TEST_F(TwoProcessTest, RecordsWhoseAddReturnedSurviveAKilledProcess) {
   std::set<int> added;
   for (int round = 0; round < 3; ++round) {
     QProcess child;
-    StartChild(child, "AddsUntilKilled");
+    // The file alone (the usual case) and in shared mode.
+    StartChild(child, "AddsUntilKilled", round == 1);
     QByteArray out;
     ASSERT_TRUE(WaitForLine(child, "", out) || !out.isEmpty());
     QThread::msleep(QRandomGenerator::global()->bounded(20, 300));

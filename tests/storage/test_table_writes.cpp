@@ -90,6 +90,28 @@ TEST_F(StorageTest, EachTableObjectRewritesAndDeletesItsOwnRecord) {
   ASSERT_TRUE(search.Last(kCall));
   ASSERT_TRUE(log.Delete(true));
   EXPECT_EQ(Walk(search, kCall), "DL2 DL3");
+  // A record deleted by another object is not written again by a rewrite.
+  ASSERT_TRUE(log.SearchKey("DL3", kCall));
+  ASSERT_TRUE(search.SearchKey("DL3", kCall));
+  ASSERT_TRUE(search.Delete(true));
+  EXPECT_FALSE(log.ModifyRecord());
+  EXPECT_EQ(DriverError(), kDbNotFound);
+  EXPECT_FALSE(log.RefindCurrent(true));
+  EXPECT_EQ(log.RecordCount(), 1);
+}
+
+TEST_F(StorageTest, DeleteAndRefindTakeTheRecordItselfNotTheFirstWithItsKey) {
+  TTestTable t(driver_);
+  ASSERT_TRUE(t.Add("DL1", 1));
+  ASSERT_TRUE(t.Add("DL1", 2));
+  ASSERT_TRUE(t.Last(kCall));
+  ASSERT_EQ(t.Value(), 2);
+  ASSERT_TRUE(t.RefindCurrent(true));
+  EXPECT_EQ(t.Value(), 2);
+  ASSERT_TRUE(t.Delete(true));
+  ASSERT_TRUE(t.First(kCall));
+  EXPECT_EQ(t.Value(), 1);
+  EXPECT_EQ(t.RecordCount(), 1);
 }
 
 TEST_F(StorageTest, WalkGoesOnAfterDeletingOrRewritingTheCurrentRecord) {
