@@ -323,10 +323,13 @@ bool IFDriver::Insert(size_t length, int32_t& newRef) {
   dberr::TBusy busy;
   file_->StartOperation(kRetryWrite);
   length = std::min(length, buffer_.size());
+  // What lies behind the stored length is not part of the record: keys are built from
+  // the record as a later read will give it.
+  std::fill(buffer_.begin() + std::ptrdiff_t(length), buffer_.end(), uint8_t(0));
   if (!file_->BeginWrite()) return false;
   const int n = KeyCount();
-  const bool autokey = file_->AutoKeyNr > 0 && file_->AutoOffset >= 0 &&
-                       size_t(file_->AutoOffset) + 4 <= buffer_.size();
+  const bool autokey =
+      file_->AutoKeyNr > 0 && file_->AutoOffset >= 0 && size_t(file_->AutoOffset) + 4 <= length;
   int32_t oldCounter = 0;
   bool ok = true;
   if (autokey) {
