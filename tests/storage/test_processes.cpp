@@ -50,7 +50,7 @@ TEST_F(StorageChild, HoldsTheWriteLockForAWhile) {
   TWriteGroup group;
   ASSERT_TRUE(t.Add("CHILD", 1, "C"));
   Say("locked");
-  QThread::msleep(1500);
+  QThread::msleep(3000);
   ASSERT_TRUE(group.Commit());
   Say("done");
 }

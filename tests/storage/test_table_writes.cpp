@@ -231,6 +231,27 @@ TEST_F(StorageTest, OpenCountsUsesAndCloseFreesTheLastOne) {
   EXPECT_EQ(DriverErrorText().rfind("Datenbankfehler (", 0), 0u);
 }
 
+TEST_F(StorageTest, DamagedFileIsReportedAndLeftAsItWas) {
+  QFile f(QString::fromStdString(dir_.File("BROKEN.db")));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  const QByteArray junk(8192, 'x');
+  f.write(junk);
+  f.close();
+  TdbTreiber* broken = nullptr;
+  EXPECT_EQ(ToDatBase::OpenFile(false, broken, TestKeys(), false, TestBuilder(), 4, dir_.Path(),
+                                "BROKEN", kRecLen, kRecLen),
+            ToDatBase::kOpenFailed);
+  EXPECT_EQ(broken, nullptr);
+  EXPECT_EQ(DriverError(), kDbFailed);
+  EXPECT_EQ(DriverErrorText().rfind("Datenbankfehler (26) Datei besch\xE4"
+                                    "digt",
+                                    0),
+            0u)
+      << DriverErrorText();
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), junk);
+}
+
 TEST_F(StorageTest, TableWithoutDriverAnswersEmpty) {
   TdbBase t;
   EXPECT_EQ(t.GetDriver(), nullptr);
