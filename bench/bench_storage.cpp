@@ -34,7 +34,7 @@ struct TKeyPart {
   int offset;
   int width;
 };
-struct TKeySpec {
+struct TKeyShape {
   std::vector<TKeyPart> parts;
   bool unique = false;
 };
@@ -46,8 +46,8 @@ constexpr TKeyPart Call{kStr, 8, 12}, Loc{kStr, 21, 6}, Datum{kNum, 28, 0}, Zeit
     Dok{kStr, 125, 6}, Prefix{kStr, 70, 6}, Zone{kStr, 116, 2}, Call2{kStr, 180, 12},
     WagNr{kNum, 174, 0}, District{kStr, 200, 2};
 
-const std::vector<TKeySpec>& Keys() {
-  static const std::vector<TKeySpec> keys = {
+const std::vector<TKeyShape>& Keys() {
+  static const std::vector<TKeyShape> keys = {
       {{Datum, Zeit}},
       {{Call, Datum, Zeit}},
       {{Loc, Datum, Zeit}},
@@ -126,7 +126,7 @@ struct TLayerFile {
   TdbTreiber* driver = nullptr;
   explicit TLayerFile(const std::string& dir) {
     ToKeys keys;
-    for (const TKeySpec& k : Keys()) keys.Add(60, !k.unique, k.unique ? "Nummer AUTOKEY" : "k");
+    for (const TKeyShape& k : Keys()) keys.Add(60, !k.unique, k.unique ? "Nummer AUTOKEY" : "k");
     ToDatBase::OpenFile(false, driver, keys, false, BuildKey, keys.Count(), dir, "BMLK0001",
                         kRecLen, kRecLen);
     ToDatBase::SetAutoKeyField(driver, 4, false, 4);

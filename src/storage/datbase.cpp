@@ -60,17 +60,17 @@ int ToDatBase::OpenFile(bool skip, TdbTreiber*& driver, const ToKeys& keys, bool
     driver->AddUse();
     return kAlreadyOpen;
   }
-  TFileSpec spec;
-  spec.FileName = full;
-  spec.Name = fileName;
+  TFileParams params;
+  params.FileName = full;
+  params.Name = fileName;
   for (int k = 1; k <= keys.Count() && k <= keyCount; ++k) {
     const TKeyDef& d = keys.Item(k);
-    spec.Keys.Add(d.Length, d.Duplicates, d.Expression);
+    params.Keys.Add(d.Length, d.Duplicates, d.Expression);
   }
-  spec.Builder = std::move(builder);
-  spec.Shared = shared;
-  spec.MaxRecordLength = size_t(std::max({maxRecordLength, sectionLength, 0}));
-  auto d = IFDriver::Open(spec);
+  params.Builder = std::move(builder);
+  params.Shared = shared;
+  params.MaxRecordLength = size_t(std::max({maxRecordLength, sectionLength, 0}));
+  auto d = IFDriver::Open(params);
   if (!d) return kOpenFailed;
   if (gFlushMode != 0) d->SetAutoFlushMode(gFlushMode);
   driver = new TdbTreiber(std::move(d));

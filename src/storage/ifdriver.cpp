@@ -45,7 +45,7 @@ std::string ColumnKey(sqlite3_stmt* st, int col) {
 }
 
 void NotFound(const TSqlFile& file, const char* operation) {
-  dberr::Set(kDbNotFound, kDbCodeNotFound, "Datensatz nicht gefunden", file.Spec.Name, operation);
+  dberr::Set(kDbNotFound, kDbCodeNotFound, "Datensatz nicht gefunden", file.Params.Name, operation);
 }
 
 // Runs a bound statement that rewrites or deletes one record; when it met no record, the
@@ -68,7 +68,7 @@ bool RunWrite(TSqlFile& file, sqlite3_stmt* st, const char* operation) {
 
 IFDriverLow::IFDriverLow() = default;
 IFDriverLow::~IFDriverLow() = default;
-bool IFDriverLow::IsShared() const { return file_ && file_->Spec.Shared; }
+bool IFDriverLow::IsShared() const { return file_ && file_->Params.Shared; }
 
 int IFbiDriver::FileLockHeld(bool) const { return file_ ? file_->LockDepth : 0; }
 int IFbiDriver::RefreshLockHeld(bool) const { return file_ ? file_->GroupLevels : 0; }
@@ -76,28 +76,28 @@ int IFbiDriver::RefreshLockHeld(bool) const { return file_ ? file_->GroupLevels 
 IFDriver::IFDriver() = default;
 IFDriver::~IFDriver() = default;
 
-std::unique_ptr<IFDriver> IFDriver::Open(const TFileSpec& spec) {
+std::unique_ptr<IFDriver> IFDriver::Open(const TFileParams& params) {
   dberr::TBusy busy;
   dberr::Clear();
-  auto file = TSqlFile::Open(spec);
+  auto file = TSqlFile::Open(params);
   if (!file) {
     dberr::Raise(kDbFailed);
     return nullptr;
   }
   std::unique_ptr<IFDriver> d(new IFDriver());
   d->file_ = std::move(file);
-  d->buffer_.assign(spec.MaxRecordLength, 0);
+  d->buffer_.assign(params.MaxRecordLength, 0);
   return d;
 }
 
-const TFileSpec& IFDriver::Spec() const { return file_->Spec; }
-int IFDriver::KeyCount() const { return file_->Spec.Keys.Count(); }
+const TFileParams& IFDriver::Params() const { return file_->Params; }
+int IFDriver::KeyCount() const { return file_->Params.Keys.Count(); }
 
 std::string IFDriver::MakeKey(const uint8_t* record, int keyNr) const {
   std::string key;
   if (keyNr < 1 || keyNr > KeyCount()) return key;
-  if (file_->Spec.Builder) file_->Spec.Builder(record, keyNr, key);
-  const int len = file_->Spec.Keys.Item(keyNr).Length;
+  if (file_->Params.Builder) file_->Params.Builder(record, keyNr, key);
+  const int len = file_->Params.Keys.Item(keyNr).Length;
   if (len > 0 && key.size() > size_t(len)) key.resize(size_t(len));
   return key;
 }
@@ -179,7 +179,7 @@ bool IFDriver::Seek(int keyNr, std::string_view key, int32_t ref, int mode, std:
     dberr::Set(kDbNotOpen, kDbCodeBadKey,
                "Schl\xFC"
                "ssel nicht definiert",
-               file_->Spec.Name, "seek");
+               file_->Params.Name, "seek");
     return false;
   }
   int rc = SQLITE_DONE;
@@ -374,7 +374,7 @@ bool IFDriver::Insert(size_t length, int32_t& newRef) {
     } else {
       sqlite3_int64 id = sqlite3_last_insert_rowid(file_->Db());
       if (id > kMaxRef) {
-        dberr::Set(kDbFailed, kDbCodeFileFull, "Datei voll", file_->Spec.Name, "add");
+        dberr::Set(kDbFailed, kDbCodeFileFull, "Datei voll", file_->Params.Name, "add");
         ok = false;
       }
       newRef = int32_t(id);

@@ -27,7 +27,7 @@ constexpr int32_t kMaxRef = 2147483646;
 constexpr int32_t kEndRef = 2147483647;
 
 // How a file is opened.
-struct TFileSpec {
+struct TFileParams {
   std::string FileName;  // full path of the database file
   std::string Name;      // bare file name for messages, e.g. "BMLK0001"
   ToKeys Keys;
@@ -58,7 +58,7 @@ class IFbiDriver : public IFDriverLow {
 class IFDriver : public IFbiDriver {
  public:
   // Opens (a missing file is created empty) or returns nullptr; DriverError tells why.
-  static std::unique_ptr<IFDriver> Open(const TFileSpec& spec);
+  static std::unique_ptr<IFDriver> Open(const TFileParams& params);
   ~IFDriver() override;
 
   // Reads the record into the buffer and makes it current (DriverError tells the result).
@@ -82,7 +82,7 @@ class IFDriver : public IFbiDriver {
   void CheckFileblock();
 
   // --- record operations behind TdbTreiber and TdbBase ---
-  const TFileSpec& Spec() const;
+  const TFileParams& Params() const;
   std::vector<uint8_t>& Buffer() { return buffer_; }
   int KeyCount() const;  // number of keys defined for the file
   int32_t CurrentRef() const { return pos_.Ref; }

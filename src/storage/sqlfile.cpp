@@ -63,10 +63,10 @@ const char* Description(int rc) {
 
 std::string KeyColumn(int keyNr) { return "k" + std::to_string(keyNr); }
 
-std::unique_ptr<TSqlFile> TSqlFile::Open(const TFileSpec& spec) {
+std::unique_ptr<TSqlFile> TSqlFile::Open(const TFileParams& params) {
   std::unique_ptr<TSqlFile> f(new TSqlFile());
-  f->Spec = spec;
-  const std::string path = cp1252::ToLocalPath(spec.FileName);
+  f->Params = params;
+  const std::string path = cp1252::ToLocalPath(params.FileName);
   int rc =
       sqlite3_open_v2(path.c_str(), &f->db_,
                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
@@ -80,7 +80,7 @@ std::unique_ptr<TSqlFile> TSqlFile::Open(const TFileSpec& spec) {
   if (f->Exec("PRAGMA journal_mode=DELETE") != SQLITE_OK) return nullptr;
   // A file that is not shared is this program's alone: holding the lock saves the lock
   // and cache checks of every single read.
-  if (!spec.Shared && f->Exec("PRAGMA locking_mode=EXCLUSIVE") != SQLITE_OK) return nullptr;
+  if (!params.Shared && f->Exec("PRAGMA locking_mode=EXCLUSIVE") != SQLITE_OK) return nullptr;
   f->SetFlushMode(0);
   if (!f->CreateSchema()) return nullptr;
   return f;
@@ -113,7 +113,7 @@ bool TSqlFile::CreateSchema() {
     hasRecords = sqlite3_step(st) == SQLITE_ROW;
     sqlite3_finalize(st);
   }
-  const std::string signature = Signature(Spec.Keys);
+  const std::string signature = Signature(Params.Keys);
   if (ok && (!hasRecords || stored != signature)) ok = RebuildKeys(signature);
   if (!ok) {
     Exec("ROLLBACK");
@@ -125,7 +125,7 @@ bool TSqlFile::CreateSchema() {
 // Makes the table of records with one key column and index per defined key. Records
 // already in the file (written with other key definitions) get their keys built anew.
 bool TSqlFile::RebuildKeys(const std::string& signature) {
-  const int n = Spec.Keys.Count();
+  const int n = Params.Keys.Count();
   const bool had = Exec(
                        "CREATE TABLE IF NOT EXISTS records(ref INTEGER PRIMARY KEY, data BLOB "
                        "NOT NULL)") == SQLITE_OK;
@@ -142,14 +142,14 @@ bool TSqlFile::RebuildKeys(const std::string& signature) {
   std::vector<std::string> keys(size_t(n) + 1);
   while (rc == SQLITE_OK && sqlite3_step(sel) == SQLITE_ROW) {
     const auto* p = static_cast<const uint8_t*>(sqlite3_column_blob(sel, 1));
-    rec.assign(std::max(Spec.MaxRecordLength, size_t(sqlite3_column_bytes(sel, 1))), 0);
+    rec.assign(std::max(Params.MaxRecordLength, size_t(sqlite3_column_bytes(sel, 1))), 0);
     std::copy_n(p, sqlite3_column_bytes(sel, 1), rec.begin());
     sqlite3_bind_int64(put, 1, sqlite3_column_int64(sel, 0));
     sqlite3_bind_blob(put, 2, p, sqlite3_column_bytes(sel, 1), SQLITE_TRANSIENT);
     for (int k = 1; k <= n; ++k) {
       keys[size_t(k)].clear();
-      if (Spec.Builder) Spec.Builder(rec.data(), k, keys[size_t(k)]);
-      int len = Spec.Keys.Item(k).Length;
+      if (Params.Builder) Params.Builder(rec.data(), k, keys[size_t(k)]);
+      int len = Params.Keys.Item(k).Length;
       if (len > 0 && keys[size_t(k)].size() > size_t(len)) keys[size_t(k)].resize(size_t(len));
       sqlite3_bind_blob(put, k + 2, keys[size_t(k)].data(), int(keys[size_t(k)].size()),
                         SQLITE_STATIC);
@@ -168,7 +168,7 @@ bool TSqlFile::RebuildKeys(const std::string& signature) {
     return false;
   for (int k = 1; k <= n; ++k) {
     std::string sql =
-        std::string(Spec.Keys.Item(k).Duplicates ? "CREATE INDEX " : "CREATE UNIQUE INDEX ") +
+        std::string(Params.Keys.Item(k).Duplicates ? "CREATE INDEX " : "CREATE UNIQUE INDEX ") +
         "key" + std::to_string(k) + " ON records(" + KeyColumn(k) + ")";
     // A unique key that the old records repeat cannot be made: the file is left as it was.
     if (Exec(sql.c_str()) != SQLITE_OK) return false;
@@ -213,7 +213,7 @@ void TSqlFile::Fail(int rc, const char* operation) {
   }
   std::string description = Description(rc);
   if (db_ && cls == kDbFailed) description += std::string(" - ") + sqlite3_errmsg(db_);
-  dberr::Set(cls, code, description, Spec.Name, operation, code == kDbCodeDuplicate);
+  dberr::Set(cls, code, description, Params.Name, operation, code == kDbCodeDuplicate);
 }
 
 void TSqlFile::StartOperation(int retryKind) {
@@ -232,7 +232,7 @@ int TSqlFile::OnBusy(void* self, int count) {
   }
   if (gRetryHandler && f->busyAsks_ < gRetryCount) {
     ++f->busyAsks_;
-    if (gRetryHandler("Datei " + f->Spec.Name + " ist gesperrt", f->RetryKind) != 0) {
+    if (gRetryHandler("Datei " + f->Params.Name + " ist gesperrt", f->RetryKind) != 0) {
       f->busySince_ = now;
       return 1;
     }
@@ -268,7 +268,7 @@ bool TSqlFile::EndWrite(bool ok) {
 
 bool TSqlFile::Lock() {
   DropCursor();
-  if (LockDepth == 0 && Spec.Shared && sqlite3_get_autocommit(db_)) {
+  if (LockDepth == 0 && Params.Shared && sqlite3_get_autocommit(db_)) {
     RetryKind = kRetryFileLock;
     if (Exec("BEGIN") != SQLITE_OK) return false;
     // A read takes the shared lock, which keeps other stations from writing meanwhile.

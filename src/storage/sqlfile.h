@@ -15,10 +15,10 @@
 class TSqlFile {
  public:
   // Opens the file (creating it empty when missing); nullptr with the error set.
-  static std::unique_ptr<TSqlFile> Open(const TFileSpec& spec);
+  static std::unique_ptr<TSqlFile> Open(const TFileParams& params);
   ~TSqlFile();
 
-  TFileSpec Spec;
+  TFileParams Params;
   int AutoKeyNr = 0;
   int AutoOffset = -1;
   int LockDepth = 0;    // LockFile nesting
@@ -62,7 +62,7 @@ class TSqlFile {
   };
   TCursor Cursor;
   void DropCursor();
-  bool MayKeepCursor() const { return !Spec.Shared || LockDepth > 0; }
+  bool MayKeepCursor() const { return !Params.Shared || LockDepth > 0; }
 
  private:
   TSqlFile() = default;
