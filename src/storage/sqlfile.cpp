@@ -331,13 +331,9 @@ struct TGroupAccess {
       if (f.LockDepth > 0) {
         f.txnByLock_ = f.txnByLock_ || f.txnByGroup_;
       } else if (f.txnByGroup_ || f.txnByLock_) {
-        if (!sqlite3_get_autocommit(f.db_)) {
-          if (ok && f.Exec("COMMIT") == SQLITE_OK) {
-          } else {
-            ok = false;
-            sqlite3_exec(f.db_, "ROLLBACK", nullptr, nullptr, nullptr);
-          }
-        }
+        if (!sqlite3_get_autocommit(f.db_)) ok = ok && f.Exec("COMMIT") == SQLITE_OK;
+        if (!sqlite3_get_autocommit(f.db_))
+          sqlite3_exec(f.db_, "ROLLBACK", nullptr, nullptr, nullptr);
         f.txnByLock_ = false;
       }
       f.txnByGroup_ = false;
