@@ -1,0 +1,70 @@
+#include "tables/setups.h"
+
+#include <algorithm>
+
+#include "tables/setupseparat.h"
+
+namespace {
+constexpr unsigned char kSlashedZero = 216;
+
+std::string Trimmed(std::string_view s) {
+  auto isSpace = [](unsigned char c) { return c <= ' '; };
+  while (!s.empty() && isSpace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
+  while (!s.empty() && isSpace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+  return std::string(s);
+}
+}  // namespace
+
+ToSetups::ToSetups() { setup2_.SetLanguage(setupseparat::kGerman); }
+
+std::string ToSetups::DataDir() const { return GetDirs()[setupdirs::kData]; }
+
+void ToSetups::SetLayout(const ToSetupLayout& layout) {
+  setup2_.SetLayout(layout);
+  Stored();
+}
+
+void ToSetups::SetWeitere(const ToSetupWeitere& weitere) { setup_.SetWeitere(weitere); }
+
+std::string ToSetups::GetOwnCall(bool fileNameSafe) const {
+  std::string call = Trimmed(setup_.OwnCall());
+  if (!fileNameSafe) return call;
+  std::string out;
+  for (char c : call) {
+    if (static_cast<unsigned char>(c) == kSlashedZero) c = '0';
+    if (std::string_view("\\:*?\"<>|").find(c) != std::string_view::npos) continue;
+    if (static_cast<unsigned char>(c) < ' ') continue;
+    out += c;
+  }
+  return out;
+}
+
+void ToSetups::SetEigeneStation(const ToSetupEigeneStation& station) {
+  setup_.SetOwnStation(station);
+  Stored();
+}
+
+void ToSetups::SetRecords(const TSetupRec& setup, const TSetup2Rec& setup2) {
+  setup_ = setup;
+  setup2_ = setup2;
+}
+
+void ToSetups::Stored() const {
+  if (StoreNow) StoreNow();
+}
+
+TSetup2Rec ToSetups::DefaultSetup2(const std::string& programDir, const std::string& dataDir) {
+  TSetup2Rec rec;
+  ToSetupDirs dirs;
+  dirs.fill(programDir);
+  dirs[setupdirs::kPictures] = dataDir;
+  rec.SetDirs(dirs);
+  rec.SetLayout(ToSetupLayout::Defaults());
+  rec.SetLanguage(setupseparat::kGerman);
+  return rec;
+}
+
+ToSetups& Setups() {
+  static ToSetups settings;
+  return settings;
+}
