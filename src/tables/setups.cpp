@@ -2,18 +2,8 @@
 
 #include <algorithm>
 
+#include "foundation/strings.h"
 #include "tables/setupseparat.h"
-
-namespace {
-constexpr unsigned char kSlashedZero = 216;
-
-std::string Trimmed(std::string_view s) {
-  auto isSpace = [](unsigned char c) { return c <= ' '; };
-  while (!s.empty() && isSpace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-  while (!s.empty() && isSpace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-  return std::string(s);
-}
-}  // namespace
 
 ToSetups::ToSetups() { setup2_.SetLanguage(setupseparat::kGerman); }
 
@@ -24,14 +14,17 @@ void ToSetups::SetLayout(const ToSetupLayout& layout) {
   Stored();
 }
 
-void ToSetups::SetWeitere(const ToSetupWeitere& weitere) { setup_.SetWeitere(weitere); }
+void ToSetups::SetWeitere(const ToSetupWeitere& weitere) {
+  setup_.SetWeitere(weitere);
+  // The string helpers slash the zeros of calls by this option.
+  ToStrings::SetSlashZeroOption(weitere.SlashedZero());
+}
 
 std::string ToSetups::GetOwnCall(bool fileNameSafe) const {
-  std::string call = Trimmed(setup_.OwnCall());
+  std::string call = ToStrings::Trim(setup_.OwnCall());
   if (!fileNameSafe) return call;
   std::string out;
-  for (char c : call) {
-    if (static_cast<unsigned char>(c) == kSlashedZero) c = '0';
+  for (char c : ToStrings::UnslashZeros(call)) {
     if (std::string_view("\\:*?\"<>|").find(c) != std::string_view::npos) continue;
     if (static_cast<unsigned char>(c) < ' ') continue;
     out += c;
@@ -47,6 +40,7 @@ void ToSetups::SetEigeneStation(const ToSetupEigeneStation& station) {
 void ToSetups::SetRecords(const TSetupRec& setup, const TSetup2Rec& setup2) {
   setup_ = setup;
   setup2_ = setup2;
+  ToStrings::SetSlashZeroOption(setup_.Weitere().SlashedZero());
 }
 
 void ToSetups::Stored() const {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fieldcheck.h"
+#include "foundation/strings.h"
 #include "tables/setuprecs.h"
 #include "tables/setups.h"
 #include "tables/setupseparat.h"
@@ -149,6 +150,21 @@ TEST(CompareFormatted, ComparesTheFormattedTexts) {
   EXPECT_TRUE(CompareFormatted(3, 0, '>', 100, 99));
   EXPECT_FALSE(CompareFormatted(3, 0, '>', 99, 99));
   EXPECT_FALSE(CompareFormatted(3, 0, '#', 1, 2));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Settings, SlashedZeroOptionReachesTheStringHelpers) {
+  ToSetups s;
+  ToSetupWeitere w;
+  w.SetSlashedZero(true);
+  s.SetWeitere(w);
+  EXPECT_EQ(ToStrings::SlashZeros("DL0AB"), "DL\xD8" "AB");
+  TSetupRec plain;
+  s.SetRecords(plain, TSetup2Rec());
+  EXPECT_EQ(ToStrings::SlashZeros("DL0AB"), "DL0AB");
 }
 
 }  // namespace
