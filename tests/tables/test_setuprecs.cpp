@@ -161,7 +161,9 @@ TEST(Settings, SlashedZeroOptionReachesTheStringHelpers) {
   ToSetupWeitere w;
   w.SetSlashedZero(true);
   s.SetWeitere(w);
-  EXPECT_EQ(ToStrings::SlashZeros("DL0AB"), "DL\xD8" "AB");
+  EXPECT_EQ(ToStrings::SlashZeros("DL0AB"),
+            "DL\xD8"
+            "AB");
   TSetupRec plain;
   s.SetRecords(plain, TSetup2Rec());
   EXPECT_EQ(ToStrings::SlashZeros("DL0AB"), "DL0AB");
