@@ -5,15 +5,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
-
-// One key of a file: its length in bytes, whether equal keys may repeat, and the
-// expression naming the fields it is built from.
-struct TKeyDef {
-  int Length;
-  bool Duplicates;
-  const char* Expression;
-};
 
 namespace keyparts {
 
