@@ -48,32 +48,21 @@ constexpr std::pair<int, int> kSetKinds[] = {{ToDatContest::kListFile, TdbContes
                                              {ToDatContest::kConfigFile, TdbContestBase::kConfig},
                                              {ToDatContest::kQsoLogFile, TdbContestBase::kQsoLog},
                                              {ToDatContest::kTempFile, TdbContestBase::kTemp}};
-// The files held open by OpenFiles: kind and contest number, released last in, first out.
-std::vector<std::pair<int, int32_t>> gHeld;
 }  // namespace
 
 bool ToDatContest::OpenFiles(int fileSet, int32_t contestNr, uint8_t, int) {
   bool ok = true;
   for (auto [bit, kind] : kSetKinds) {
     if (!(fileSet & bit)) continue;
-    if (tablefiles::Hold(FileDef(kind, contestNr), tablefiles::DataDir()))
-      gHeld.emplace_back(kind, contestNr);
-    else
-      ok = false;
+    TFileDef def = FileDef(kind, contestNr);
+    ok = tablefiles::Hold(def, tablefiles::DataDir(), "contest" + std::to_string(bit)) && ok;
   }
   return ok;
 }
 
 void ToDatContest::CloseFiles(int fileSet, bool, uint8_t, int) {
-  for (auto [bit, kind] : kSetKinds) {
-    if (!(fileSet & bit)) continue;
-    for (auto it = gHeld.rbegin(); it != gHeld.rend(); ++it) {
-      if (it->first != kind) continue;
-      tablefiles::Release(FileDef(kind, it->second), tablefiles::DataDir());
-      gHeld.erase(std::next(it).base());
-      break;
-    }
-  }
+  for (auto [bit, kind] : kSetKinds)
+    if (fileSet & bit) tablefiles::Release("contest" + std::to_string(bit));
 }
 
 TdbContestBase::TdbContestBase(int kind, uint8_t mode, int32_t contestNr)

@@ -1,6 +1,7 @@
 #include "tables/tablefile.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "foundation/progdir.h"
 #include "storage/datbase.h"
@@ -11,14 +12,11 @@ namespace tablefiles {
 namespace {
 bool gShared = false;
 
-// One held use per file definition and folder.
 struct THeld {
-  std::string Path;
+  std::string Tag;
   TdbTreiber* Driver = nullptr;
 };
 std::vector<THeld> gHeld;
-
-std::string PathOf(const TFileDef& def, const std::string& dir) { return dir + def.Name; }
 
 int OpenInto(TdbTreiber*& driver, const TFileDef& def, const std::string& dir) {
   int rc = ToDatBase::OpenFile(false, driver, *def.Keys, gShared, def.Builder, def.Keys->Count(),
@@ -38,20 +36,35 @@ std::string SettingsDir() { return ProgramDirectory(); }
 bool Shared() { return gShared; }
 void SetShared(bool on) { gShared = on; }
 
-bool Hold(const TFileDef& def, const std::string& dir) {
-  THeld held{PathOf(def, dir), nullptr};
+bool Hold(const TFileDef& def, const std::string& dir, const std::string& tag) {
+  THeld held{tag, nullptr};
   if (OpenInto(held.Driver, def, dir) == ToDatBase::kOpenFailed) return false;
   gHeld.push_back(held);
   return true;
 }
 
-void Release(const TFileDef& def, const std::string& dir) {
-  std::string path = PathOf(def, dir);
+// After the database was shut down its files are closed already: the held uses are
+// only forgotten.
+void Drop(TdbTreiber*& driver) {
+  if (dbbase::DatabaseStarted())
+    ToDatBase::CloseFile(false, driver, false);
+  else
+    driver = nullptr;
+}
+
+void Release(const std::string& tag) {
   auto it =
-      std::find_if(gHeld.begin(), gHeld.end(), [&](const THeld& h) { return h.Path == path; });
-  if (it == gHeld.end()) return;
-  ToDatBase::CloseFile(false, it->Driver, false);
-  gHeld.erase(it);
+      std::find_if(gHeld.rbegin(), gHeld.rend(), [&](const THeld& h) { return h.Tag == tag; });
+  if (it == gHeld.rend()) return;
+  Drop(it->Driver);
+  gHeld.erase(std::next(it).base());
+}
+
+void ReleaseAll() {
+  while (!gHeld.empty()) {
+    Drop(gHeld.back().Driver);
+    gHeld.pop_back();
+  }
 }
 
 }  // namespace tablefiles
@@ -66,7 +79,7 @@ TdbFileTable::TdbFileTable(uint8_t mode, TFileDef def, const std::string& dir)
 
 TdbFileTable::~TdbFileTable() {
   TdbTreiber*& slot = GetMode() == 2 ? OwnDriver() : file_;
-  ToDatBase::CloseFile(false, slot, false);
+  tablefiles::Drop(slot);
 }
 
 void TdbFileTable::SyncWork() { Work().resize(def_.RecordSize, 0); }

@@ -33,10 +33,14 @@ std::string SettingsDir();
 bool Shared();
 void SetShared(bool on);
 
-// Holds one use of a file open, so that it stays open between table objects.
-// Returns false when it cannot be opened.
-bool Hold(const TFileDef& def, const std::string& dir);
-void Release(const TFileDef& def, const std::string& dir);
+// Holds one use of a file open under a tag, so that it stays open between table
+// objects; false when it cannot be opened. Release gives back the use taken last under
+// the tag; ReleaseAll every held use (before the database is shut down).
+bool Hold(const TFileDef& def, const std::string& dir, const std::string& tag);
+void Release(const std::string& tag);
+void ReleaseAll();
+// Gives back one use of an open file held in the variable.
+void Drop(TdbTreiber*& driver);
 }  // namespace tablefiles
 
 class TdbFileTable : public TdbBase {

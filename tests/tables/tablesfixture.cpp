@@ -6,8 +6,11 @@
 #include "foundation/progdir.h"
 #include "storage/datbase.h"
 #include "storage/dbbase.h"
+#include "tables/projecttables.h"
 #include "tables/settingshooks.h"
 #include "tables/setups.h"
+#include "tables/setupseparat.h"
+#include "tables/tablefile.h"
 
 void TablesTest::SetUp() {
   SetProgramDirectory(dir_.Path());
@@ -21,10 +24,13 @@ void TablesTest::SetUp() {
 }
 
 void TablesTest::TearDown() {
+  Projecte().Close();
+  tablefiles::ReleaseAll();
   dbbase::DoneDatabase();
   Setups().StoreNow = nullptr;
   Setups().SetRecords(TSetupRec(), TSetup2Rec());
   settingshooks::Reset();
+  setupseparat::SetLanguage(setupseparat::kGerman);
 }
 
 bool TablesTest::FileExists(const std::string& name) const {
