@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "foundation/progdir.h"
+#include "tables/projecttables.h"
+#include "tables/setups.h"
 
 namespace startup {
 namespace {
@@ -14,6 +16,13 @@ std::vector<std::function<void()>> gStops;
 void StartServices(const char* workDir, const char* dataDir) {
   SetProgramDirectory(workDir);
   SetShippedDataDirectory(dataDir);
+  // Suite tables and settings.
+  tableservices::StartSettings();
+  tableservices::StartProjects();
+  gStops.push_back([] {
+    tableservices::StopProjects();
+    tableservices::StopSettings();
+  });
 }
 
 void StopServices() {

@@ -27,11 +27,6 @@ void ApplyToServices(const TSetup2Rec& rec, const std::string& ownCall) {
   if (h.ResolveOwnCall && !ownCall.empty()) h.ResolveOwnCall(ownCall);
 }
 
-std::string WithSeparator(std::string dir) {
-  if (!dir.empty() && dir.back() != '/') dir += '/';
-  return dir;
-}
-
 // The one record of a settings file: read, or created from fresh when missing.
 template <typename Table, typename Rec, typename Get, typename Set>
 bool ReadOrCreate(Table& t, Rec& rec, Get get, Set set, const std::function<Rec()>& fresh) {
@@ -69,8 +64,7 @@ bool LoadSettings() {
   ok = ReadOrCreate<TdbSetup2, TSetup2Rec>(
            setup2, rec2, &TdbSetup2::GetSetup2Rec, &TdbSetup2::SetSetup2Rec,
            [] {
-             TSetup2Rec r =
-                 ToSetups::DefaultSetup2(ProgramDirectory(), WithSeparator(ShippedDataDirectory()));
+             TSetup2Rec r = ToSetups::DefaultSetup2(ProgramDirectory(), ShippedDataDirectory());
              ReadServices(r);
              return r;
            }) &&

@@ -1,5 +1,7 @@
 #include "tables/projecttables.h"
 
+#include <cassert>
+
 #include "foundation/keystr.h"
 #include "foundation/strings.h"
 #include "tables/keyparts.h"
@@ -89,10 +91,24 @@ TdbProject& ToProjecte::GetProject() {
 
 void ToProjecte::Close() { table_.reset(); }
 
-ToProjecte& Projecte() {
-  static ToProjecte projects;
-  return projects;
+namespace {
+ToProjecte* gProjecte = nullptr;
 }
+
+ToProjecte& Projecte() {
+  assert(gProjecte && "the project object is made by the start-up");
+  return *gProjecte;
+}
+
+namespace tableservices {
+void StartProjects() {
+  if (!gProjecte) gProjecte = new ToProjecte();
+}
+void StopProjects() {
+  delete gProjecte;
+  gProjecte = nullptr;
+}
+}  // namespace tableservices
 
 TFileDef TdbQSO::FileDef(int32_t project) {
   return {"BMQS" + ToStrings::IntToStrZero(project, 4), TSuiteQSORec::kSize, &SuiteQsoKeys(),

@@ -54,7 +54,12 @@ class ToProjecte {
   int32_t current_ = 0;
 };
 
+// The current-project object, made and freed by the start-up.
 ToProjecte& Projecte();
+namespace tableservices {
+void StartProjects();
+void StopProjects();
+}  // namespace tableservices
 
 // The suite logbook of a project.
 class TdbQSO : public TdbFileTable {

@@ -1,6 +1,7 @@
 #include "tables/setups.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "foundation/strings.h"
 #include "tables/setupseparat.h"
@@ -58,7 +59,21 @@ TSetup2Rec ToSetups::DefaultSetup2(const std::string& programDir, const std::str
   return rec;
 }
 
-ToSetups& Setups() {
-  static ToSetups settings;
-  return settings;
+namespace {
+ToSetups* gSetups = nullptr;
 }
+
+ToSetups& Setups() {
+  assert(gSetups && "the settings object is made by the start-up");
+  return *gSetups;
+}
+
+namespace tableservices {
+void StartSettings() {
+  if (!gSetups) gSetups = new ToSetups();
+}
+void StopSettings() {
+  delete gSetups;
+  gSetups = nullptr;
+}
+}  // namespace tableservices
