@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "foundation/progdir.h"
-#include "tables/projecttables.h"
-#include "tables/setups.h"
+#include "tables/tableservices.h"
 
 namespace startup {
 namespace {
@@ -17,12 +16,8 @@ void StartServices(const char* workDir, const char* dataDir) {
   SetProgramDirectory(workDir);
   SetShippedDataDirectory(dataDir);
   // Suite tables and settings.
-  tableservices::StartSettings();
-  tableservices::StartProjects();
-  gStops.push_back([] {
-    tableservices::StopProjects();
-    tableservices::StopSettings();
-  });
+  tableservices::Start();
+  gStops.push_back(tableservices::Stop);
 }
 
 void StopServices() {

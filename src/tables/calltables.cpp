@@ -6,11 +6,7 @@
 namespace {
 
 const ToKeys& CallKeys() {
-  static const ToKeys keys = [] {
-    ToKeys k;
-    k.Add(int(TCallRec::kCallWidth), false, "Call");
-    return k;
-  }();
+  static const ToKeys keys = keyparts::MakeKeys({{int(TCallRec::kCallWidth), false, "Call"}});
   return keys;
 }
 
@@ -57,8 +53,8 @@ void TdbCallBase::Edit(void (TCallRec::*set)(std::string_view), std::string_view
 }
 
 bool TdbCallBase::HasCall() const { return !ToStrings::Trim(Rec().Call()).empty(); }
-bool TdbCallBase::Modify() { return HasCall() && ModifyWork(); }
-bool TdbCallBase::Add() { return HasCall() && AddWork(); }
+bool TdbCallBase::Modify() { return HasCall() && TdbFileTable::Modify(); }
+bool TdbCallBase::Add() { return HasCall() && TdbFileTable::Add(); }
 
 bool TdbCall::FindCall(std::string_view call) {
   return FindExact(1, keyparts::Fit(call, TCallRec::kCallWidth));

@@ -42,8 +42,8 @@ class TdbCallBase : public TdbFileTable {
   void SetQTH(std::string_view s) { Edit(&TCallRec::SetQTH, s); }
 
   // A record without a call is refused; so is a second record of one call.
-  virtual bool Modify();
-  virtual bool Add();
+  bool Modify() override;
+  bool Add() override;
 
  private:
   TCallRec Rec() const { return WorkAs<TCallRec>(); }

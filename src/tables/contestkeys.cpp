@@ -1,7 +1,5 @@
 #include "tables/contestkeys.h"
 
-#include <tuple>
-
 #include "foundation/keystr.h"
 #include "tables/contestrecs.h"
 
@@ -70,12 +68,6 @@ const TQsoKey kQsoKeys[kQsoKeyCount] = {
     {6, true, "Prefix", [](const R& r) { return Fit(r.Prefix(), keyparts::kPrefix); }},
 };
 
-ToKeys Make(std::initializer_list<std::tuple<int, bool, const char*>> list) {
-  ToKeys keys;
-  for (const auto& [len, dup, expr] : list) keys.Add(len, dup, expr);
-  return keys;
-}
-
 }  // namespace
 
 const ToKeys& QsoKeys() {
@@ -95,11 +87,11 @@ std::string BuildQsoKey(const TContestQSORec& rec, int keyNr) {
 const ToKeys& ListKeys() {
   // A contest is known by its code and name, so that name may not repeat within a code.
   // Key 4 is named nowhere; code and number keep it useful and never refuse a record.
-  static const ToKeys keys = Make({{26, false, "Typ,Name"},
-                                   {5, true, "Typ,DatumVon"},
-                                   {5, false, "Nummer AUTOKEY"},
-                                   {6, true, "Typ,Nummer"},
-                                   {25, true, "Name"}});
+  static const ToKeys keys = keyparts::MakeKeys({{26, false, "Typ,Name"},
+                                                 {5, true, "Typ,DatumVon"},
+                                                 {5, false, "Nummer AUTOKEY"},
+                                                 {6, true, "Typ,Nummer"},
+                                                 {25, true, "Name"}});
   return keys;
 }
 
@@ -115,7 +107,7 @@ std::string BuildListKey(const TContestListRec& r, int keyNr) {
 }
 
 const ToKeys& ConfigKeys() {
-  static const ToKeys keys = Make({{5, false, "Nummer"}});
+  static const ToKeys keys = keyparts::MakeKeys({{5, false, "Nummer"}});
   return keys;
 }
 
@@ -124,7 +116,7 @@ std::string BuildConfigKey(const TContestConfigRec& r, int keyNr) {
 }
 
 const ToKeys& TempKeys() {
-  static const ToKeys keys = Make({{5, false, "Nummer AUTOKEY"}});
+  static const ToKeys keys = keyparts::MakeKeys({{5, false, "Nummer AUTOKEY"}});
   return keys;
 }
 

@@ -47,12 +47,6 @@ class TdbContestBase : public TdbFileTable {
   // The band-change mark of the working QSO record; 0 for the other kinds.
   char IsProtectedQSO() const;
 
-  // Writes the working record as a new record; its Nummer is then the one the file gave.
-  // False when the file refuses it (a unique key exists) or fails.
-  bool Add() { return AddWork(); }
-  // Rewrites the current record with the working record.
-  bool Modify() { return ModifyWork(); }
-
   int DefaultKeyNr() const override;
 
  protected:

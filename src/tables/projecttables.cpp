@@ -1,7 +1,5 @@
 #include "tables/projecttables.h"
 
-#include <cassert>
-
 #include "foundation/keystr.h"
 #include "foundation/strings.h"
 #include "tables/keyparts.h"
@@ -9,21 +7,13 @@
 namespace {
 
 const ToKeys& ProjectKeys() {
-  static const ToKeys keys = [] {
-    ToKeys k;
-    k.Add(5, false, "Nummer AUTOKEY");
-    return k;
-  }();
+  static const ToKeys keys = keyparts::MakeKeys({{5, false, "Nummer AUTOKEY"}});
   return keys;
 }
 
 const ToKeys& SuiteQsoKeys() {
-  static const ToKeys keys = [] {
-    ToKeys k;
-    k.Add(5, false, "Nummer AUTOKEY");
-    k.Add(int(TSuiteQSORec::kCallWidth), true, "Call");
-    return k;
-  }();
+  static const ToKeys keys = keyparts::MakeKeys(
+      {{5, false, "Nummer AUTOKEY"}, {int(TSuiteQSORec::kCallWidth), true, "Call"}});
   return keys;
 }
 
@@ -90,25 +80,6 @@ TdbProject& ToProjecte::GetProject() {
 }
 
 void ToProjecte::Close() { table_.reset(); }
-
-namespace {
-ToProjecte* gProjecte = nullptr;
-}
-
-ToProjecte& Projecte() {
-  assert(gProjecte && "the project object is made by the start-up");
-  return *gProjecte;
-}
-
-namespace tableservices {
-void StartProjects() {
-  if (!gProjecte) gProjecte = new ToProjecte();
-}
-void StopProjects() {
-  delete gProjecte;
-  gProjecte = nullptr;
-}
-}  // namespace tableservices
 
 TFileDef TdbQSO::FileDef(int32_t project) {
   return {"BMQS" + ToStrings::IntToStrZero(project, 4), TSuiteQSORec::kSize, &SuiteQsoKeys(),

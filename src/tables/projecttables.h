@@ -25,8 +25,6 @@ class TdbProjectBase : public TdbFileTable {
   int32_t GetNumber() const { return GetProjectRec().Nummer(); }
   TProjectRec GetProjectRec() const { return WorkAs<TProjectRec>(); }
   void SetProjectRec(const TProjectRec& r) { SetWork(r); }
-  bool Add() { return AddWork(); }
-  bool Modify() { return ModifyWork(); }
 };
 
 class TdbProject : public TdbProjectBase {
@@ -56,10 +54,6 @@ class ToProjecte {
 
 // The current-project object, made and freed by the start-up.
 ToProjecte& Projecte();
-namespace tableservices {
-void StartProjects();
-void StopProjects();
-}  // namespace tableservices
 
 // The suite logbook of a project.
 class TdbQSO : public TdbFileTable {
@@ -76,7 +70,6 @@ class TdbQSO : public TdbFileTable {
 
   TSuiteQSORec GetQSORec() const { return WorkAs<TSuiteQSORec>(); }
   void SetQSORec(const TSuiteQSORec& r) { SetWork(r); }
-  bool Add() { return AddWork(); }
 
   static TFileDef FileDef(int32_t project);
 };

@@ -1,7 +1,6 @@
 #include "tables/setups.h"
 
 #include <algorithm>
-#include <cassert>
 
 #include "foundation/strings.h"
 #include "tables/setupseparat.h"
@@ -58,22 +57,3 @@ TSetup2Rec ToSetups::DefaultSetup2(const std::string& programDir, const std::str
   rec.SetLanguage(setupseparat::kGerman);
   return rec;
 }
-
-namespace {
-ToSetups* gSetups = nullptr;
-}
-
-ToSetups& Setups() {
-  assert(gSetups && "the settings object is made by the start-up");
-  return *gSetups;
-}
-
-namespace tableservices {
-void StartSettings() {
-  if (!gSetups) gSetups = new ToSetups();
-}
-void StopSettings() {
-  delete gSetups;
-  gSetups = nullptr;
-}
-}  // namespace tableservices

@@ -59,7 +59,3 @@ class ToSetups {
 
 // The settings object of the program, made and freed by the start-up.
 ToSetups& Setups();
-namespace tableservices {
-void StartSettings();
-void StopSettings();
-}  // namespace tableservices

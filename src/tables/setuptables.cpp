@@ -2,15 +2,12 @@
 
 #include "foundation/keystr.h"
 #include "foundation/recordbuf.h"
+#include "tables/keyparts.h"
 
 namespace {
 // One record per file: its only key is the (unused) number at offset 0.
 const ToKeys& SetupKeys() {
-  static const ToKeys keys = [] {
-    ToKeys k;
-    k.Add(5, true, "Satz");
-    return k;
-  }();
+  static const ToKeys keys = keyparts::MakeKeys({{5, true, "Satz"}});
   return keys;
 }
 

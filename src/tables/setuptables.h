@@ -20,8 +20,6 @@ class TdbSetupBase : public TdbFileTable {
   explicit TdbSetupBase(uint8_t mode = 0);
   TSetupRec GetSetupRec() const { return WorkAs<TSetupRec>(); }
   void SetSetupRec(const TSetupRec& r) { SetWork(r); }
-  bool Add() { return AddWork(); }
-  bool Modify() { return ModifyWork(); }
 };
 
 class TdbSetup2 : public TdbFileTable {
@@ -29,6 +27,4 @@ class TdbSetup2 : public TdbFileTable {
   explicit TdbSetup2(uint8_t mode = 0);
   TSetup2Rec GetSetup2Rec() const { return WorkAs<TSetup2Rec>(); }
   void SetSetup2Rec(const TSetup2Rec& r) { SetWork(r); }
-  bool Add() { return AddWork(); }
-  bool Modify() { return ModifyWork(); }
 };

@@ -92,7 +92,7 @@ void TdbFileTable::ClearRecords() {
   Work().assign(def_.RecordSize, 0);
 }
 
-bool TdbFileTable::AddWork() {
+bool TdbFileTable::Add() {
   uint8_t* buf = RecordBuffer();
   if (!buf) return false;
   SyncWork();
@@ -100,7 +100,7 @@ bool TdbFileTable::AddWork() {
   return AddRecord(def_.RecordSize);
 }
 
-bool TdbFileTable::ModifyWork() {
+bool TdbFileTable::Modify() {
   uint8_t* buf = RecordBuffer();
   if (!buf || CurrentRef() <= 0) return false;
   SyncWork();

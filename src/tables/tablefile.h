@@ -54,6 +54,12 @@ class TdbFileTable : public TdbBase {
 
   // Clears the driver buffer and zero-fills both copies of the record.
   void ClearRecords();
+  // Writes the working copy as a new record; the copies then carry what the file
+  // assigned (the number of an auto-numbered file). False when the file refuses it (a
+  // unique key would repeat) or fails.
+  virtual bool Add();
+  // Rewrites this object's current record with the working copy.
+  virtual bool Modify();
 
  protected:
   // The working copy as a typed record, and back.
@@ -66,11 +72,6 @@ class TdbFileTable : public TdbBase {
   void SetWork(const TRecord& rec) { Work().assign(rec.Data(), rec.Data() + rec.Size()); }
   const std::vector<uint8_t>& WorkBytes() const { return const_cast<TdbFileTable*>(this)->Work(); }
 
-  // Writes the working copy as a new record; the copies then carry what the file
-  // assigned. False when the file refuses it (a unique key would repeat) or fails.
-  bool AddWork();
-  // Rewrites this object's current record with the working copy.
-  bool ModifyWork();
   // The record whose key keyNr is exactly key (cut to the key's length); loaded.
   bool FindExact(int keyNr, const std::string& key);
   // The first record whose key is at least key; loaded into the working copy only when
