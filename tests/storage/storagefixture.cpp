@@ -63,7 +63,7 @@ int StorageTest::Open(TdbTreiber*& driver, bool shared, const std::string& name)
   return rc;
 }
 
-std::string StorageTest::Walk(TTestTable& t, int keyNr) {
+std::string Walk(TTestTable& t, int keyNr) {
   std::string out;
   for (bool ok = t.First(keyNr); ok; ok = t.NextRecord(keyNr)) {
     if (!out.empty()) out += ' ';
