@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "foundation/progdir.h"
+#include "storage/dbbase.h"
 #include "tables/settingshooks.h"
 #include "tables/setups.h"
 #include "tables/setupseparat.h"
@@ -52,6 +53,7 @@ bool Write(Table& t, const Rec& rec, Set set) {
 }  // namespace
 
 bool LoadSettings() {
+  if (!dbbase::DatabaseStarted()) return false;
   TdbSetupBase setup;
   TdbSetup2 setup2;
   TSetupRec rec;
@@ -77,6 +79,7 @@ bool LoadSettings() {
 }
 
 bool SaveSettings() {
+  if (!dbbase::DatabaseStarted()) return false;
   TSetup2Rec rec2 = Setups().Setup2Rec();
   rec2.SetLanguage(setupseparat::Language());
   ReadServices(rec2);

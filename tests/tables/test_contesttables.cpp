@@ -3,6 +3,7 @@
 #include "foundation/keystr.h"
 #include "tables/contestkeys.h"
 #include "tables/contesttables.h"
+#include "tables/setups.h"
 #include "tablesfixture.h"
 
 namespace {
@@ -236,6 +237,29 @@ TEST_F(ContestTables, HeldFilesStayOpenBetweenTableObjects) {
   EXPECT_TRUE(FileExists("BMKK.db"));
   ToDatContest::CloseFiles(ToDatContest::kQsoLogFile | ToDatContest::kListFile);
   EXPECT_EQ(ToDatContest::QsoLogName(3), "BMLK0003");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ContestTables, AFileThatCannotBeOpenedFailsEveryOperation) {
+  ToSetupDirs dirs = Setups().GetDirs();
+  dirs[setupdirs::kData] = dir_.Path() + "missing/folder/";
+  Setups().SetDirs(dirs);
+  TdbContest log(TdbContestBase::kQsoLog, 0, 1);
+  EXPECT_FALSE(log.IsOpen());
+  TContestQSORec q;
+  q.SetCall("DL1ABC");
+  log.SetQSORec(q);
+  EXPECT_FALSE(log.Add());
+  EXPECT_FALSE(log.Modify());
+  EXPECT_FALSE(log.FindCall("DL1ABC"));
+  EXPECT_FALSE(log.SearchCall("DL"));
+  EXPECT_EQ(log.RecordCount(), 0);
+  EXPECT_EQ(log.GetCall(), "DL1ABC");  // the working copy is still there
+  EXPECT_FALSE(ToDatContest::OpenFiles(ToDatContest::kListFile, 0));
+  ToDatContest::CloseFiles(ToDatContest::kListFile);
 }
 
 }  // namespace
