@@ -1,8 +1,6 @@
 #include "tables/contesttables.h"
 
-#include <iterator>
 #include <utility>
-#include <vector>
 
 #include "foundation/keystr.h"
 #include "foundation/strings.h"

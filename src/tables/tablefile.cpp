@@ -109,7 +109,7 @@ bool TdbFileTable::Modify() {
 }
 
 bool TdbFileTable::FindExact(int keyNr, const std::string& key) {
-  if (!SearchKey(key, keyNr)) return false;
+  if (keyNr < 1 || keyNr > def_.Keys->Count() || !SearchKey(key, keyNr)) return false;
   std::string found;
   def_.Builder(AsRead().data(), keyNr, found);
   size_t len = size_t(def_.Keys->Item(keyNr).Length);
