@@ -263,3 +263,19 @@ TEST_F(ContestTables, AFileThatCannotBeOpenedFailsEveryOperation) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ContestTables, ObjectWithItsOwnDriverSeesTheSameFile) {
+  TdbContest shared(TdbContestBase::kQsoLog, 0, 3);
+  TdbContest own(TdbContestBase::kQsoLog, 2, 3);
+  ASSERT_TRUE(own.IsOpen());
+  TContestQSORec q;
+  q.SetCall("DL1OWN");
+  own.SetQSORec(q);
+  ASSERT_TRUE(own.Add());
+  EXPECT_TRUE(shared.FindCall("DL1OWN"));
+  EXPECT_EQ(shared.GetQSORec().Nummer(), 1);
+}
+
+}  // namespace
