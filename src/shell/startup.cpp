@@ -6,6 +6,7 @@
 #include "foundation/desktop.h"
 #include "foundation/messagesform.h"
 #include "foundation/progdir.h"
+#include "tables/tableservices.h"
 
 namespace startup {
 namespace {
@@ -18,6 +19,9 @@ void StartServices(const char* workDir, const char* dataDir) {
   SetShippedDataDirectory(dataDir);
   TQtDesktop::SetMessageRunner(&RunMessageForm);
   gStops.push_back([] { TQtDesktop::SetMessageRunner(nullptr); });
+  // Suite tables and settings.
+  tableservices::Start();
+  gStops.push_back(tableservices::Stop);
 }
 
 void StopServices() {
