@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "foundation/progdir.h"
+#include "reference/refservices.h"
 
 namespace startup {
 namespace {
@@ -14,6 +15,8 @@ std::vector<std::function<void()>> gStops;
 void StartServices(const char* workDir, const char* dataDir) {
   SetProgramDirectory(workDir);
   SetShippedDataDirectory(dataDir);
+  refservices::Start();
+  gStops.push_back(refservices::Stop);
 }
 
 void StopServices() {
