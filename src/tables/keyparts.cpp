@@ -1,0 +1,14 @@
+#include "tables/keyparts.h"
+
+#include "foundation/keystr.h"
+#include "foundation/strings.h"
+
+namespace keyparts {
+
+std::string Fit(std::string_view text, size_t width) {
+  return ToStrings::FitWidth(text, int(width), true);
+}
+
+std::string Desc(int32_t value) { return keycodec::LongKey(99999999 - value); }
+
+}  // namespace keyparts
