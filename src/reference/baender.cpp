@@ -2,7 +2,8 @@
 
 #include <initializer_list>
 
-#include "reference/reftext.h"
+#include "foundation/strings.h"
+#include "tables/setupseparat.h"
 
 ToBaender* oBaender = nullptr;
 
@@ -156,9 +157,9 @@ const KHzRange kKHzRanges[] = {{1814, 1999},   {3499.9, 3900}, {6999.9, 7300},
                                {10099, 10200}, {10500, 23999}, {24250, 47000},
                                {49999, 54000}, {69799, 69999}, {143999, 146000}};
 
-std::string PadLeft(std::string s, size_t width) {
-  if (s.size() < width) s.insert(0, width - s.size(), ' ');
-  return s;
+// The setup module's formatted comparison with five decimals.
+bool EqualAt5Decimals(double a, double b) {
+  return setupseparat::CompareFormatted(0, 5, '=', a, b);
 }
 
 }  // namespace
@@ -199,7 +200,7 @@ const TBm5Band* ToBaender::RowOfFrequency(double mhz) const {
 
 const TBm5Band* ToBaender::RowOfText(std::string_view text) const {
   if (text.empty()) return nullptr;
-  const std::string t = reftext::Upper(reftext::Trim(text));
+  const std::string t = ToStrings::AnsiUpperCase(ToStrings::Trim(text));
   if (t.empty()) return nullptr;
   for (const TBm5Band& r : rows_) {
     for (const std::string& alias : r.Aliases) {
@@ -249,7 +250,7 @@ double ToBaender::FrequencyOfBandText(std::string_view text) const {
 std::string ToBaender::FrequencyTextOfBandText(std::string_view text) const {
   const TBm5Band* r = RowOfText(text);
   if (!r) return {};
-  std::string s = reftext::FloatToText(r->Nominal);
+  std::string s = ToStrings::FloatToStr(r->Nominal);
   size_t dot = s.find('.');
   if (dot != std::string::npos) s[dot] = ',';
   return s;
@@ -266,13 +267,13 @@ std::string ToBaender::BandNameOfFrequency(int style, double mhz) const {
     }
   }
   if (style == 0) return r->ShortName;
-  std::string name = reftext::Trim(r->LongName);
+  std::string name = ToStrings::Trim(r->LongName);
   switch (style) {
-    case 1: return PadLeft(name.substr(0, 5), 5);
+    case 1: return ToStrings::PadLeft(name.substr(0, 5), 5);
     case 2: {
       size_t blank = name.find(' ');
       if (blank != std::string::npos) name.erase(blank, 1);
-      return PadLeft(name.substr(0, 4), 4);
+      return ToStrings::PadLeft(name.substr(0, 4), 4);
     }
     case 3: std::erase(name, ' '); return name;
     default: return name;
@@ -280,11 +281,10 @@ std::string ToBaender::BandNameOfFrequency(int style, double mhz) const {
 }
 
 std::string ToBaender::BandNameOfFrequencyText(std::string_view text, int style) const {
-  return BandNameOfFrequency(style, reftext::ReadDecimal(text));
+  return BandNameOfFrequency(style, ToStrings::StrToReal(text));
 }
 
 double ToBaender::FrequencyToMHz(double v, bool shortcuts) const {
-  using reftext::EqualAt5Decimals;
   if (v == 0) return 0;
   if (shortcuts && EqualAt5Decimals(v, 10)) return 10.1;
   for (const TBm5Band& r : rows_) {

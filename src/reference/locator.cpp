@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "reference/reftext.h"
+#include "foundation/strings.h"
 
 ToLocator* oLocator = nullptr;
 
@@ -31,7 +31,7 @@ bool ToLocator::Coordinates(std::string_view locator, double& latitude, double& 
   latitude = longitude = 0;
   if (locator.size() < 2 || locator.size() > 6) return false;
   static const char* const kCompletion[] = {"44XX", "4MX", "MM", "M", ""};
-  std::string l = reftext::Upper(locator) + kCompletion[locator.size() - 2];
+  std::string l = ToStrings::AnsiUpperCase(locator) + kCompletion[locator.size() - 2];
   if (!IsValidLocator(l)) return false;
 
   int degrees = (l[0] - 'A') * 20 + 180;

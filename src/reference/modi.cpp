@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "reference/reftext.h"
+#include "foundation/strings.h"
 
 ToModi* oModi = nullptr;
 
@@ -94,7 +94,7 @@ ToModi::ToModi()
 TModeCode ToModi::ModeCodeOf(std::string_view modeText) const {
   TModeCode result = ' ';
   if (StartsWith(modeText, "2x") || StartsWith(modeText, "2X")) modeText.remove_prefix(2);
-  const std::string t = reftext::Trim(modeText);
+  const std::string t = ToStrings::Trim(modeText);
   for (const FixedWords& f : kFixedWords) {
     if (OneOf(t, f.words)) {
       result = f.code;
@@ -111,7 +111,7 @@ TModeCode ToModi::ModeCodeOf(std::string_view modeText) const {
     for (int i = 0; i < kModeCount; ++i) {
       const std::string& list = aliases_[size_t(i)];
       if (list.empty()) continue;
-      if (reftext::Upper(list).find(t) != std::string::npos) return TModeCode('a' + i);
+      if (ToStrings::AnsiUpperCase(list).find(t) != std::string::npos) return TModeCode('a' + i);
     }
   }
   return result;
@@ -140,7 +140,7 @@ char ToModi::ModeCategoryOf(std::string_view modeText, bool extended) const {
     default: cls = '9'; break;
   }
   if (!extended) return cls;
-  const std::string t = reftext::Trim(modeText);
+  const std::string t = ToStrings::Trim(modeText);
   if (OneOf(t, {"HELL", "MFSK", "FSK", "WSJT", "FSK441", "MT63", "THROB", "RTTYM", "OLIVIA",
                 "CONTESTIA", "ISCAT"}) ||
       StartsWith(modeText, "PSK") || StartsWith(modeText, "BPSK") || StartsWith(modeText, "QPSK") ||

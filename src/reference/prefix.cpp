@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "foundation/strings.h"
 #include "reference/prefixtable.h"
 #include "reference/reftext.h"
 
@@ -10,7 +11,6 @@ ToPrefix* oPrefix = nullptr;
 
 namespace {
 
-constexpr unsigned char kSlashedZero = 216;
 constexpr size_t kPartLen = 20;
 
 bool IsCallChar(char c) {
@@ -36,10 +36,7 @@ bool IsCompleteCall(std::string_view part) {
 // The call with its separators cleaned up and cut at them into at most four parts; a fourth
 // separator and what follows stay in the fourth part.
 std::vector<std::string> SplitCall(std::string_view call) {
-  std::string c;
-  for (char ch : call) {
-    c.push_back(static_cast<unsigned char>(ch) == kSlashedZero ? '0' : reftext::UpperChar(ch));
-  }
+  std::string c = ToStrings::AnsiUpperCase(ToStrings::UnslashZeros(call));
   bool changed = true;
   while (changed) {
     changed = false;
@@ -66,16 +63,17 @@ std::vector<std::string> SplitCall(std::string_view call) {
   return parts;
 }
 
-std::string FitPart(std::string_view s) { return reftext::Trim(s).substr(0, kPartLen); }
+std::string FitPart(std::string_view s) { return ToStrings::Trim(s).substr(0, kPartLen); }
 
 }  // namespace
 
 ToPrefix::ToPrefix() {
   for (int i = 1; i <= kEntityCount; ++i) prefixes_[size_t(i)] = prefixtable::kEntityPrefix[i];
   static const char* const kDefaultSuffixes[] = {"A", "AM", "M", "MM", "P", "LH", "LGT"};
+  for (TCallSuffixRule& r : rules_) r.Options = {255, 0, 0};
   int slot = 1;
   for (const char* s : kDefaultSuffixes) {
-    CallSuffixRule& r = rules_[size_t(slot++)];
+    TCallSuffixRule& r = rules_[size_t(slot++)];
     r.Suffix = s;
     r.Options[0] = (r.Suffix == "AM" || r.Suffix == "MM") ? 0 : 255;
   }
@@ -92,7 +90,7 @@ std::string ToPrefix::PrefixOfAdifNumber(std::string_view number) {
 }
 
 int ToPrefix::EntityNumberOfPrefix(std::string_view prefix) const {
-  const std::string t = reftext::Trim(prefix);
+  const std::string t = ToStrings::Trim(prefix);
   // An empty designation names no entity (the unused numbers have empty prefixes).
   if (t.empty()) return 0;
   for (int i = 1; i <= kEntityCount; ++i) {
@@ -200,14 +198,14 @@ std::string ToPrefix::CountryOfCall(std::string_view call, int flag) const {
   return flag == 1 ? home : location;
 }
 
-void ToPrefix::SetSuffixRule(int index, const CallSuffixRule& rule) {
+void ToPrefix::SetSuffixRule(int index, const TCallSuffixRule& rule) {
   if (index < 1 || index > kSuffixRuleCount) return;
-  CallSuffixRule& r = rules_[size_t(index)];
+  TCallSuffixRule& r = rules_[size_t(index)];
   r = rule;
   r.Suffix = r.Suffix.substr(0, 3);
 }
 
-CallSuffixRule ToPrefix::GetSuffixRule(int index) const {
+TCallSuffixRule ToPrefix::GetSuffixRule(int index) const {
   if (index < 1 || index > kSuffixRuleCount) index = kSuffixRuleCount;
   return rules_[size_t(index)];
 }

@@ -9,10 +9,7 @@
 #include <string>
 #include <string_view>
 
-struct CallSuffixRule {
-  std::string Suffix;                         // up to 3 characters
-  std::array<uint8_t, 3> Options{255, 0, 0};  // Options[0]: the rule's flag
-};
+#include "tables/setuprecs.h"
 
 class ToPrefix {
  public:
@@ -35,8 +32,8 @@ class ToPrefix {
   std::string CountryOfCallDe(std::string_view call) const { return CountryOfCall(call, 1); }
   std::string CountryOfCallEn(std::string_view call) const { return CountryOfCall(call, 0); }
 
-  void SetSuffixRule(int index, const CallSuffixRule& rule);
-  CallSuffixRule GetSuffixRule(int index) const;
+  void SetSuffixRule(int index, const TCallSuffixRule& rule);
+  TCallSuffixRule GetSuffixRule(int index) const;
 
   // Replaces the first occurrence of word in text when it stands as a whole word.
   static void ReplaceWord(std::string_view word, std::string_view replacement, std::string& text);
@@ -46,8 +43,8 @@ class ToPrefix {
   bool IsSuffix(std::string_view part) const;
   void OrderParts(std::string a, std::string b, std::string& home, std::string& location) const;
 
-  std::array<CallSuffixRule, kSuffixRuleCount + 1> rules_;  // slots 1..18
-  std::array<std::string, kEntityCount + 1> prefixes_;      // 1..522
+  std::array<TCallSuffixRule, kSuffixRuleCount + 1> rules_;  // slots 1..18
+  std::array<std::string, kEntityCount + 1> prefixes_;       // 1..522
 };
 
 extern ToPrefix* oPrefix;
