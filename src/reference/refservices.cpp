@@ -1,6 +1,7 @@
 #include "reference/refservices.h"
 
 #include "reference/baender.h"
+#include "reference/datprefix.h"
 #include "reference/locator.h"
 #include "reference/modi.h"
 #include "reference/prefix.h"
@@ -44,6 +45,7 @@ void Start() {
   oBaender = new ToBaender;
   oLocator = new ToLocator;
   oPrefix = new ToPrefix;
+  oDatPrefix = new ToDatPrefix;
 
   settingshooks::THooks& h = settingshooks::Hooks();
   h.ApplyModes = ApplyModes;
@@ -63,6 +65,8 @@ void Stop() {
   h.SetSuffixRule = nullptr;
   h.GetSuffixRule = nullptr;
 
+  delete oDatPrefix;
+  oDatPrefix = nullptr;
   delete oPrefix;
   oPrefix = nullptr;
   delete oLocator;

@@ -1,0 +1,350 @@
+#include "reference/dbprefix.h"
+
+#include <algorithm>
+#include <memory>
+#include <set>
+
+#include "foundation/dates.h"
+#include "foundation/strings.h"
+#include "reference/prefauswahl.h"
+#include "reference/prefix.h"
+#include "reference/reftext.h"
+
+using namespace prefixrec;
+using reftext::IsDigit;
+using reftext::IsUpperLetter;
+
+namespace {
+constexpr size_t kCallLen = 20;
+constexpr size_t kLikePrefixCandidateLen = 40;
+constexpr int kCounterLimit = 6;
+// Ample for every real call: the loop shortens its candidate or tries a new wildcard form.
+constexpr int kCandidateSteps = 400;
+constexpr int kRedirectDepth = 5;
+
+bool IsWildcard(char c) { return c == '#' || c == '?' || c == '~'; }
+bool StartsWith(const std::string& s, const char* p) { return s.rfind(p, 0) == 0; }
+const char* const kNotCurrent = "not current";
+}  // namespace
+
+struct TdbPrefix::TSearch {
+  std::string call;
+  int32_t date = 0;
+  int runs = 0;
+  int evaluations = 0;
+  uint8_t status = 0;
+  const TPrefQso* qso = nullptr;
+  bool mayAsk = false;
+};
+
+bool TdbPrefix::FindExact(const std::string& designation) {
+  std::string dxcc = designation.substr(0, kDxccLen);
+  if (!dxcc.empty() && dxcc.back() == '-' && !StartsWith(dxcc, "PJ")) dxcc.pop_back();
+  const std::string prefix =
+      StartsWith(designation, "FT5") ? "FT?" + designation.substr(3) : designation;
+  const std::string key = DxccPrefixKey(dxcc, prefix);
+  return SearchKey(key, kKeyDxccPrefix) && DxccPrefixKey(GetDXCC(), GetPrefix()) == key;
+}
+
+bool TdbPrefix::SearchPrefixMenue(const std::string& prefix, const std::string& menue) {
+  return SearchKey(PrefixMenueKey(prefix, menue), kKeyPrefixMenue);
+}
+
+bool TdbPrefix::FindCallEntry(const std::string& call) {
+  const std::string key = PrefixZusKey(call.substr(0, 6), call.size() > 6 ? call.substr(6, 8) : "");
+  return SearchKey(key, kKeyPrefixZus) && PrefixZusKey(GetPrefix(), GetPrefixZus()) == key;
+}
+
+TdbPrefix::TMatch TdbPrefix::Match(const std::string& t, char& wildcard) {
+  const size_t dash = t.find('-');
+  if (dash != std::string::npos && dash + 1 < t.size() && IsDigit(t[dash + 1])) {
+    // "prefix-number" names one entry of a shared prefix: the choice is made already.
+    const std::string prefix = t.substr(0, dash), menue = t.substr(dash + 1, kMenueLen);
+    if (!SearchPrefixMenue(prefix, menue) || GetPrefix() != prefix ||
+        ToStrings::Trim(GetMenue()) != ToStrings::Trim(menue))
+      return kNoFit;
+    SetMenue("");
+    return kFit;
+  }
+  if (!SearchKey(PrefixKey(t), kKeyPrefix)) return kNoFit;
+  std::string e = GetPrefix();
+  if (e == t) return kFit;
+  const size_t n = t.size();
+  auto below = [](char a, char b) {
+    return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
+  };
+  if (e.size() == n) {
+    if (e.compare(0, n - 1, t, 0, n - 1) != 0 || below(e[n - 1], t[n - 1])) return kNoFit;
+    const char rangeStart = char(GetRangeStart());
+    if (IsDigit(rangeStart) || IsUpperLetter(rangeStart)) {
+      if (below(t[n - 1], rangeStart)) return kNoFit;
+      e[n - 1] = t[n - 1];
+      SetPrefix(e);
+      return kFit;
+    }
+    if (!IsWildcard(e[n - 1])) return kNoFit;
+    wildcard = e[n - 1];
+    return kFitWildcard;
+  }
+  if (n < e.size() && IsWildcard(e[n - 1]) && e.compare(0, n - 1, t, 0, n - 1) == 0) {
+    wildcard = e[n - 1];
+    return kFitWildcard;
+  }
+  return kNoFit;
+}
+
+int TdbPrefix::PrefixSearch(TSearch& s, const std::string& candidate) {
+  if (++s.runs >= kCounterLimit) return kNotFound;
+  const std::string start = candidate.substr(0, kCallLen);
+  std::string t = start;
+  std::set<std::string> wildcardForms;
+  for (int step = 0; !t.empty() && step < kCandidateSteps; ++step) {
+    char wildcard = 0;
+    const TMatch m = Match(t, wildcard);
+    if (m == kFit) return Evaluate(s, false, s.date);
+    if (m == kFitWildcard) {
+      std::string next = start;
+      next[t.size() - 1] = wildcard;
+      // A wildcard form tried before would lead round the same circle: no fit.
+      if (wildcardForms.insert(next).second) {
+        t = next;
+        continue;
+      }
+    }
+    t.pop_back();
+  }
+  return kNotFound;
+}
+
+int TdbPrefix::Redirect(TSearch& s, const std::string& target, int32_t date,
+                        const std::string& ownPrefix) {
+  bool fits;
+  if (target.find("RA") == std::string::npos) {
+    fits = FindExact(target);
+  } else {
+    char wildcard = 0;
+    fits = Match(target, wildcard) == kFit;
+  }
+  if (!fits || Evaluate(s, true, date) != kFound) return kNotFound;
+  SetPrefix(ownPrefix);
+  return kFound;
+}
+
+int TdbPrefix::Evaluate(TSearch& s, bool redirect, int32_t date) {
+  if (++s.evaluations >= kCounterLimit) return kNotFound;
+  if (!ToStrings::Trim(GetMenue()).empty()) ChooseEntity(s);
+  const std::string ownPrefix = GetPrefix();
+  if (!redirect) {
+    const std::string oldPrefix = ToStrings::Trim(GetOldPrefix());
+    if (!oldPrefix.empty() && date <= GetOldPrefixUntil())
+      return Redirect(s, oldPrefix, date, ownPrefix);
+    std::string dxcc2 = ToStrings::Trim(GetDXCC2());
+    if (!dxcc2.empty() && date <= GetDXCC2Until()) {
+      if (dxcc2 == "RA" && s.call.size() > 2 && IsDigit(s.call[2])) dxcc2 += s.call[2];
+      return Redirect(s, dxcc2, date, ownPrefix);
+    }
+    if ((date > 0 && date < GetValidFrom()) || (GetValidUntil() != 0 && date > GetValidUntil()))
+      return kNotValid;
+  }
+  std::string like = ToStrings::Trim(GetWiePref());
+  if (like.empty()) return kFound;
+  const std::string e = ToStrings::Trim(ownPrefix);
+  auto rest = [&](size_t from) { return from < s.call.size() ? s.call.substr(from) : ""; };
+  int r;
+  if (like.size() == e.size() && like.find('#') == std::string::npos) {
+    r = PrefixSearch(s, (like + rest(e.size())).substr(0, kLikePrefixCandidateLen));
+    if (r != kFound) return kNotFound;
+  } else if (like.back() != '#') {
+    const size_t nt = like.find("-NT");
+    if (nt != std::string::npos) like.erase(nt);
+    char wildcard = 0;
+    if (Match(like, wildcard) != kFit) return kNotFound;
+    const bool today = nt != std::string::npos || redirect;
+    r = Evaluate(s, false, today ? ToDates::TodayUTC() : date);
+  } else {
+    size_t from = e.find('?');
+    if (from == std::string::npos) from = e.find('#');
+    if (from == std::string::npos) from = e.find('~');
+    if (from == std::string::npos) from = e.size();
+    const std::string candidate = like.substr(0, like.size() - 1) + rest(from);
+    r = PrefixSearch(s, candidate.substr(0, kLikePrefixCandidateLen));
+    if (r != kFound) return kNotFound;
+  }
+  // The entry of the call's own prefix keeps its prefix; the data is the other entry's.
+  SetPrefix(ownPrefix);
+  return r;
+}
+
+void TdbPrefix::ChooseEntity(TSearch& s) {
+  const std::string prefix = GetPrefix();
+  const std::string menue = GetMenue();
+  if (s.qso && !ToStrings::Trim(s.qso->Dxcc).empty()) {
+    const std::string dxcc = ToStrings::Trim(s.qso->Dxcc);
+    if (SearchKey(DxccPrefixKey(dxcc, prefix), kKeyDxccPrefix) &&
+        DxccPrefixKey(GetDXCC(), GetPrefix()) == DxccPrefixKey(dxcc, prefix))
+      return;
+    for (bool ok = SearchPrefixMenue(prefix, "1"); ok && GetPrefix() == prefix;
+         ok = NextRecord(kKeyPrefixMenue)) {
+      if (ToStrings::Trim(DxccAtDate(s.date)) == dxcc) return;
+    }
+  }
+  if (s.mayAsk) {
+    TPrefQso noQso;
+    const uint8_t answer = prefauswahl::Run(*this, prefix, s.date, s.qso ? *s.qso : noQso);
+    s.status = answer;
+    if (answer == 1) return;
+  }
+  // No choice made: the entry found stands.
+  SearchPrefixMenue(prefix, menue);
+}
+
+bool TdbPrefix::FindSecondary(const std::string& call) {
+  for (std::string text = call; !text.empty(); text.pop_back()) {
+    if (!FindCallEntry(text)) continue;
+    // A shorter text counts only for entries marked to match every call beginning with it.
+    if (text == call || GetWholeCallMark() == 'J') return true;
+  }
+  return false;
+}
+
+void TdbPrefix::FinishPrefix(const std::string& call) {
+  std::string p = GetPrefix();
+  if (!p.empty() && p.back() == '-') p.pop_back();
+  for (char w : {'?', '#', '~'}) {
+    const size_t pos = p.find(w);
+    if (pos == std::string::npos) continue;
+    if (pos < call.size()) p[pos] = call[pos];
+    break;
+  }
+  const bool letters = (p.size() == 2 && IsUpperLetter(p[0]) && IsUpperLetter(p[1])) ||
+                       (p.size() == 1 && IsUpperLetter(p[0]));
+  if (letters && call.size() > 2) {
+    const char c0 = call[0], c1 = call[1], c2 = call[2];
+    if (IsUpperLetter(c0) && IsUpperLetter(c1) && IsDigit(c2))
+      p += c2;
+    else if (IsUpperLetter(c0) && IsDigit(c1))
+      p += c1;
+    else if (IsDigit(c0) && IsUpperLetter(c1) && IsDigit(c2))
+      p += c2;
+  }
+  SetPrefix(p);
+}
+
+int TdbPrefix::ResolveCall(const std::string& callText, int32_t qsoDate, bool checkSecondary,
+                           TdbPrefix* singleCalls, TdbPrefix* callGroups, uint8_t& status,
+                           const TPrefQso* qso, bool mayAsk) {
+  status = 0;
+  std::string call = ToStrings::AnsiUpperCase(callText).substr(0, kCallLen);
+  if (checkSecondary) {
+    for (uint8_t kind : {kSingleCalls, kCallGroups}) {
+      TdbPrefix* table = kind == kSingleCalls ? singleCalls : callGroups;
+      std::unique_ptr<TdbPrefix> own;
+      if (!table) table = (own = std::make_unique<TdbPrefix>(kind)).get();
+      if (!table->FindSecondary(call)) continue;
+      table->SetADIFNr(int16_t(oPrefix ? oPrefix->EntityNumberOfPrefix(table->GetDXCC()) : 0));
+      SetCurrentRecord(table->WorkRec());
+      return kFound;
+    }
+  }
+  if (qsoDate <= 0) qsoDate = ToDates::TodayUTC();
+  const size_t slash = call.find('/');
+  if (slash != std::string::npos) {
+    const std::string after = call.substr(slash + 1, kCallLen);
+    int length = 0;
+    if (ToPrefix::IsSpecialEntity(call, after, length))
+      call = call.substr(0, size_t(length)) + "/" + after;
+  }
+  TSearch s;
+  s.call = call;
+  s.date = qsoDate;
+  s.qso = qso;
+  s.mayAsk = mayAsk;
+  const int r = PrefixSearch(s, call);
+  if (r == kFound) FinishPrefix(call);
+  // Nobody may read another entity's data from a call that was not found.
+  if (r == kNotFound) ClearRecords();
+  status = s.status;
+  return r;
+}
+
+std::string TdbPrefix::AdifNumberOfDxcc(const std::string& designation) {
+  const std::string dxcc = ToStrings::Trim(designation);
+  if (dxcc.empty()) return {};
+  auto nearest = [&](TdbPrefix& t) {
+    return t.SearchKey(DxccPrefixKey(dxcc, ""), kKeyDxccPrefix) &&
+           ToStrings::Trim(t.GetDXCC()) == dxcc;
+  };
+  bool found = FindExact(dxcc) || nearest(*this);
+  TRecord rec = WorkRec();
+  for (uint8_t kind : {kSingleCalls, kCallGroups}) {
+    if (found) break;
+    TdbPrefix other(kind);
+    if ((found = nearest(other))) rec = other.WorkRec();
+  }
+  if (!found) return {};
+  if (!(rec == WorkRec())) SetCurrentRecord(rec);
+  return ToStrings::IntToStrPadded(GetADIFNr(), 3);
+}
+
+bool TdbPrefix::RedirectTarget(int32_t date, TRecord& target, int depth) {
+  if (depth >= kRedirectDepth) return false;
+  TdbPrefix helper(kMain);
+  std::string dest;
+  bool exact = true;
+  const std::string oldPrefix = ToStrings::Trim(GetOldPrefix());
+  const std::string dxcc2 = ToStrings::Trim(GetDXCC2());
+  const std::string like = ToStrings::Trim(GetWiePref());
+  const bool byDxcc2 = oldPrefix.empty() || date > GetOldPrefixUntil();
+  if (!byDxcc2) {
+    dest = oldPrefix;
+    exact = dest.find("RA") == std::string::npos;
+  } else if (!dxcc2.empty() && date <= GetDXCC2Until()) {
+    dest = dxcc2;
+    exact = dest.find("RA") == std::string::npos;
+  } else if (!like.empty() && like.back() != '#') {
+    dest = like.substr(0, like.find("-NT"));
+    exact = false;
+  } else {
+    return false;
+  }
+  char wildcard = 0;
+  if (exact ? !helper.FindExact(dest) : helper.Match(dest, wildcard) != kFit) {
+    // An earlier designation without an entry of its own still names the entity.
+    if (!byDxcc2 || dxcc2.empty() || date > GetDXCC2Until()) return false;
+    target = WorkRec();
+    target.SetStr(kDxcc, kDxccLen, dxcc2);
+    return true;
+  }
+  if (!helper.RedirectTarget(date, target, depth + 1)) target = helper.WorkRec();
+  return true;
+}
+
+std::string TdbPrefix::DxccAtDate(int32_t date) {
+  TRecord target(kSize);
+  if (RedirectTarget(date, target, 0)) return target.Str(kDxcc, kDxccLen);
+  return GetDXCC();
+}
+
+void TdbPrefix::RefreshAtDate(int32_t date) {
+  if (date > 0 && date < GetValidFrom()) {
+    SetCountry(kNotCurrent);
+    return;
+  }
+  TRecord target(kSize);
+  if (!RedirectTarget(date, target, 0)) return;
+  TRecord& w = WorkRec();
+  for (auto [off, cap] : {std::pair{kDxcc, kDxccLen},
+                          {kCountry, kCountryLen},
+                          {kWaz, kZoneLen},
+                          {kItu, kZoneLen},
+                          {kContinent, kZoneLen},
+                          {kWae, kPrefixLen},
+                          {kLocator, kLocatorLen}})
+    w.SetStr(off, cap, target.Str(off, cap));
+  w.SetI16(kAdifNr, target.I16(kAdifNr));
+}
+
+bool TdbPrefix::IsOutOfDate() const {
+  const int32_t today = ToDates::TodayUTC();
+  return (GetValidUntil() != 0 && GetValidUntil() < today) || GetValidFrom() > today;
+}
