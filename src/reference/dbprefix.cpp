@@ -9,6 +9,8 @@
 #include "reference/prefauswahl.h"
 #include "reference/prefix.h"
 #include "reference/reftext.h"
+#include "storage/dbtreiber.h"
+#include "storage/ifdriver.h"
 
 using namespace prefixrec;
 using reftext::IsDigit;
@@ -50,12 +52,57 @@ bool TdbPrefix::SearchPrefixMenue(const std::string& prefix, const std::string& 
   return SearchKey(PrefixMenueKey(prefix, menue), kKeyPrefixMenue);
 }
 
+namespace {
+std::string CallEntryKey(const std::string& call) {
+  return PrefixZusKey(call.substr(0, 6), call.size() > 6 ? call.substr(6, 8) : "");
+}
+}  // namespace
+
 bool TdbPrefix::FindCallEntry(const std::string& call) {
-  const std::string key = PrefixZusKey(call.substr(0, 6), call.size() > 6 ? call.substr(6, 8) : "");
-  return SearchKey(key, kKeyPrefixZus) && PrefixZusKey(GetPrefix(), GetPrefixZus()) == key;
+  const std::string key = CallEntryKey(call);
+  std::string found;
+  int32_t ref = 0;
+  return SeekKey(kKeyPrefixZus, key, found, ref) && found == key && GotoRecord(ref);
 }
 
-TdbPrefix::TMatch TdbPrefix::Match(const std::string& t, char& wildcard) {
+bool TdbPrefix::SeekKey(int keyNr, const std::string& key, std::string& found, int32_t& ref,
+                        int mode) {
+  TdbTreiber* t = GetDriver();
+  IFDriver* d = t ? t->Driver() : nullptr;
+  return d && d->Seek(keyNr, key, mode == -1 ? kEndRef : 0, mode, found, ref);
+}
+
+// The index of key 1 around the start of a candidate loop: the first entry at or after the
+// start and the last entry before it. The first entry at or after a shorter candidate of the
+// same start is the first after the start unless an entry lies between the two; so most
+// candidates need no look into the file. Each look costs a lock of the file.
+struct TdbPrefix::TCandidateIndex {
+  std::string start;  // the loop's start as key text
+  bool lookedBelow = false, below = false, lookedAbove = false, above = false;
+  std::string belowKey, aboveKey;
+  int32_t belowRef = 0, aboveRef = 0;
+};
+
+bool TdbPrefix::FirstEntryAtOrAfter(TCandidateIndex* c, const std::string& key, std::string& found,
+                                    int32_t& ref) {
+  if (!c || key > c->start) return SeekKey(kKeyPrefix, key, found, ref);
+  if (!c->lookedBelow) {
+    c->lookedBelow = true;
+    c->below = SeekKey(kKeyPrefix, c->start, c->belowKey, c->belowRef, -2);
+  }
+  // An entry at or after the key lies before the start: the file has the answer. Equal
+  // keys go there too, so that the first of several equal entries is found.
+  if (c->below && c->belowKey >= key) return SeekKey(kKeyPrefix, key, found, ref);
+  if (!c->lookedAbove) {
+    c->lookedAbove = true;
+    c->above = SeekKey(kKeyPrefix, c->start, c->aboveKey, c->aboveRef);
+  }
+  found = c->aboveKey;
+  ref = c->aboveRef;
+  return c->above;
+}
+
+TdbPrefix::TMatch TdbPrefix::Match(const std::string& t, char& wildcard, TCandidateIndex* index) {
   const size_t dash = t.find('-');
   if (dash != std::string::npos && dash + 1 < t.size() && IsDigit(t[dash + 1])) {
     // "prefix-number" names one entry of a shared prefix: the choice is made already.
@@ -66,15 +113,19 @@ TdbPrefix::TMatch TdbPrefix::Match(const std::string& t, char& wildcard) {
     SetMenue("");
     return kFit;
   }
-  if (!SearchKey(PrefixKey(t), kKeyPrefix)) return kNoFit;
-  std::string e = GetPrefix();
-  if (e == t) return kFit;
+  // The index entry decides most candidates; the record is read only where it may fit.
+  int32_t ref = 0;
+  std::string e;
+  if (!FirstEntryAtOrAfter(index, PrefixKey(t), e, ref)) return kNoFit;
+  e.erase(e.find_last_not_of(' ') + 1);
   const size_t n = t.size();
   auto below = [](char a, char b) {
     return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
   };
+  if (e == t) return GotoRecord(ref) ? kFit : kNoFit;
   if (e.size() == n) {
     if (e.compare(0, n - 1, t, 0, n - 1) != 0 || below(e[n - 1], t[n - 1])) return kNoFit;
+    if (!GotoRecord(ref)) return kNoFit;
     const char rangeStart = char(GetRangeStart());
     if (IsDigit(rangeStart) || IsUpperLetter(rangeStart)) {
       if (below(t[n - 1], rangeStart)) return kNoFit;
@@ -98,9 +149,13 @@ int TdbPrefix::PrefixSearch(TSearch& s, const std::string& candidate) {
   const std::string start = candidate.substr(0, kCallLen);
   std::string t = start;
   std::set<std::string> wildcardForms;
+  TCandidateIndex index;
+  index.start = PrefixKey(start);
   for (int step = 0; !t.empty() && step < kCandidateSteps; ++step) {
     char wildcard = 0;
-    const TMatch m = Match(t, wildcard);
+    // Shorter forms of the start share what the index told about it.
+    const bool shorterForm = start.compare(0, t.size(), t) == 0;
+    const TMatch m = Match(t, wildcard, shorterForm ? &index : nullptr);
     if (m == kFit) return Evaluate(s, false, s.date);
     if (m == kFitWildcard) {
       std::string next = start;
@@ -199,8 +254,19 @@ void TdbPrefix::ChooseEntity(TSearch& s) {
 }
 
 bool TdbPrefix::FindSecondary(const std::string& call) {
+  // From the last entry at or before the whole call backwards: a shorter text can only be
+  // found where that entry equals it; otherwise no entry does.
+  std::string last;
+  int32_t ref = 0;
+  bool looked = false, exists = false;
   for (std::string text = call; !text.empty(); text.pop_back()) {
-    if (!FindCallEntry(text)) continue;
+    const std::string key = CallEntryKey(text);
+    if (!looked || (exists && last > key)) {
+      looked = true;
+      exists = SeekKey(kKeyPrefixZus, key, last, ref, -1);
+    }
+    if (!exists) return false;
+    if (last != key || !GotoRecord(ref)) continue;
     // A shorter text counts only for entries marked to match every call beginning with it.
     if (text == call || GetWholeCallMark() == 'J') return true;
   }

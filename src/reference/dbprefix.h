@@ -52,7 +52,13 @@ class TdbPrefix : public TdbPrefixBase {
  private:
   struct TSearch;
   enum TMatch { kNoFit, kFit, kFitWildcard };
-  TMatch Match(const std::string& t, char& wildcard);
+  struct TCandidateIndex;
+  TMatch Match(const std::string& t, char& wildcard, TCandidateIndex* index = nullptr);
+  // An index entry without reading its record: mode 1 the first at or after the key, -1 the
+  // last at or before it, -2 the last before it.
+  bool SeekKey(int keyNr, const std::string& key, std::string& found, int32_t& ref, int mode = 1);
+  bool FirstEntryAtOrAfter(TCandidateIndex* index, const std::string& key, std::string& found,
+                           int32_t& ref);
   int PrefixSearch(TSearch& s, const std::string& candidate);
   int Evaluate(TSearch& s, bool redirect, int32_t date);
   int Redirect(TSearch& s, const std::string& target, int32_t date, const std::string& ownPrefix);
