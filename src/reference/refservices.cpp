@@ -2,6 +2,7 @@
 
 #include "reference/baender.h"
 #include "reference/datprefix.h"
+#include "reference/dbprefix.h"
 #include "reference/locator.h"
 #include "reference/modi.h"
 #include "reference/prefix.h"
@@ -56,6 +57,13 @@ void Start() {
   h.GetSuffixRule = [](int index) {
     return oPrefix ? oPrefix->GetSuffixRule(index) : TCallSuffixRule{};
   };
+  // The own call is resolved as the log resolves a worked call, without asking.
+  h.ResolveOwnCall = [](const std::string& call) {
+    if (!oDatPrefix || call.empty()) return;
+    TdbPrefix table;
+    uint8_t status = 0;
+    table.ResolveCall(call, 0, true, nullptr, nullptr, status, nullptr, false);
+  };
 }
 
 void Stop() {
@@ -64,6 +72,7 @@ void Stop() {
   h.ReadModes = nullptr;
   h.SetSuffixRule = nullptr;
   h.GetSuffixRule = nullptr;
+  h.ResolveOwnCall = nullptr;
 
   delete oDatPrefix;
   oDatPrefix = nullptr;

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+
+#include "foundation/testdesktop.h"
+#include "reference/datprefix.h"
 #include "reference/modi.h"
 #include "reference/prefix.h"
+#include "reference/prefixrec.h"
+#include "support/testdir.h"
 #include "tables/settingshooks.h"
 
 namespace {
@@ -10,7 +16,8 @@ namespace {
 // what goes in must come back out unchanged.
 TEST(ReferenceSettingsHooks, ModesAndSuffixRulesRoundTrip) {
   settingshooks::THooks& h = settingshooks::Hooks();
-  ASSERT_TRUE(h.ApplyModes && h.ReadModes && h.SetSuffixRule && h.GetSuffixRule);
+  ASSERT_TRUE(h.ApplyModes && h.ReadModes && h.SetSuffixRule && h.GetSuffixRule &&
+              h.ResolveOwnCall);
   const TModeSettings before = h.ReadModes();
   const TCallSuffixRule ruleBefore = h.GetSuffixRule(9);
 
@@ -32,6 +39,22 @@ TEST(ReferenceSettingsHooks, ModesAndSuffixRulesRoundTrip) {
   h.ApplyModes(before);
   h.SetSuffixRule(9, ruleBefore);
   EXPECT_EQ(h.ReadModes(), before);
+}
+
+}  // namespace
+
+namespace {
+
+// The own call is resolved at the settings load even while the prefix files are closed:
+// the table opens them for the moment and leaves them closed again.
+TEST(ReferenceSettingsHooks, OwnCallResolvesWithClosedFiles) {
+  TTestDir dir;
+  TTestDesktop desktop;
+  ASSERT_EQ(oDatPrefix->Driver(prefixrec::kMain), nullptr);
+  settingshooks::Hooks().ResolveOwnCall("DL1ABC");
+  EXPECT_EQ(oDatPrefix->Driver(prefixrec::kMain), nullptr);
+  EXPECT_EQ(desktop.DialogsRun, 0);
+  EXPECT_TRUE(QFile::exists(QStringLiteral("BMPREFIX.db")));
 }
 
 }  // namespace
