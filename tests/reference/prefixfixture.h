@@ -14,14 +14,14 @@
 namespace prefixtest {
 
 struct Entry {
-  std::string Prefix, Dxcc, Menue, Country, Remark, Waz, Itu, Zus;
+  std::string Prefix{}, Dxcc{}, Menue{}, Country{}, Remark{}, Waz{}, Itu{}, Zus{};
   char RangeStart = 0;
   int32_t ValidFrom = 0, ValidUntil = 0;
-  std::string Dxcc2;
+  std::string Dxcc2{};
   int32_t Dxcc2Until = 0;
-  std::string OldPrefix;
+  std::string OldPrefix{};
   int32_t OldPrefixUntil = 0;
-  std::string WiePref;
+  std::string WiePref{};
   char WholeCall = 0;
   char Sel = 0;
   int16_t AdifNr = 0;
