@@ -218,21 +218,21 @@ class Choice : public Resolution {
   }
 };
 
-TEST_F(Choice, QsoDxccSettlesTheChoiceWithoutAsking) {
-  TdbPrefix t;
-  uint8_t status = 9;
-  ASSERT_EQ(ResolveQso(t, "TX5ABC", "FO", true, status), 0);
-  EXPECT_EQ(t.GetDXCC(), "FO");
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(desktop_.DialogsRun, 0);
-}
-
-TEST_F(Choice, WithoutLeaveToAskTheFirstEntryStands) {
-  TdbPrefix t;
-  uint8_t status = 9;
-  ASSERT_EQ(ResolveQso(t, "TX5ABC", "", false, status), 0);
-  EXPECT_EQ(t.GetDXCC(), "FK/C");
-  EXPECT_EQ(status, 0);
+TEST_F(Choice, NoQuestionWhenTheQsoSettlesItOrAskingIsNotAllowed) {
+  struct Case {
+    const char* qsoDxcc;
+    bool mayAsk;
+    const char* dxcc;
+  };
+  // The QSO's DXCC picks its candidate; without leave to ask the first entry stands.
+  for (const Case& c :
+       {Case{"FO", true, "FO"}, Case{"FO/M", false, "FO/M"}, Case{"", false, "FK/C"}}) {
+    TdbPrefix t;
+    uint8_t status = 9;
+    ASSERT_EQ(ResolveQso(t, "TX5ABC", c.qsoDxcc, c.mayAsk, status), 0) << c.qsoDxcc;
+    EXPECT_EQ(t.GetDXCC(), c.dxcc) << c.qsoDxcc;
+    EXPECT_EQ(status, 0);
+  }
   EXPECT_EQ(desktop_.DialogsRun, 0);
 }
 
