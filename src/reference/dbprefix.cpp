@@ -354,7 +354,7 @@ std::string TdbPrefix::AdifNumberOfDxcc(const std::string& designation) {
 
 bool TdbPrefix::RedirectTarget(int32_t date, TRecord& target, int depth) {
   if (depth >= kRedirectDepth) return false;
-  TdbPrefix helper(kMain);
+  TdbPrefix lookup(kMain);
   std::string dest;
   bool exact = true;
   const std::string oldPrefix = ToStrings::Trim(GetOldPrefix());
@@ -374,14 +374,14 @@ bool TdbPrefix::RedirectTarget(int32_t date, TRecord& target, int depth) {
     return false;
   }
   char wildcard = 0;
-  if (exact ? !helper.FindExact(dest) : helper.Match(dest, wildcard) != kFit) {
+  if (exact ? !lookup.FindExact(dest) : lookup.Match(dest, wildcard) != kFit) {
     // An earlier designation without an entry of its own still names the entity.
     if (!byDxcc2 || dxcc2.empty() || date > GetDXCC2Until()) return false;
     target = WorkRec();
     target.SetStr(kDxcc, kDxccLen, dxcc2);
     return true;
   }
-  if (!helper.RedirectTarget(date, target, depth + 1)) target = helper.WorkRec();
+  if (!lookup.RedirectTarget(date, target, depth + 1)) target = lookup.WorkRec();
   return true;
 }
 

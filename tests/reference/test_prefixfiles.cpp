@@ -82,6 +82,22 @@ TEST_F(PrefixFiles, TableOpensAClosedFileItselfAndClosesItAgain) {
   SetUp();
 }
 
+TEST_F(PrefixFiles, TableWithItsOwnDriverSharesTheFileButNotTheRecord) {
+  Add({.Prefix = "DL", .Dxcc = "DL"});
+  TdbPrefix shared;
+  ASSERT_TRUE(shared.First(kKeyPrefix));
+  {
+    TdbPrefix own(kMain, 2);
+    ASSERT_NE(own.GetDriver(), nullptr);
+    own.SetWorkRec(MakeRecord({.Prefix = "OE", .Dxcc = "OE"}));
+    ASSERT_TRUE(own.Add());
+    EXPECT_EQ(own.GetAutore(), 2);
+  }
+  EXPECT_EQ(shared.GetPrefix(), "DL");
+  EXPECT_EQ(shared.RecordCount(), 2);
+  EXPECT_NE(oDatPrefix->Driver(kMain), nullptr);
+}
+
 // Writes the auto-numbers directly, as a damaged or foreign file may hold them.
 void SetNumbers(uint8_t kind, const std::vector<std::pair<std::string, int32_t>>& numbers) {
   TdbPrefix t(kind);
