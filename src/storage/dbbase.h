@@ -97,8 +97,8 @@ class TdbBase {
 
   // Rewrites this object's current record with the driver buffer.
   bool ModifyRecord();
-  // Adds the driver buffer (length bytes) as a new record, which becomes current; the
-  // AUTOKEY number is assigned and written into the buffer.
+  // Adds the driver buffer (length bytes) as a new record, which becomes current and is
+  // loaded; the AUTOKEY number is assigned and written into the buffer.
   bool AddRecord(size_t length);
 
   void ClearBuffer();
@@ -123,6 +123,7 @@ class TdbBase {
 
  private:
   bool Seek(int keyNr, std::string_view key, int32_t ref, int mode);
+  void TakeFound(int keyNr, std::string&& key);
   bool Step(int keyNr, int mode);
   uint8_t mode_;
   TdbTreiber* driver_ = nullptr;
