@@ -3,8 +3,11 @@
 #include <functional>
 #include <vector>
 
+#include "foundation/desktop.h"
+#include "foundation/messagesform.h"
 #include "foundation/progdir.h"
 #include "reference/refservices.h"
+#include "tables/tableservices.h"
 
 namespace startup {
 namespace {
@@ -15,6 +18,12 @@ std::vector<std::function<void()>> gStops;
 void StartServices(const char* workDir, const char* dataDir) {
   SetProgramDirectory(workDir);
   SetShippedDataDirectory(dataDir);
+  TQtDesktop::SetMessageRunner(&RunMessageForm);
+  gStops.push_back([] { TQtDesktop::SetMessageRunner(nullptr); });
+  // Suite tables and settings.
+  tableservices::Start();
+  gStops.push_back(tableservices::Stop);
+  // Radio reference data: modes, bands, locator, prefixes.
   refservices::Start();
   gStops.push_back(refservices::Stop);
 }

@@ -4,8 +4,7 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
-
+#include "storage/dbkeys.h"
 #include "tables/keyparts.h"
 
 class TContestQSORec;
@@ -47,7 +46,7 @@ enum QsoKey {
 };
 constexpr int kQsoKeyCount = 28;
 
-const std::vector<TKeyDef>& QsoKeys();
+const ToKeys& QsoKeys();
 std::string BuildQsoKey(const TContestQSORec& rec, int keyNr);
 
 // The contest list BMKK.
@@ -58,15 +57,15 @@ enum ListKey {
   kListTypNummer = 4,
   kListName = 5
 };
-const std::vector<TKeyDef>& ListKeys();
+const ToKeys& ListKeys();
 std::string BuildListKey(const TContestListRec& rec, int keyNr);
 
 // The configuration file BMKZ: one key, the contest number.
-const std::vector<TKeyDef>& ConfigKeys();
+const ToKeys& ConfigKeys();
 std::string BuildConfigKey(const TContestConfigRec& rec, int keyNr);
 
 // The scratch log BMLKTEMP: one key, the QSO number.
-const std::vector<TKeyDef>& TempKeys();
+const ToKeys& TempKeys();
 std::string BuildTempKey(const TContestQSORec& rec, int keyNr);
 
 }  // namespace contestkeys

@@ -3,17 +3,12 @@
 // key, numbers as sortable 5-byte keys, descending numbers, dates and times.
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <tuple>
 
-// One key of a file: its length in bytes, whether equal keys may repeat, and the
-// expression naming the fields it is built from.
-struct TKeyDef {
-  int Length;
-  bool Duplicates;
-  const char* Expression;
-};
+#include "storage/dbkeys.h"
 
 namespace keyparts {
 
@@ -23,6 +18,9 @@ std::string Fit(std::string_view text, size_t width);
 std::string Desc(int32_t value);
 // One character of a key (a band code, district or special-DOK letter).
 inline std::string Ch(char c) { return std::string(1, c); }
+
+// A file's key list from (length, duplicates, expression) triples, key 1 first.
+ToKeys MakeKeys(std::initializer_list<std::tuple<int, bool, const char*>> list);
 
 constexpr size_t kCall = 14;
 constexpr size_t kLoc = 6;

@@ -37,17 +37,68 @@ void ToSetupLayout::SetClusterWidth(int key, int column, uint16_t width) {
   SetU16(ClusterWidthOffset(key, column), width);
 }
 
+namespace {
+struct TColorField {
+  size_t Offset;
+  TColor TLayoutValues::*Member;
+};
+constexpr TColorField kColors[] = {
+    {0, &TLayoutValues::WindowColor},
+    {4, &TLayoutValues::PanelColor},
+    {8, &TLayoutValues::ButtonTextColor},
+    {12, &TLayoutValues::ScorePanelColor},
+    {28, &TLayoutValues::GridColor},
+    {32, &TLayoutValues::GridTextColor},
+    {36, &TLayoutValues::GridHeaderColor},
+    {40, &TLayoutValues::GridHeaderTextColor},
+    {44, &TLayoutValues::GridSortedHeaderColor},
+    {48, &TLayoutValues::GridSelectedColor},
+    {52, &TLayoutValues::GridSelectedTextColor},
+    {56, &TLayoutValues::MenuColor},
+    {60, &TLayoutValues::MenuTextColor},
+    {64, &TLayoutValues::MenuSelectedColor},
+    {68, &TLayoutValues::MenuSelectedTextColor},
+};
+struct TFontField {
+  size_t Offset;
+  std::string TLayoutValues::*Name;
+  int TLayoutValues::*Size;
+};
+constexpr TFontField kFonts[] = {
+    {72, &TLayoutValues::FontName, &TLayoutValues::FontSize},
+    {106, &TLayoutValues::GridFontName, &TLayoutValues::GridFontSize},
+    {140, &TLayoutValues::ButtonFontName, &TLayoutValues::ButtonFontSize},
+};
+constexpr size_t kFontNameCap = 31;
+constexpr size_t kButtonBold = 174;
+}  // namespace
+
+TLayoutValues ToSetupLayout::Values() const {
+  TLayoutValues v;
+  for (const auto& c : kColors) v.*c.Member = TColor(I32(c.Offset));
+  for (const auto& f : kFonts) {
+    v.*f.Name = Str(f.Offset, kFontNameCap);
+    v.*f.Size = I16(f.Offset + kFontNameCap + 1);
+  }
+  v.ButtonFontBold = Byte(kButtonBold) != 0;
+  return v;
+}
+
+void ToSetupLayout::SetValues(const TLayoutValues& v) {
+  for (const auto& c : kColors) SetI32(c.Offset, int32_t(v.*c.Member));
+  for (const auto& f : kFonts) {
+    SetStr(f.Offset, kFontNameCap, v.*f.Name);
+    SetI16(f.Offset + kFontNameCap + 1, int16_t(v.*f.Size));
+  }
+  SetByte(kButtonBold, v.ButtonFontBold ? 255 : 0);
+}
+
 ToSetupLayout ToSetupLayout::Defaults() {
   ToSetupLayout l;
-  l.SetWindowColor(0xF0F0F0);
-  l.SetPanelColor(0xC0A080);
-  l.SetButtonTextColor(0x800000);
-  l.SetScorePanelColor(0xE0FFFF);
-  l.SetMenuPanelColor(0x804000);
-  l.SetMenuLabelColor(0xFFFFFF);
-  l.SetInfoLabelColor(0xFFFFFF);
-  l.SetFontName("Arial");
-  l.SetFontSize(9);
+  l.SetValues(TLayoutValues());
+  l.SetMenuPanelColor(RGBColor(0, 64, 128));
+  l.SetMenuLabelColor(clWhite);
+  l.SetInfoLabelColor(clWhite);
   return l;
 }
 

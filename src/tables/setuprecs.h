@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "foundation/layoutvalues.h"
 #include "foundation/recordbuf.h"
 
 // The own station (1704 bytes): what the cover sheets, the EDI header and a new contest
@@ -41,7 +42,15 @@ class ToSetupEigeneStation : public TRecord {
   void SetLocatorCopy(std::string_view s) { SetStr(1697, 6, s); }
 };
 
-// Colours ($BBGGRR) and fonts, and the column widths of the cluster list per key.
+// Colours ($00BBGGRR) and fonts, and the column widths of the cluster list per key.
+// Layout of the record (2560 bytes):
+//   0..68     colours, 32-bit each: window, panel, button text, score panel, menu panel,
+//             menu labels, info label, grid, grid text, grid header, grid header text,
+//             sorted grid header, selected grid cell, its text, menu, menu text, selected
+//             menu item, its text
+//   72, 106, 140   fonts of windows, grids and buttons: name (string of 31), size (16-bit)
+//   174       button font bold (0 / 255)
+//   1893 + 20k + 2i   width of cluster-list column i (1..10) for key k (1..28)
 class ToSetupLayout : public TRecord {
  public:
   static constexpr size_t kSize = 2560;
@@ -49,24 +58,20 @@ class ToSetupLayout : public TRecord {
   static constexpr int kColumns = 10;
   ToSetupLayout() : TRecord(kSize) {}
 
-  int32_t WindowColor() const { return I32(0); }
-  void SetWindowColor(int32_t c) { SetI32(0, c); }
-  int32_t PanelColor() const { return I32(4); }
-  void SetPanelColor(int32_t c) { SetI32(4, c); }
-  int32_t ButtonTextColor() const { return I32(8); }
-  void SetButtonTextColor(int32_t c) { SetI32(8, c); }
-  int32_t ScorePanelColor() const { return I32(12); }
-  void SetScorePanelColor(int32_t c) { SetI32(12, c); }
-  int32_t MenuPanelColor() const { return I32(16); }
-  void SetMenuPanelColor(int32_t c) { SetI32(16, c); }
-  int32_t MenuLabelColor() const { return I32(20); }  // menu labels (Tag a multiple of 100)
-  void SetMenuLabelColor(int32_t c) { SetI32(20, c); }
-  int32_t InfoLabelColor() const { return I32(24); }  // the label at the panel's foot
-  void SetInfoLabelColor(int32_t c) { SetI32(24, c); }
-  std::string FontName() const { return Str(28, 31); }
-  void SetFontName(std::string_view s) { SetStr(28, 31, s); }
-  int16_t FontSize() const { return I16(60); }
-  void SetFontSize(int16_t v) { SetI16(60, v); }
+  TColor WindowColor() const { return TColor(I32(0)); }
+  TColor PanelColor() const { return TColor(I32(4)); }
+  TColor ButtonTextColor() const { return TColor(I32(8)); }
+  TColor ScorePanelColor() const { return TColor(I32(12)); }
+  TColor MenuPanelColor() const { return TColor(I32(16)); }
+  void SetMenuPanelColor(TColor c) { SetI32(16, int32_t(c)); }
+  TColor MenuLabelColor() const { return TColor(I32(20)); }  // menu labels (Tag n x 100)
+  void SetMenuLabelColor(TColor c) { SetI32(20, int32_t(c)); }
+  TColor InfoLabelColor() const { return TColor(I32(24)); }  // the label at the panel's foot
+  void SetInfoLabelColor(TColor c) { SetI32(24, int32_t(c)); }
+
+  // The colours and fonts the foundation's layout service applies.
+  TLayoutValues Values() const;
+  void SetValues(const TLayoutValues& v);
 
   // Cluster-list column widths: one row of ten 16-bit widths per key number k.
   static constexpr size_t ClusterWidthOffset(int key, int column) {

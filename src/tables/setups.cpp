@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "foundation/layoutvalues.h"
 #include "foundation/strings.h"
 #include "tables/setupseparat.h"
 
@@ -11,6 +12,7 @@ std::string ToSetups::DataDir() const { return GetDirs()[setupdirs::kData]; }
 
 void ToSetups::SetLayout(const ToSetupLayout& layout) {
   setup2_.SetLayout(layout);
+  SetLayoutValues(layout.Values());
   Stored();
 }
 
@@ -40,7 +42,9 @@ void ToSetups::SetEigeneStation(const ToSetupEigeneStation& station) {
 void ToSetups::SetRecords(const TSetupRec& setup, const TSetup2Rec& setup2) {
   setup_ = setup;
   setup2_ = setup2;
+  // The string helpers and the layout service take their options from here.
   ToStrings::SetSlashZeroOption(setup_.Weitere().SlashedZero());
+  SetLayoutValues(setup2_.Layout().Values());
 }
 
 void ToSetups::Stored() const {
@@ -56,9 +60,4 @@ TSetup2Rec ToSetups::DefaultSetup2(const std::string& programDir, const std::str
   rec.SetLayout(ToSetupLayout::Defaults());
   rec.SetLanguage(setupseparat::kGerman);
   return rec;
-}
-
-ToSetups& Setups() {
-  static ToSetups settings;
-  return settings;
 }

@@ -57,5 +57,5 @@ class ToSetups {
   TSetup2Rec setup2_;
 };
 
-// The settings object of the program.
+// The settings object of the program, made and freed by the start-up.
 ToSetups& Setups();

@@ -6,15 +6,13 @@
 #include <QVariant>
 #include <QWidget>
 
+#include "foundation/grafik.h"
 #include "tables/setups.h"
 
 namespace opcmd {
 namespace {
 
-QColor FromBgr(int32_t bgr) {
-  uint32_t v = uint32_t(bgr);
-  return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
-}
+QColor FromBgr(int32_t bgr) { return ColorOf(TColor(bgr)); }
 
 void SetBackground(QWidget* w, const QColor& c) {
   QPalette p = w->palette();

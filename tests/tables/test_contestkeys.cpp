@@ -31,12 +31,12 @@ std::vector<std::string> OrderOf(std::vector<TContestQSORec> recs, int keyNr) {
 }
 
 TEST(QsoKeys, DefinitionsInFileOrder) {
-  const auto& k = QsoKeys();
+  const auto& k = QsoKeys().Items();
   ASSERT_EQ(k.size(), 28u);
-  EXPECT_STREQ(k[0].Expression, "Datum,Zeit");
-  EXPECT_STREQ(k[3].Expression, "Nummer AUTOKEY");
-  EXPECT_STREQ(k[11].Expression, "Bandcode,wagBandNrIntern DESC");
-  EXPECT_STREQ(k[27].Expression, "Prefix");
+  EXPECT_EQ(k[0].Expression, "Datum,Zeit");
+  EXPECT_EQ(k[3].Expression, "Nummer AUTOKEY");
+  EXPECT_EQ(k[11].Expression, "Bandcode,wagBandNrIntern DESC");
+  EXPECT_EQ(k[27].Expression, "Prefix");
   for (size_t i = 0; i < k.size(); ++i) {
     bool unique = i == 0 || i == 3;
     EXPECT_EQ(k[i].Duplicates, !unique) << k[i].Expression;
@@ -46,7 +46,7 @@ TEST(QsoKeys, DefinitionsInFileOrder) {
 TEST(QsoKeys, EveryKeyHasItsDeclaredLength) {
   TContestQSORec q = Qso('k', "DL1ABC", "CW", 150000, 3600);
   for (int n = 1; n <= kQsoKeyCount; ++n)
-    EXPECT_EQ(BuildQsoKey(q, n).size(), size_t(QsoKeys()[size_t(n - 1)].Length)) << n;
+    EXPECT_EQ(BuildQsoKey(q, n).size(), size_t(QsoKeys().Item(n).Length)) << n;
   EXPECT_EQ(BuildQsoKey(q, 0), "");
   EXPECT_EQ(BuildQsoKey(q, 29), "");
 }
@@ -152,9 +152,9 @@ TEST(ContestListKeys, CodeThenNameAndCodeThenDate) {
   EXPECT_LT(BuildListKey(a, kListNummer), BuildListKey(b, kListNummer));
   // The browser's bounds are the code alone: every key of the code starts with it.
   EXPECT_EQ(BuildListKey(a, kListTypDatum)[0], 'd');
-  EXPECT_FALSE(ListKeys()[0].Duplicates);
-  EXPECT_FALSE(ListKeys()[2].Duplicates);
-  EXPECT_STREQ(ListKeys()[4].Expression, "Name");
+  EXPECT_FALSE(ListKeys().Item(1).Duplicates);
+  EXPECT_FALSE(ListKeys().Item(3).Duplicates);
+  EXPECT_EQ(ListKeys().Item(5).Expression, "Name");
 }
 
 }  // namespace

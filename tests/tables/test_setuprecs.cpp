@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fieldcheck.h"
+#include "foundation/layoutvalues.h"
 #include "foundation/strings.h"
 #include "tables/setuprecs.h"
 #include "tables/setups.h"
@@ -64,7 +65,7 @@ TEST(SetupRecords, LayoutHoldsClusterWidthsOfEveryKey) {
   l.SetClusterWidth(29, 1, 5);
   l.SetClusterWidth(1, 11, 5);
   EXPECT_EQ(l.ClusterWidth(29, 1), 0);
-  EXPECT_EQ(ToSetupLayout::Defaults().FontName(), "Arial");
+  EXPECT_EQ(ToSetupLayout::Defaults().Values().FontName, TLayoutValues().FontName);
 }
 
 TEST(SetupRecords, SecondSettingsRecordRoundTrips) {
@@ -117,6 +118,36 @@ TEST(Settings, OwnCallIsTrimmedAndCanBeMadeSafeForFileNames) {
   EXPECT_EQ(s.EntryTextHook("Hans;Köln"), "Hans;Köln");
 }
 
+TEST(Settings, LayoutValuesRoundTripAndReachTheLayoutService) {
+  TLayoutValues v;
+  v.PanelColor = RGBColor(1, 2, 3);
+  v.GridSelectedTextColor = RGBColor(9, 8, 7);
+  v.MenuSelectedTextColor = RGBColor(4, 5, 6);
+  v.GridFontName = "Liberation Mono";
+  v.ButtonFontSize = 11;
+  v.ButtonFontBold = true;
+  ToSetupLayout l = ToSetupLayout::Defaults();
+  l.SetValues(v);
+  l.SetClusterWidth(1, 1, 50);  // the widths lie behind the values
+  TLayoutValues back = l.Values();
+  EXPECT_EQ(back.PanelColor, v.PanelColor);
+  EXPECT_EQ(back.GridSelectedTextColor, v.GridSelectedTextColor);
+  EXPECT_EQ(back.MenuSelectedTextColor, v.MenuSelectedTextColor);
+  EXPECT_EQ(back.GridFontName, "Liberation Mono");
+  EXPECT_EQ(back.FontName, TLayoutValues().FontName);
+  EXPECT_EQ(back.ButtonFontSize, 11);
+  EXPECT_TRUE(back.ButtonFontBold);
+  EXPECT_EQ(l.PanelColor(), RGBColor(1, 2, 3));
+  EXPECT_EQ(l.MenuPanelColor(), ToSetupLayout::Defaults().MenuPanelColor());
+
+  const TLayoutValues before = LayoutValues();
+  ToSetups s;
+  s.SetLayout(l);
+  EXPECT_EQ(LayoutValues().PanelColor, RGBColor(1, 2, 3));
+  EXPECT_EQ(LayoutValues().GridFontName, "Liberation Mono");
+  SetLayoutValues(before);
+}
+
 TEST(Settings, OwnStationAndLayoutChangesAreStoredAtOnce) {
   ToSetups s;
   int stores = 0;
@@ -161,7 +192,9 @@ TEST(Settings, SlashedZeroOptionReachesTheStringHelpers) {
   ToSetupWeitere w;
   w.SetSlashedZero(true);
   s.SetWeitere(w);
-  EXPECT_EQ(ToStrings::SlashZeros("DL0AB"), "DL\xD8" "AB");
+  EXPECT_EQ(ToStrings::SlashZeros("DL0AB"),
+            "DL\xD8"
+            "AB");
   TSetupRec plain;
   s.SetRecords(plain, TSetup2Rec());
   EXPECT_EQ(ToStrings::SlashZeros("DL0AB"), "DL0AB");

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "foundation/grafik.h"
 #include "tables/setups.h"
 #include "tables/stylemenupanel.h"
 
@@ -11,9 +12,9 @@ namespace {
 TEST(StyleMenuPanel, ColoursPanelMenuLabelsAndFootLabel) {
   ToSetupLayout saved = Setups().GetLayout();
   ToSetupLayout layout = ToSetupLayout::Defaults();
-  layout.SetMenuPanelColor(0x0000FF);  // $BBGGRR: red
-  layout.SetMenuLabelColor(0x00FF00);  // green
-  layout.SetInfoLabelColor(0xFF0000);  // blue
+  layout.SetMenuPanelColor(RGBColor(255, 0, 0));
+  layout.SetMenuLabelColor(RGBColor(0, 255, 0));
+  layout.SetInfoLabelColor(RGBColor(0, 0, 255));
   Setups().SetLayout(layout);
 
   QWidget window;
