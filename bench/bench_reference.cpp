@@ -13,6 +13,7 @@
 #include "reference/datprefix.h"
 #include "reference/dbprefix.h"
 #include "shell/startup.h"
+#include "tables/setups.h"
 
 namespace {
 
@@ -82,8 +83,9 @@ std::vector<std::string> MakeCalls() {
 
 void BM_ResolveCall(benchmark::State& state) {
   QTemporaryDir dir;
-  const QString previous = QDir::currentPath();
-  QDir::setCurrent(dir.path());
+  ToSetupDirs dirs = Setups().GetDirs();
+  dirs[setupdirs::kData] = dir.path().toStdString() + "/";
+  Setups().SetDirs(dirs);
   oDatPrefix->OpenFileSet(
       ToDatPrefix::kBitMain | ToDatPrefix::kBitSingleCalls | ToDatPrefix::kBitCallGroups, false);
   const int entries = FillPrefixFile();
@@ -104,7 +106,6 @@ void BM_ResolveCall(benchmark::State& state) {
       benchmark::Counter(double(state.iterations()) * kCalls,
                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
   oDatPrefix->CloseFileSet(7, false, false, true);
-  QDir::setCurrent(previous);
 }
 BENCHMARK(BM_ResolveCall)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -11,7 +11,7 @@
 #include "storage/datbase.h"
 #include "storage/dberror.h"
 #include "storage/dbtreiber.h"
-#include "tables/setups.h"
+#include "tables/tablefile.h"
 
 ToDatPrefix* oDatPrefix = nullptr;
 
@@ -108,8 +108,8 @@ int ToDatPrefix::Open(uint8_t kind, TdbTreiber*& driver) {
   auto builder = [kind](const uint8_t* rec, int keyNr, std::string& key) {
     key = BuildKey(rec, Kind(kind), keyNr);
   };
-  return ToDatBase::OpenFile(false, driver, keys, false, builder, keys.Count(), Setups().DataDir(),
-                             FileName(kind), int(kSize), int(kSize));
+  return ToDatBase::OpenFile(false, driver, keys, tablefiles::Shared(), builder, keys.Count(),
+                             tablefiles::DataDir(), FileName(kind), int(kSize), int(kSize));
 }
 
 bool ToDatPrefix::OpenFileSet(int fileBits, bool skip) {

@@ -1,6 +1,7 @@
 #include "prefixfixture.h"
 
 #include "foundation/daynumber.h"
+#include "tables/setups.h"
 
 namespace prefixtest {
 
@@ -30,12 +31,22 @@ TRecord MakeRecord(const Entry& e) {
   return r;
 }
 
+void UseDataDir(const std::string& dir) {
+  ToSetupDirs dirs = Setups().GetDirs();
+  dirs[setupdirs::kData] = dir;
+  Setups().SetDirs(dirs);
+}
+
 void PrefixFiles::SetUp() {
+  UseDataDir(dir_.Path());
   ASSERT_TRUE(oDatPrefix->OpenFileSet(
       ToDatPrefix::kBitMain | ToDatPrefix::kBitSingleCalls | ToDatPrefix::kBitCallGroups, false));
 }
 
-void PrefixFiles::TearDown() { oDatPrefix->CloseFileSet(7, false, false, true); }
+void PrefixFiles::TearDown() {
+  oDatPrefix->CloseFileSet(7, false, false, true);
+  UseDataDir("");
+}
 
 void PrefixFiles::Add(const Entry& e, uint8_t kind) {
   TdbPrefix t(kind);

@@ -28,6 +28,8 @@ struct Entry {
 };
 
 TRecord MakeRecord(const Entry& e);
+// The folder the prefix files are opened in.
+void UseDataDir(const std::string& dir);
 
 class PrefixFiles : public ::testing::Test {
  protected:

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "foundation/testdesktop.h"
+#include "prefixfixture.h"
 #include "reference/datprefix.h"
 #include "reference/modi.h"
 #include "reference/prefix.h"
@@ -50,11 +51,13 @@ namespace {
 TEST(ReferenceSettingsHooks, OwnCallResolvesWithClosedFiles) {
   TTestDir dir;
   TTestDesktop desktop;
+  prefixtest::UseDataDir(dir.Path());
   ASSERT_EQ(oDatPrefix->Driver(prefixrec::kMain), nullptr);
   settingshooks::Hooks().ResolveOwnCall("DL1ABC");
   EXPECT_EQ(oDatPrefix->Driver(prefixrec::kMain), nullptr);
   EXPECT_EQ(desktop.DialogsRun, 0);
   EXPECT_TRUE(QFile::exists(QStringLiteral("BMPREFIX.db")));
+  prefixtest::UseDataDir("");
 }
 
 }  // namespace
