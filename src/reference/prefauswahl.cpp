@@ -11,10 +11,12 @@
 #include "foundation/cp1252.h"
 #include "foundation/dates.h"
 #include "foundation/desktop.h"
+#include "foundation/grafik.h"
+#include "foundation/kvbitbtn.h"
+#include "foundation/layout.h"
 #include "foundation/strings.h"
 #include "reference/dbprefix.h"
 #include "reference/prefauswahlform.h"
-#include "tables/setups.h"
 
 using namespace prefixrec;
 
@@ -28,8 +30,6 @@ constexpr size_t kRowTextLen = 50;
 // Columns of a row: DXCC, country, remark, WAZ, ITU.
 constexpr int kColumnX[] = {6, 66, 256, 450, 478};
 constexpr int kColumnW[] = {58, 188, 192, 26, 26};
-
-QColor FromBgr(int32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 // The candidates of the prefix in menu order, each as of the date.
 template <typename Fn>
@@ -55,10 +55,6 @@ TPrefAuswahl::TPrefAuswahl(const std::string& prefix, int32_t qsoDate, const TPr
   setObjectName(QStringLiteral("PrefAuswahl"));
   setWindowTitle(Q("Auswahl DXCC"));
   setFont(QFont(QStringLiteral("Arial"), 9));
-  const ToSetupLayout layout = Setups().GetLayout();
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, FromBgr(layout.PanelColor()));
-  setPalette(pal);
 
   auto* top = new QFrame(this);
   top->setObjectName(QStringLiteral("PanelTop"));
@@ -100,20 +96,22 @@ TPrefAuswahl::TPrefAuswahl(const std::string& prefix, int32_t qsoDate, const TPr
   edit_->setObjectName(QStringLiteral("EditKeys"));
   edit_->setGeometry(6, footTop, 20, 20);
   edit_->installEventFilter(this);
-  take_ = new QPushButton(Q("&Übernehmen"), this);
+  take_ = new TkvBitBtn(bkUebernahme, this);
   take_->setObjectName(QStringLiteral("BtnUebernahme"));
   take_->setGeometry(kWidth - 220, footTop, 100, 26);
   take_->setDefault(true);
-  cancel_ = new QPushButton(Q("&Abbrechen"), this);
+  cancel_ = new TkvBitBtn(bkCancel, this);  // ends the dialog with 2
   cancel_->setObjectName(QStringLiteral("BtnAbbrechen"));
   cancel_->setGeometry(kWidth - 110, footTop, 100, 26);
   auto* help = new QLabel(Q("Sie können auch die Pfeiltasten <hoch> und <runter> nutzen."), this);
   help->setTextFormat(Qt::PlainText);
   help->setGeometry(6, footTop + 32, kWidth - 12, 16);
   connect(take_, &QPushButton::clicked, this, [this] { TakeSelected(); });
-  connect(cancel_, &QPushButton::clicked, this, [this] { reject(); });
 
   setFixedSize(kWidth, footTop + kFootHeight);
+  // The suite's colours and fonts last, then the rows are painted on them.
+  ToLayout::StyleForm(this, false);
+  SelectRow(selected_);
   edit_->setFocus();
 }
 
@@ -147,8 +145,8 @@ void TPrefAuswahl::SelectRow(int number) {
   for (const TRow& r : rows_) {
     const bool on = r.Number == number;
     QPalette p = palette();
-    p.setColor(QPalette::Window, on ? QColor(0, 0, 128) : palette().color(QPalette::Window));
-    p.setColor(QPalette::WindowText, on ? Qt::white : Qt::black);
+    p.setColor(QPalette::Window, on ? ColorOf(clNavy) : palette().color(QPalette::Window));
+    p.setColor(QPalette::WindowText, ColorOf(on ? clWhite : clBlack));
     r.Panel->setPalette(p);
     for (QLabel* l : r.Labels) l->setPalette(p);
   }

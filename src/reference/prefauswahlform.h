@@ -12,7 +12,7 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QPushButton;
+class TkvBitBtn;
 struct TPrefQso;
 
 class TPrefAuswahl : public QDialog {
@@ -50,7 +50,7 @@ class TPrefAuswahl : public QDialog {
   std::vector<TRow> rows_;
   int selected_ = 0;
   QLineEdit* edit_ = nullptr;
-  QPushButton* take_ = nullptr;
-  QPushButton* cancel_ = nullptr;
+  TkvBitBtn* take_ = nullptr;
+  TkvBitBtn* cancel_ = nullptr;
   std::optional<TRecord> chosen_;
 };
