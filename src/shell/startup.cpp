@@ -6,6 +6,7 @@
 #include "foundation/desktop.h"
 #include "foundation/messagesform.h"
 #include "foundation/progdir.h"
+#include "reference/refservices.h"
 #include "tables/tableservices.h"
 
 namespace startup {
@@ -22,6 +23,9 @@ void StartServices(const char* workDir, const char* dataDir) {
   // Suite tables and settings.
   tableservices::Start();
   gStops.push_back(tableservices::Stop);
+  // Radio reference data: modes, bands, locator, prefixes.
+  refservices::Start();
+  gStops.push_back(refservices::Stop);
 }
 
 void StopServices() {
