@@ -3,6 +3,8 @@
 #include <functional>
 #include <vector>
 
+#include "foundation/desktop.h"
+#include "foundation/messagesform.h"
 #include "foundation/progdir.h"
 
 namespace startup {
@@ -14,6 +16,8 @@ std::vector<std::function<void()>> gStops;
 void StartServices(const char* workDir, const char* dataDir) {
   SetProgramDirectory(workDir);
   SetShippedDataDirectory(dataDir);
+  TQtDesktop::SetMessageRunner(&RunMessageForm);
+  gStops.push_back([] { TQtDesktop::SetMessageRunner(nullptr); });
 }
 
 void StopServices() {
