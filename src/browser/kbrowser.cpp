@@ -363,6 +363,16 @@ int TKBrowser::RereadAround(TKBrowserOwner& owner, const std::string& key, int32
     }
     if (r > kNothing) return r;
   }
+  // Near the end of the range the rows below run out: more rows come in above.
+  if (const int more = rowsOnPage_ - int(page.size() + above.size());
+      more > 0 && !above.empty() && int(above.size()) == cur - 1) {
+    r = AfterEntry(owner, above.back().Key, above.back().Ref, -1);
+    if (r == kDone) {
+      above.push_back(work_);
+      r = Collect(owner, -1, more - 1, above);
+    }
+    if (r > kNothing) return r;
+  }
   page.insert(page.begin(), above.rbegin(), above.rend());
   currentRow_ = int(above.size()) + 1;
   Place(page, changed);

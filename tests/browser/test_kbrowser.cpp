@@ -138,14 +138,14 @@ TEST_F(BrowserTest, RereadFindsTheNextThenThePreviousKeyWhenTheCurrentRecordVani
   };
   erase(4);
   ASSERT_EQ(b->Reread(*owner_, changed_), 0);
-  EXPECT_EQ(Calls(*b), "C003 C005");
+  EXPECT_EQ(Calls(*b), "C002 C003 C005");
   EXPECT_EQ(b->CurrentRef(), 5);
+  EXPECT_EQ(b->CurrentRow(), 3);
   // No next key inside the range: the previous one.
   erase(5);
   ASSERT_EQ(b->Reread(*owner_, changed_), 0);
-  EXPECT_EQ(Calls(*b), "C002 C003");
+  EXPECT_EQ(Calls(*b), "C001 C002 C003");
   EXPECT_EQ(b->CurrentRef(), 3);
-  EXPECT_EQ(b->CurrentRow(), 2);
   // Nothing left in the range: an empty page.
   for (int32_t ref : {1, 2, 3}) erase(ref);
   EXPECT_EQ(b->Reread(*owner_, changed_), 1);
@@ -191,6 +191,10 @@ TEST_F(BrowserTest, PositionAtPlacesTheRecordAtTheAskedRowAndClampsToTheRange) {
   ASSERT_EQ(b->PositionAt(*owner_, "C006", 6, 0, 5, 4, changed_), 0);
   EXPECT_EQ(Calls(*b), "C005 C006 C007 C008 C009");
   EXPECT_EQ(b->CurrentRow(), 2);
+  // Near the end the rows below run out and more come in above.
+  ASSERT_EQ(b->PositionAt(*owner_, "C014", 14, 0, 5, 2, changed_), 0);
+  EXPECT_EQ(Calls(*b), "C011 C012 C013 C014 C015");
+  EXPECT_EQ(b->CurrentRow(), 4);
   ASSERT_EQ(b->PositionAt(*owner_, "A", 0, 0, 5, 1, changed_), 0);
   EXPECT_EQ(b->CurrentRef(), 5);
   ASSERT_EQ(b->PositionAt(*owner_, "Z", 0, 0, 5, 5, changed_), 0);
