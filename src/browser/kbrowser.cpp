@@ -365,8 +365,9 @@ int TKBrowser::RereadAround(TKBrowserOwner& owner, const std::string& key, int32
   }
   // Near the end of the range the rows below run out: more rows come in above.
   if (const int more = rowsOnPage_ - int(page.size() + above.size());
-      more > 0 && !above.empty() && int(above.size()) == cur - 1) {
-    r = AfterEntry(owner, above.back().Key, above.back().Ref, -1);
+      more > 0 && int(above.size()) == cur - 1) {
+    const RowRec& top = above.empty() ? found : above.back();
+    r = AfterEntry(owner, top.Key, top.Ref, -1);
     if (r == kDone) {
       above.push_back(work_);
       r = Collect(owner, -1, more - 1, above);

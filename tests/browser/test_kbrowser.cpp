@@ -307,8 +307,10 @@ TEST_F(BrowserTest, TheFilterPassesKeysOverAndMayBuildTextsWhileWalking) {
   EXPECT_EQ(even.Built, 2);
   ASSERT_EQ(b->LastPage(even, changed_), 0);
   EXPECT_EQ(Calls(*b), "C004 C006 C008");
+  // C005 is passed over: the page stands on C006 and is filled from above.
   ASSERT_EQ(b->PositionAt(even, "C005", 5, 0, 3, 1, changed_), 0);
-  EXPECT_EQ(Calls(*b), "C006 C008");
+  EXPECT_EQ(Calls(*b), "C004 C006 C008");
+  EXPECT_EQ(b->CurrentRef(), 6);
 }
 
 TEST_F(BrowserTest, AMissingDriverCannotMakeAPageBuffer) {
