@@ -3,6 +3,7 @@
 #include <QAbstractSlider>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -10,13 +11,19 @@
 #include "browser/browsekeys.h"
 #include "browser/browselect.h"
 #include "browser/kvbrow.h"
+#include "foundation/cp1252.h"
 #include "foundation/kvmousegrid.h"
+#include "foundation/layout.h"
+#include "foundation/strings.h"
 #include "storage/dberror.h"
 #include "storage/dbtreiber.h"
 
 using namespace browgeometry;
 
 namespace {
+// Header fills while direct editing: a column that takes input, one that refuses it.
+constexpr TColor kEditableHeader = 14013951;
+constexpr TColor kLockedHeader = 255;
 // Width of one cell in the list and thumbnail views when the caption asks for less.
 constexpr int kMinFlowCellWidth = 120;
 }  // namespace
@@ -44,6 +51,8 @@ TkvBrowStringGridCtrl::TkvBrowStringGridCtrl(TkvBrow& owner) : b_(owner) {
     if (b_.multiSelect_) b_.select_->Clear();
     if (b_.OnBrowDoppelKlick) b_.OnBrowDoppelKlick();
   });
+  grid_->OnDrawCell = [this](QPainter& painter, int col, int row, const QRect& rect,
+                             bool selected) { PaintCell(painter, col, row, rect, selected); };
   QObject::connect(grid_, &QTableWidget::cellChanged, &owner, [this](int row, int col) {
     if (b_.directEdit_ && b_.OnBrowTextausZelle)
       b_.OnBrowTextausZelle(grid_, col, row, grid_->Cell(col, row));
@@ -208,6 +217,37 @@ void TkvBrowStringGridCtrl::SetHeader(const std::string& header, const std::stri
 
 int TkvBrowStringGridCtrl::ColumnKey(int col) const {
   return col >= 0 && col < int(colKeys_.size()) ? int(uint8_t(colKeys_[size_t(col)])) : 0;
+}
+
+// --- painting ---
+
+// Paints over what the grid's own painters drew: the sorted column's header, the header
+// colours of direct editing, and the frame of selected records.
+void TkvBrowStringGridCtrl::PaintCell(QPainter& painter, int col, int row, const QRect& rect,
+                                      bool selected) {
+  if (row < grid_->FixedRows()) {
+    if (b_.viewMode_ == kDetails) {
+      const std::string text = grid_->Cell(col, row);
+      const bool sorted = b_.page_ && ColumnKey(col) != 0 && ColumnKey(col) == b_.page_->KeyNr();
+      TColor fill = clNone;
+      if (b_.directEdit_) {
+        const bool accepted = !b_.OnBrowTextSelectCell ||
+                              b_.OnBrowTextSelectCell(grid_, col, 0, ToStrings::Trim(text));
+        fill = accepted ? kEditableHeader : kLockedHeader;
+      }
+      if (sorted || fill != clNone) ToLayout::DrawGridHeader(painter, rect, text, sorted, fill);
+    }
+  } else if (b_.multiSelect_ && b_.page_) {
+    const int pageRow = PageRowOfCell(b_.viewMode_, {col, row}, visibleRows_, visibleCols_,
+                                      grid_->FixedCols(), grid_->FixedRows());
+    if (pageRow > 0 && pageRow <= b_.page_->FilledRows() &&
+        b_.FindeSelectRow(b_.page_->Row(pageRow).Ref) != 0) {
+      b_.DrawSelectionFrame(painter, rect);
+      painter.drawText(rect.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                       Q(grid_->Cell(col, row)));
+    }
+  }
+  if (b_.OnDrawCell) b_.OnDrawCell(painter, col, row, rect, selected);
 }
 
 // --- showing -----------------------------------------------------------------------------

@@ -8,6 +8,8 @@
 
 #include "browser/kbrowser.h"
 
+class QPainter;
+class QRect;
 class QScrollBar;
 class TkvBrow;
 class TkvMouseGrid;
@@ -64,6 +66,7 @@ class TkvBrowStringGridCtrl : public TKBrowserOwner {
   void LayoutColumns();
   void Step(int dir);
   void Page(int dir);
+  void PaintCell(QPainter& painter, int col, int row, const QRect& rect, bool selected);
 
   TkvBrow& b_;
   TkvMouseGrid* grid_ = nullptr;

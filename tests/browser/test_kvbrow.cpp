@@ -247,5 +247,46 @@ TEST_F(KvBrowTest, TheListViewFlowsThePageDownColumns) {
   EXPECT_EQ(brow_.CurrentRef(), 2);
 }
 
+TEST_F(KvBrowTest, DirectEditingWarnsOnceAndColoursTheHeadersItAccepts) {
+  AddCalls({"DA1"});
+  OpenBrow();
+  TTestDesktop desktop;
+  brow_.OnBrowTextSelectCell = [](QObject*, int col, int, const std::string& header) {
+    return col == 1 && header == "Nr";
+  };
+  brow_.SetDirectEdit(true);
+  ASSERT_EQ(desktop.Messages.size(), 1u);
+  EXPECT_EQ(desktop.Messages[0].Title, Q("Direkteingabe"));
+  EXPECT_EQ(brow_.Grid()->currentColumn(), 1);
+  EXPECT_NE(brow_.Grid()->editTriggers(), QAbstractItemView::NoEditTriggers);
+  const QImage shot = brow_.Grid()->grab().toImage();
+  auto headerFill = [&](int col) {
+    const QRect r = brow_.Grid()->visualItemRect(brow_.Grid()->item(0, col));
+    return shot.pixelColor(r.topLeft() + QPoint(3, 3));
+  };
+  EXPECT_EQ(headerFill(1), QColor(255, 213, 213));
+  EXPECT_EQ(headerFill(0), QColor(255, 0, 0));
+  brow_.SetDirectEdit(false);
+  EXPECT_EQ(brow_.Grid()->editTriggers(), QAbstractItemView::NoEditTriggers);
+  brow_.SetDirectEdit(true);
+  EXPECT_EQ(desktop.Messages.size(), 1u);  // once per program run
+  // A sort change ends direct editing.
+  brow_.ApplySort(1);
+  EXPECT_FALSE(brow_.DirectEdit());
+}
+
+TEST_F(KvBrowTest, TheViewChoiceFollowsTheModesOffered) {
+  brow_.OnInitAnsicht = [this] { brow_.SetViewModes(browgeometry::kBitDetails); };
+  OpenBrow();
+  EXPECT_EQ(brow_.ViewCount(), 1);
+  EXPECT_FALSE(brow_.ViewCombo()->isVisible());
+  brow_.OnInitAnsicht = nullptr;
+  brow_.SetAnsichtItemIndex(0);
+  brow_.SetViewModes(browgeometry::kBitListe | browgeometry::kBitMiniatur);
+  brow_.InitAnsicht();
+  EXPECT_TRUE(brow_.ViewCombo()->isVisible());
+  EXPECT_EQ(brow_.ViewCombo()->itemText(1), Q("Miniaturansicht"));
+}
+
 }  // namespace
 }  // namespace browtest
