@@ -354,96 +354,73 @@ void TkvBrowStringGridCtrl::ClickCell(int col, int row, int qtModifiers) {
 
 bool TkvBrowStringGridCtrl::HandleKey(int key, int shift, bool fromSearchField) {
   using namespace browsekeys;
-  const bool details = b_.viewMode_ == kDetails;
-  auto clearSelection = [&] {
-    if (b_.multiSelect_) b_.select_->Clear();
+  auto done = [&](bool keepSearch = false) {
+    if (!keepSearch) b_.ClearSearch();
+    return true;
   };
-  auto extend = [&] {
-    if (b_.multiSelect_) b_.AddSelectRow(2);
-  };
-  bool handled = true;
-  bool keepSearch = false;
-  if (shift == 0) {
-    switch (key) {
-      case Qt::Key_Return:
-      case Qt::Key_Enter:
-        if (fromSearchField && b_.OnBrowSuchfeldEnter) {
-          b_.OnBrowSuchfeldEnter();
-          keepSearch = true;
-        } else if (!fromSearchField && b_.OnBrowEnter) {
-          b_.OnBrowEnter();
-        } else {
-          b_.ProcessPostCommand();
-        }
-        break;
-      case Qt::Key_Escape:
-        b_.closeConfirm_ = true;
-        b_.ProcessPostCommand();
-        break;
-      case Qt::Key_PageUp:
-        clearSelection();
-        PrevPage();
-        break;
-      case Qt::Key_PageDown:
-        clearSelection();
-        NextPage();
-        break;
-      case Qt::Key_End: LastPage(); break;
-      case Qt::Key_Home: FirstPage(); break;
-      case Qt::Key_Left:
-        if (details) return false;
-        PrevRecord();
-        break;
-      case Qt::Key_Right:
-        if (details) return false;
-        NextRecord();
-        break;
-      case Qt::Key_Up:
-        clearSelection();
-        PrevRecord();
-        if (b_.multiSelect_) b_.AddSelectRow(3);
-        break;
-      case Qt::Key_Down:
-        clearSelection();
-        NextRecord();
-        if (b_.multiSelect_) b_.AddSelectRow(3);
-        break;
-      case Qt::Key_Delete:
-        if (fromSearchField) return false;
-        b_.DeleteSelected();
-        break;
-      default: return b_.ProcessPostCommand();
-    }
-  } else if (shift == kCtrl) {
-    switch (key) {
-      case Qt::Key_PageUp:
-      case Qt::Key_Home: FirstPage(); break;
-      case Qt::Key_PageDown:
-      case Qt::Key_End: LastPage(); break;
-      case Qt::Key_Left:
-        if (details) return false;
-        PrevRecord();
-        break;
-      case Qt::Key_Right:
-        if (details) return false;
-        NextRecord();
-        break;
-      default: return b_.ProcessPostCommand();
-    }
-  } else if (shift == kShift) {
-    switch (key) {
-      case Qt::Key_PageUp: PrevPage(); break;
-      case Qt::Key_PageDown: NextPage(); break;
-      case Qt::Key_End: LastPage(); break;
-      case Qt::Key_Home: FirstPage(); break;
-      case Qt::Key_Up: PrevRecord(); break;
-      case Qt::Key_Down: NextRecord(); break;
-      default: return b_.ProcessPostCommand();
-    }
-    extend();
-  } else {
-    return b_.ProcessPostCommand();
+  // Left and Right move one cell in the list and thumbnail views, plain or with Ctrl.
+  if ((shift == 0 || shift == kCtrl) && (key == Qt::Key_Left || key == Qt::Key_Right)) {
+    if (b_.viewMode_ == kDetails) return false;
+    key == Qt::Key_Left ? PrevRecord() : NextRecord();
+    return done();
   }
-  if (handled && !keepSearch) b_.ClearSearch();
-  return handled;
+  if (shift == kCtrl) {
+    if (key == Qt::Key_PageUp || key == Qt::Key_Home)
+      FirstPage();
+    else if (key == Qt::Key_PageDown || key == Qt::Key_End)
+      LastPage();
+    else
+      return b_.ProcessPostCommand();
+    return done();
+  }
+  if (shift != 0 && shift != kShift) return b_.ProcessPostCommand();
+  const bool extend = shift == kShift;
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (extend) return b_.ProcessPostCommand();
+      if (fromSearchField && b_.OnBrowSuchfeldEnter) {
+        b_.OnBrowSuchfeldEnter();
+        return done(true);
+      }
+      if (!fromSearchField && b_.OnBrowEnter)
+        b_.OnBrowEnter();
+      else
+        b_.ProcessPostCommand();
+      return done();
+    case Qt::Key_Escape:
+      if (extend) return b_.ProcessPostCommand();
+      b_.closeConfirm_ = true;
+      b_.ProcessPostCommand();
+      return done();
+    case Qt::Key_Delete:
+      if (extend || fromSearchField) return false;
+      b_.DeleteSelected();
+      return done();
+    default: break;
+  }
+  // Page and arrow keys; with Shift they extend the selection in multi-select mode,
+  // plain they start it anew.
+  struct TMove {
+    int Key;
+    void (TkvBrowStringGridCtrl::*Run)();
+    bool ClearsSelection;
+    bool SelectsRow;
+  };
+  static constexpr TMove kMoves[] = {
+      {Qt::Key_PageUp, &TkvBrowStringGridCtrl::PrevPage, true, false},
+      {Qt::Key_PageDown, &TkvBrowStringGridCtrl::NextPage, true, false},
+      {Qt::Key_End, &TkvBrowStringGridCtrl::LastPage, false, false},
+      {Qt::Key_Home, &TkvBrowStringGridCtrl::FirstPage, false, false},
+      {Qt::Key_Up, &TkvBrowStringGridCtrl::PrevRecord, true, true},
+      {Qt::Key_Down, &TkvBrowStringGridCtrl::NextRecord, true, true},
+  };
+  for (const TMove& m : kMoves) {
+    if (m.Key != key) continue;
+    if (b_.multiSelect_ && !extend && m.ClearsSelection) b_.select_->Clear();
+    (this->*m.Run)();
+    if (b_.multiSelect_ && (extend || m.SelectsRow)) b_.AddSelectRow(extend ? 2 : 3);
+    return done();
+  }
+  return b_.ProcessPostCommand();
 }
