@@ -78,12 +78,20 @@ TkvBrow::TkvBrow(QWidget* parent) : TkvMousePanel(parent) {
   grid_->Grid()->installEventFilter(this);
   grid_->Grid()->viewport()->installEventFilter(this);
   search_->installEventFilter(this);
-  installEventFilter(this);
   SetViewModes(kBitListe | kBitDetails | kBitMiniatur);
 }
 
 TkvBrow::~TkvBrow() {
   Entf_brDats();
+  // The grid and the scroll bar outlive the controller by a moment (they are children of
+  // this panel): nothing of theirs may call into it any more.
+  TkvMouseGrid* g = grid_->Grid();
+  g->removeEventFilter(this);
+  g->viewport()->removeEventFilter(this);
+  search_->removeEventFilter(this);
+  g->disconnect(this);
+  grid_->ScrollBar()->disconnect(this);
+  g->OnDrawCell = nullptr;
   page_.reset();
 }
 
@@ -275,6 +283,11 @@ void TkvBrow::AddSelectRow(int mode) {
 int TkvBrow::FindeSelectRow(int ref) {
   if (OnFindeSelectRow) return OnFindeSelectRow(ref);
   return select_->Find(ref) ? 1 : 0;
+}
+
+bool TkvBrow::GetSelectRow() {
+  if (OnGetSelectRow) return OnGetSelectRow();
+  return select_->Find(CurrentRef());
 }
 
 TKeyStr TkvBrow::SuchFeld2KeyStr() {
@@ -618,7 +631,7 @@ bool TkvBrow::eventFilter(QObject* watched, QEvent* event) {
     if (key->key() == Qt::Key_Escape) return false;  // the window closes
     return grid_->HandleKey(key->key(), shift, true);
   }
-  if (watched == grid_->Grid() || watched == this) {
+  if (watched == grid_->Grid()) {
     if (key->key() == Qt::Key_Escape) {
       lastCommand_ = 4;
       closeConfirm_ = true;

@@ -96,6 +96,8 @@ class TkvBrow : public TkvMousePanel {
   virtual void AddSelectRow(int mode);
   virtual int FindeSelectRow(int ref);
   virtual TKeyStr SuchFeld2KeyStr();
+  // Whether the current row is selected.
+  bool GetSelectRow();
 
   // --- interfaces ---------------------------------------------------------------------
   // Opens the list on a table and one of its indexes; raises EConstructorInvalid.
