@@ -119,11 +119,22 @@ void ThumbJump(benchmark::State& state) {
   }
 }
 
+// The thumb position of the current record, as the scroll bar asks after every move.
+void ThumbOfRecord(benchmark::State& state) {
+  auto& t = Table();
+  bool changed = false;
+  t.page->PositionAt(*t.owner, "DL150000", 0, 0, kRows, 1, changed);
+  const std::string key = t.page->CurrentKey();
+  const int32_t ref = t.page->CurrentRef();
+  for (auto _ : state) benchmark::DoNotOptimize(t.page->RecordToThumb(key, ref, 247));
+}
+
 BENCHMARK(FirstPage)->Unit(benchmark::kMillisecond);
 BENCHMARK(LastPage)->Unit(benchmark::kMillisecond);
 BENCHMARK(PageDown)->Unit(benchmark::kMillisecond);
 BENCHMARK(QuickSearch)->Unit(benchmark::kMillisecond);
 BENCHMARK(ThumbJump)->Unit(benchmark::kMillisecond);
+BENCHMARK(ThumbOfRecord)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

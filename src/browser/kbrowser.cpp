@@ -652,8 +652,8 @@ bool TKBrowser::ThumbToRecord(int32_t position, int32_t scale, std::string& key,
   if (lock.Result() != 0) return false;
   const int32_t margin = ThumbMargin(scale);
   if (margin < 0) return end(false);
-  // Bisection over the driver's positions; the thumb position grows with the position
-  // asked, so a bounded number of steps finds the entry, or the nearest one.
+  // A search over the driver's positions; the thumb position grows with the position
+  // asked, so a bounded number of steps finds the entry, or keeps the nearest one.
   const int32_t full = scale + margin;
   int64_t lo = 0, hi = full;
   int64_t ask = std::min<int64_t>(position + margin / 2, full);
@@ -674,7 +674,10 @@ bool TKBrowser::ThumbToRecord(int32_t position, int32_t scale, std::string& key,
       lo = ask + 1;
     else
       hi = ask - 1;
-    ask = lo + (hi - lo) / 2;
+    // The mapping is close to one-to-one: step by the distance, halve when that leaves
+    // the interval still open.
+    const int64_t next = ask + (position - t);
+    ask = next >= lo && next <= hi ? next : lo + (hi - lo) / 2;
   }
   return bestDist != std::numeric_limits<int64_t>::max();
 }
