@@ -1,8 +1,11 @@
 #include "storage/datbase.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <map>
 #include <memory>
 
+#include "foundation/cp1252.h"
 #include "storage/dberrlog.h"
 #include "storage/dbtreiber.h"
 #include "storage/ifdriver.h"
@@ -17,6 +20,11 @@ std::string FullName(const std::string& path, const std::string& fileName) {
   std::string full = path;
   if (!full.empty() && full.back() != '/') full += '/';
   return full + fileName + ".db";
+}
+
+// One spelling per file, so that "./BMKK" and "BMKK" share the open file.
+std::string RegistryName(const std::string& full) {
+  return S(QDir::cleanPath(QFileInfo(Q(full)).absoluteFilePath()));
 }
 
 void Forget(TdbTreiber* driver) {
@@ -45,7 +53,8 @@ int ToDatBase::OpenFile(bool skip, TdbTreiber*& driver, const ToKeys& keys, bool
     return kAlreadyOpen;
   }
   const std::string full = FullName(path, fileName);
-  auto it = gOpen.find(full);
+  const std::string registered = RegistryName(full);
+  auto it = gOpen.find(registered);
   if (it != gOpen.end()) {
     driver = it->second;
     driver->AddUse();
@@ -65,7 +74,7 @@ int ToDatBase::OpenFile(bool skip, TdbTreiber*& driver, const ToKeys& keys, bool
   if (!d) return kOpenFailed;
   if (gFlushMode != 0) d->SetAutoFlushMode(gFlushMode);
   driver = new TdbTreiber(std::move(d));
-  gOpen[full] = driver;
+  gOpen[registered] = driver;
   return kOpenedNow;
 }
 
@@ -84,7 +93,8 @@ void ToDatBase::SetAutoKeyField(TdbTreiber* driver, int keyNr, bool skip, int co
 }
 
 void ToDatBase::CloseAll() {
-  auto open = gOpen;
+  // The files are closed; the handles stay valid (without a driver) for the variables
+  // that still hold them, and are freed by their last CloseFile.
+  for (auto& [name, driver] : gOpen) driver->Detach();
   gOpen.clear();
-  for (auto& [name, driver] : open) delete driver;
 }

@@ -22,6 +22,7 @@ class ToDatBase {
   static void CloseFile(bool skip, TdbTreiber*& driver, bool all);
   // Names the AUTOKEY key and the offset of its 32-bit counter in the record.
   static void SetAutoKeyField(TdbTreiber* driver, int keyNr, bool skip, int counterOffset);
-  // Closes every open file (at the shut-down of the database).
+  // Closes every open file (at the shut-down of the database). Driver variables keep
+  // their handles, which answer as closed until released by CloseFile.
   static void CloseAll();
 };

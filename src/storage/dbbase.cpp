@@ -86,16 +86,24 @@ void TdbBase::TakeCurrent(int keyNr) {
   LoadRecord();
 }
 
+void TdbBase::TakeFound(int keyNr, std::string&& key) {
+  IFDriver* d = Engine(*this);
+  keyNr_ = keyNr;
+  ref_ = d->CurrentRef();
+  last_ = d->Buffer();
+  key_ = std::move(key);
+  LoadRecord();
+}
+
 bool TdbBase::Seek(int keyNr, std::string_view key, int32_t ref, int mode) {
   IFDriver* d = Engine(*this);
   if (!d) return false;
   if (keyNr == 0) keyNr = DefaultKeyNr();
   std::string found;
   int32_t foundRef = 0;
-  if (!d->Seek(keyNr, key, ref, mode, found, foundRef)) return false;
-  d->ReadRecord(foundRef);
-  if (DriverError() != kDbOk) return false;
-  TakeCurrent(keyNr);
+  // The driver's position is the entry found, its key is known: no key is built here.
+  if (!d->Seek(keyNr, key, ref, mode, found, foundRef) || !d->Fetch(foundRef)) return false;
+  TakeFound(keyNr, std::move(found));
   return true;
 }
 

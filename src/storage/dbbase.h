@@ -123,6 +123,7 @@ class TdbBase {
 
  private:
   bool Seek(int keyNr, std::string_view key, int32_t ref, int mode);
+  void TakeFound(int keyNr, std::string&& key);
   bool Step(int keyNr, int mode);
   uint8_t mode_;
   TdbTreiber* driver_ = nullptr;

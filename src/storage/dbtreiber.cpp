@@ -16,6 +16,8 @@ std::string Cut(const std::string& key, int maxLen) {
 TdbTreiber::TdbTreiber(std::unique_ptr<IFDriver> driver) : driver_(std::move(driver)) {}
 TdbTreiber::~TdbTreiber() = default;
 
+void TdbTreiber::Detach() { driver_.reset(); }
+
 bool TdbTreiber::IsOpen(bool ignore) const { return !ignore && driver_ != nullptr; }
 
 int32_t TdbTreiber::RecordCount() { return driver_ ? driver_->RecordCount() : -1; }

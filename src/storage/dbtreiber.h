@@ -45,6 +45,9 @@ class TdbTreiber {
   uint8_t* RecordBuffer();
   size_t RecordLength() const;
 
+  // Closes the file; the handle stays and answers as closed.
+  void Detach();
+
   // Uses of the open file (ToDatBase.OpenFile / CloseFile).
   int UseCount() const { return uses_; }
   void AddUse() { ++uses_; }

@@ -44,6 +44,26 @@ std::string ColumnKey(sqlite3_stmt* st, int col) {
   return p ? std::string(p, size_t(sqlite3_column_bytes(st, col))) : std::string();
 }
 
+void NotFound(const TSqlFile& file, const char* operation) {
+  dberr::Set(kDbNotFound, kDbCodeNotFound, "Datensatz nicht gefunden", file.Spec.Name, operation);
+}
+
+// Runs a bound statement that rewrites or deletes one record; when it met no record, the
+// record is reported as not found.
+bool RunWrite(TSqlFile& file, sqlite3_stmt* st, const char* operation) {
+  const int rc = sqlite3_step(st);
+  sqlite3_reset(st);
+  if (rc != SQLITE_DONE) {
+    file.Fail(rc, operation);
+    return false;
+  }
+  if (sqlite3_changes(file.Db()) == 0) {
+    NotFound(file, operation);
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 IFDriverLow::IFDriverLow() = default;
@@ -119,7 +139,7 @@ bool IFDriver::Fetch(int32_t ref) {
     std::fill(buffer_.begin(), buffer_.end(), uint8_t(0));
     if (n > 0) std::memcpy(buffer_.data(), p, n);
   } else if (rc == SQLITE_DONE) {
-    dberr::Set(kDbNotFound, kDbCodeNotFound, "Datensatz nicht gefunden", file_->Spec.Name, "read");
+    NotFound(*file_, "read");
   } else {
     file_->Fail(rc, "read");
   }
@@ -162,51 +182,17 @@ bool IFDriver::Seek(int keyNr, std::string_view key, int32_t ref, int mode, std:
                file_->Spec.Name, "seek");
     return false;
   }
-  const std::string col = KeyColumn(keyNr);
   int rc = SQLITE_DONE;
-  auto run = [&](int kind, auto sql, bool withRef, int keyCol) {
-    sqlite3_stmt* st = file_->Stmt(Id(kind, keyNr), sql);
-    if (!st) return false;
-    BindKey(st, 1, key);
-    if (withRef) sqlite3_bind_int64(st, 2, ref);
-    rc = sqlite3_step(st);
-    bool row = rc == SQLITE_ROW;
-    if (row) {
-      foundRef = int32_t(sqlite3_column_int64(st, 0));
-      foundKey = keyCol >= 0 ? ColumnKey(st, keyCol) : std::string(key);
-    }
-    sqlite3_reset(st);
-    return row;
-  };
   bool found = false;
   if (mode == 0) {
-    found = run(
-        kKeyOf, [&] { return "SELECT ref, " + col + " FROM records WHERE ref=?2 AND ?1=?1"; }, true,
-        1);
+    found = StoredKey(keyNr, ref, foundKey);
+    if (DriverError() != kDbOk) return false;
     // The browser passes keys cut to 50 characters; such a key matches the longer one.
-    if (found && foundKey != key &&
-        !(key.size() >= 50 && foundKey.compare(0, key.size(), key) == 0))
-      found = false;
+    found = found &&
+            (foundKey == key || (key.size() >= 50 && foundKey.compare(0, key.size(), key) == 0));
+    foundRef = ref;
   } else {
-    const bool forward = mode > 0;
-    const bool strict = mode == 2 || mode == -2;
-    const int eqKind = forward ? (strict ? kEqGT : kEqGE) : (strict ? kEqLT : kEqLE);
-    const char* op = forward ? (strict ? ">" : ">=") : (strict ? "<" : "<=");
-    found = run(
-        eqKind,
-        [&] {
-          return "SELECT ref FROM records WHERE " + col + "=?1 AND ref" + op + "?2 ORDER BY ref" +
-                 (forward ? "" : " DESC") + " LIMIT 1";
-        },
-        true, -1);
-    if (!found && (rc == SQLITE_DONE || rc == SQLITE_ROW))
-      found = run(
-          forward ? kAbove : kBelow,
-          [&] {
-            return "SELECT ref, " + col + " FROM records WHERE " + col + (forward ? ">" : "<") +
-                   "?1 ORDER BY " + col + (forward ? ", ref" : " DESC, ref DESC") + " LIMIT 1";
-          },
-          false, 1);
+    found = Walk(keyNr, key, ref, mode, foundKey, foundRef, rc);
   }
   if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
     file_->Fail(rc, "seek");
@@ -220,6 +206,61 @@ bool IFDriver::Seek(int keyNr, std::string_view key, int32_t ref, int mode, std:
   pos_.Key = foundKey;
   pos_.Ref = foundRef;
   return true;
+}
+
+// Steps the walk in progress when the request continues it, else starts a new one: first
+// the entries with the same key beyond ref, then the keys beyond it.
+bool IFDriver::Walk(int keyNr, std::string_view key, int32_t ref, int mode, std::string& foundKey,
+                    int32_t& foundRef, int& rc) {
+  TSqlFile::TCursor& c = file_->Cursor;
+  const int dir = mode > 0 ? 1 : -1;
+  const bool strict = mode == 2 || mode == -2;
+  const std::string col = KeyColumn(keyNr);
+  if (!(strict && c.St && c.KeyNr == keyNr && c.Dir == dir && c.LastRef == ref &&
+        c.LastKey == key)) {
+    file_->DropCursor();
+    const int kind = dir > 0 ? (strict ? kEqGT : kEqGE) : (strict ? kEqLT : kEqLE);
+    const char* op = dir > 0 ? (strict ? ">" : ">=") : (strict ? "<" : "<=");
+    sqlite3_stmt* st = file_->Stmt(Id(kind, keyNr), [&] {
+      return "SELECT ref FROM records WHERE " + col + "=?1 AND ref" + op + "?2 ORDER BY ref" +
+             (dir > 0 ? "" : " DESC");
+    });
+    if (!st) return false;
+    BindKey(st, 1, key);
+    sqlite3_bind_int64(st, 2, ref);
+    c.St = st;
+    c.KeyNr = keyNr;
+    c.Dir = dir;
+    c.EqPhase = true;
+    c.Key = std::string(key);
+  }
+  bool found = false;
+  for (;;) {
+    rc = sqlite3_step(c.St);
+    if (rc == SQLITE_ROW) {
+      foundRef = int32_t(sqlite3_column_int64(c.St, 0));
+      foundKey = c.EqPhase ? c.Key : ColumnKey(c.St, 1);
+      found = true;
+      break;
+    }
+    if (rc != SQLITE_DONE || !c.EqPhase) break;
+    sqlite3_stmt* st = file_->Stmt(Id(dir > 0 ? kAbove : kBelow, keyNr), [&] {
+      return "SELECT ref, " + col + " FROM records WHERE " + col + (dir > 0 ? ">" : "<") +
+             "?1 ORDER BY " + col + (dir > 0 ? ", ref" : " DESC, ref DESC");
+    });
+    if (!st) break;
+    BindKey(st, 1, c.Key);
+    sqlite3_reset(c.St);
+    c.St = st;
+    c.EqPhase = false;
+  }
+  if (found && file_->MayKeepCursor()) {
+    c.LastKey = foundKey;
+    c.LastRef = foundRef;
+  } else {
+    file_->DropCursor();
+  }
+  return found;
 }
 
 int32_t IFDriver::ApproxKeyPosition(int keyNr, std::string_view key, int32_t scale, int32_t ref) {
@@ -282,10 +323,13 @@ bool IFDriver::Insert(size_t length, int32_t& newRef) {
   dberr::TBusy busy;
   file_->StartOperation(kRetryWrite);
   length = std::min(length, buffer_.size());
+  // What lies behind the stored length is not part of the record: keys are built from
+  // the record as a later read will give it.
+  std::fill(buffer_.begin() + std::ptrdiff_t(length), buffer_.end(), uint8_t(0));
   if (!file_->BeginWrite()) return false;
   const int n = KeyCount();
-  const bool autokey = file_->AutoKeyNr > 0 && file_->AutoOffset >= 0 &&
-                       size_t(file_->AutoOffset) + 4 <= buffer_.size();
+  const bool autokey =
+      file_->AutoKeyNr > 0 && file_->AutoOffset >= 0 && size_t(file_->AutoOffset) + 4 <= length;
   int32_t oldCounter = 0;
   bool ok = true;
   if (autokey) {
@@ -364,16 +408,7 @@ bool IFDriver::Update(int32_t ref, size_t length) {
     sqlite3_bind_blob(st, 1, buffer_.data(), int(length), SQLITE_STATIC);
     for (int k = 1; k <= n; ++k) BindKey(st, k + 1, MakeKey(buffer_.data(), k));
     sqlite3_bind_int64(st, n + 2, ref);
-    int rc = sqlite3_step(st);
-    sqlite3_reset(st);
-    if (rc != SQLITE_DONE) {
-      file_->Fail(rc, "modify");
-      ok = false;
-    } else if (sqlite3_changes(file_->Db()) == 0) {
-      dberr::Set(kDbNotFound, kDbCodeNotFound, "Datensatz nicht gefunden", file_->Spec.Name,
-                 "modify");
-      ok = false;
-    }
+    ok = RunWrite(*file_, st, "modify");
   }
   if (!file_->EndWrite(ok) || !ok) return false;
   if (pos_.Ref == ref && pos_.KeyNr > 0) pos_.Key = MakeKey(buffer_.data(), pos_.KeyNr);
@@ -389,16 +424,7 @@ bool IFDriver::Remove(int32_t ref) {
   bool ok = st != nullptr;
   if (ok) {
     sqlite3_bind_int64(st, 1, ref);
-    int rc = sqlite3_step(st);
-    sqlite3_reset(st);
-    if (rc != SQLITE_DONE) {
-      file_->Fail(rc, "delete");
-      ok = false;
-    } else if (sqlite3_changes(file_->Db()) == 0) {
-      dberr::Set(kDbNotFound, kDbCodeNotFound, "Datensatz nicht gefunden", file_->Spec.Name,
-                 "delete");
-      ok = false;
-    }
+    ok = RunWrite(*file_, st, "delete");
   }
   // The position stays where the record was, so a walk goes on with its neighbour.
   return file_->EndWrite(ok) && ok;
@@ -433,6 +459,7 @@ bool IFDriver::StoredKey(int keyNr, int32_t ref, std::string& key) {
   int rc = sqlite3_step(st);
   bool ok = rc == SQLITE_ROW;
   if (ok) key = ColumnKey(st, 0);
+  if (rc != SQLITE_ROW && rc != SQLITE_DONE) file_->Fail(rc, "key");
   sqlite3_reset(st);
   return ok;
 }

@@ -112,6 +112,8 @@ class IFDriver : public IFbiDriver {
 
  private:
   IFDriver();
+  bool Walk(int keyNr, std::string_view key, int32_t ref, int mode, std::string& foundKey,
+            int32_t& foundRef, int& rc);
   std::vector<uint8_t> buffer_;
   TDriverPosition pos_;
   uint16_t readLimit_ = 65520;

@@ -47,6 +47,23 @@ class TSqlFile {
   void SetFlushMode(int mode);
   void StartOperation(int retryKind);
 
+  // The index walk in progress: a statement that is stepped on as long as the next
+  // request continues from the entry it gave last. Any write, lock change or group step
+  // drops it; in shared mode it lives only while this user holds the file lock, because
+  // an open statement keeps the other stations from writing.
+  struct TCursor {
+    sqlite3_stmt* St = nullptr;
+    int KeyNr = 0;
+    int Dir = 0;
+    bool EqPhase = false;
+    std::string Key;  // the key the walk started from
+    std::string LastKey;
+    int32_t LastRef = 0;
+  };
+  TCursor Cursor;
+  void DropCursor();
+  bool MayKeepCursor() const { return !Spec.Shared || LockDepth > 0; }
+
  private:
   TSqlFile() = default;
   sqlite3_stmt* Prepare(int id, const std::string& sql);

@@ -53,7 +53,10 @@ bool TTestTable::Add(const std::string& call, int32_t value, const std::string& 
 
 void StorageTest::SetUp() { ASSERT_EQ(Open(driver_), ToDatBase::kOpenedNow); }
 
-void StorageTest::TearDown() { ToDatBase::CloseAll(); }
+void StorageTest::TearDown() {
+  ToDatBase::CloseFile(false, driver_, true);
+  ToDatBase::CloseAll();
+}
 
 int StorageTest::Open(TdbTreiber*& driver, bool shared, const std::string& name) {
   ToKeys keys = TestKeys();
@@ -63,7 +66,7 @@ int StorageTest::Open(TdbTreiber*& driver, bool shared, const std::string& name)
   return rc;
 }
 
-std::string StorageTest::Walk(TTestTable& t, int keyNr) {
+std::string Walk(TTestTable& t, int keyNr) {
   std::string out;
   for (bool ok = t.First(keyNr); ok; ok = t.NextRecord(keyNr)) {
     if (!out.empty()) out += ' ';

@@ -41,6 +41,9 @@ class TTestTable : public TdbBase {
   static inline int autoCode_ = 0;
 };
 
+// Calls of the file in the order of a key, walked forward with NextRecord.
+std::string Walk(TTestTable& t, int keyNr);
+
 class StorageTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -52,8 +55,6 @@ class StorageTest : public ::testing::Test {
     Close();
     ASSERT_EQ(Open(driver_), ToDatBase::kOpenedNow);
   }
-  // Calls of the file in the order of a key, walked forward with NextRecord.
-  std::string Walk(TTestTable& t, int keyNr);
 
   TTestDir dir_;
   TdbTreiber* driver_ = nullptr;

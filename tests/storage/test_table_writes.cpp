@@ -90,6 +90,28 @@ TEST_F(StorageTest, EachTableObjectRewritesAndDeletesItsOwnRecord) {
   ASSERT_TRUE(search.Last(kCall));
   ASSERT_TRUE(log.Delete(true));
   EXPECT_EQ(Walk(search, kCall), "DL2 DL3");
+  // A record deleted by another object is not written again by a rewrite.
+  ASSERT_TRUE(log.SearchKey("DL3", kCall));
+  ASSERT_TRUE(search.SearchKey("DL3", kCall));
+  ASSERT_TRUE(search.Delete(true));
+  EXPECT_FALSE(log.ModifyRecord());
+  EXPECT_EQ(DriverError(), kDbNotFound);
+  EXPECT_FALSE(log.RefindCurrent(true));
+  EXPECT_EQ(log.RecordCount(), 1);
+}
+
+TEST_F(StorageTest, DeleteAndRefindTakeTheRecordItselfNotTheFirstWithItsKey) {
+  TTestTable t(driver_);
+  ASSERT_TRUE(t.Add("DL1", 1));
+  ASSERT_TRUE(t.Add("DL1", 2));
+  ASSERT_TRUE(t.Last(kCall));
+  ASSERT_EQ(t.Value(), 2);
+  ASSERT_TRUE(t.RefindCurrent(true));
+  EXPECT_EQ(t.Value(), 2);
+  ASSERT_TRUE(t.Delete(true));
+  ASSERT_TRUE(t.First(kCall));
+  EXPECT_EQ(t.Value(), 1);
+  EXPECT_EQ(t.RecordCount(), 1);
 }
 
 TEST_F(StorageTest, WalkGoesOnAfterDeletingOrRewritingTheCurrentRecord) {
@@ -105,16 +127,22 @@ TEST_F(StorageTest, WalkGoesOnAfterDeletingOrRewritingTheCurrentRecord) {
   }
   EXPECT_EQ(seen, "DA1 DB1 DC1 DD1 ");
   EXPECT_EQ(Walk(t, kCall), "DA1 DD1");
+  // A record added ahead of the walk by another object is met by the walk.
+  TTestTable other(driver_);
+  ASSERT_TRUE(t.First(kCall));
+  ASSERT_TRUE(other.Add("DB5", 0));
+  ASSERT_TRUE(t.NextRecord(kCall));
+  EXPECT_EQ(t.Call(), "DB5");
   // Numbering the records in call order while rewriting them.
   int n = 10;
   for (bool ok = t.First(kCall); ok; ok = t.NextRecord(kCall)) {
     recordbuf::SetI32(t.RecordBuffer(), kNumberOff, n++);
     ASSERT_TRUE(t.ModifyRecord());
   }
-  EXPECT_EQ(n, 12);
+  EXPECT_EQ(n, 13);
   ASSERT_TRUE(t.Last(kNumber));
   EXPECT_EQ(t.Call(), "DD1");
-  EXPECT_EQ(t.Number(), 11);
+  EXPECT_EQ(t.Number(), 12);
 }
 
 TEST_F(StorageTest, DeleteRecordOfTheHandleRemovesTheDriversCurrentRecordWithAllKeys) {
@@ -177,6 +205,13 @@ TEST_F(StorageTest, OpenCountsUsesAndCloseFreesTheLastOne) {
   EXPECT_EQ(second, driver_);
   EXPECT_EQ(Open(driver_), ToDatBase::kAlreadyOpen);
   EXPECT_EQ(driver_->UseCount(), 3);
+  // Another spelling of the same path shares the open file too.
+  TdbTreiber* third = nullptr;
+  EXPECT_EQ(ToDatBase::OpenFile(false, third, TestKeys(), false, TestBuilder(), 4,
+                                dir_.Path() + "./", "TEST", kRecLen, kRecLen),
+            ToDatBase::kAlreadyOpen);
+  EXPECT_EQ(third, driver_);
+  ToDatBase::CloseFile(false, third, false);
   ToDatBase::CloseFile(false, second, false);
   EXPECT_EQ(second, driver_);  // still in use by the others
   ToDatBase::CloseFile(false, driver_, false);
