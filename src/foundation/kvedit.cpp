@@ -45,13 +45,21 @@ class TkvEdit::TValidator : public QValidator {
   TValidator(TkvEdit* edit) : QValidator(edit), edit_(edit) {}
 
   State validate(QString& input, int& pos) const override {
+    // A value put in by the program is taken as it stands.
+    if (input == edit_->shown_) return Acceptable;
     std::string bytes = S(input);
     // Characters without a Windows-1252 form cannot be stored.
     if (Q(bytes) != input) return Invalid;
     if (edit_->upper_) bytes = kvedittext::UpperText(bytes);
     if (!FitsDataType(edit_->dataType_, bytes)) return Invalid;
     auto fitted = kvedittext::FitToPicture(edit_->picture_, bytes, pos);
-    if (!fitted) return Invalid;
+    if (!fitted) {
+      // A text shown from a record need not follow the picture ("15:30:00" in an "hh:mm"
+      // edit); the operator must still be able to delete from it.
+      if (input.size() >= edit_->shown_.size()) return Invalid;
+      input = Q(bytes);
+      return Acceptable;
+    }
     input = Q(fitted->Text);
     pos = fitted->Cursor;
     return Acceptable;
@@ -61,7 +69,12 @@ class TkvEdit::TValidator : public QValidator {
   TkvEdit* edit_;
 };
 
-TkvEdit::TkvEdit(QWidget* parent) : QLineEdit(parent) { Revalidate(); }
+TkvEdit::TkvEdit(QWidget* parent) : QLineEdit(parent) {
+  // QLineEdit asks the validator after it took the new text in; what was shown before is
+  // kept here.
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { shown_ = text; });
+  Revalidate();
+}
 
 void TkvEdit::SetDataType(TkvDataType type) {
   dataType_ = type;
@@ -95,7 +108,9 @@ std::string TkvEdit::GetValueStr() const { return S(text()); }
 
 void TkvEdit::SetValueStr(const std::string& value) {
   const QString q = Q(value);
-  if (q != text()) setText(q);
+  if (q == text()) return;
+  shown_ = q;
+  setText(q);
 }
 
 float TkvEdit::GetValueSingle() const { return kvedittext::ReadSingle(GetValueStr()); }

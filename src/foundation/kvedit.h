@@ -55,4 +55,5 @@ class TkvEdit : public QLineEdit {
   bool upper_ = false;
   bool slashedZero_ = false;
   TValidator* validator_ = nullptr;
+  QString shown_;
 };

@@ -74,6 +74,18 @@ TEST(KvEdit, EmptyPictureClearsTheMask) {
   EXPECT_EQ(Typed(edit, QStringLiteral("ab12")), "ab12");
 }
 
+TEST(KvEdit, TextOutsideThePictureCanStillBeDeleted) {
+  TkvEdit edit;
+  edit.SetPictureMask("hh:mm");
+  edit.SetValueStr("15:30:00");  // shown from a record, longer than the picture
+  edit.setCursorPosition(8);
+  QTest::keyClick(&edit, '1');
+  EXPECT_EQ(edit.GetValueStr(), "15:30:00");
+  QTest::keyClick(&edit, Qt::Key_Backspace);
+  QTest::keyClick(&edit, Qt::Key_Backspace);
+  EXPECT_EQ(edit.GetValueStr(), "15:30:");
+}
+
 TEST(KvEdit, SingleValueThroughTheNumberPicture) {
   TkvEdit edit;
   edit.SetDataType(TkvDataType::Single);
