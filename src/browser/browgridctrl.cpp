@@ -419,6 +419,7 @@ bool TkvBrowStringGridCtrl::HandleKey(int key, int shift, bool fromSearchField) 
     if (m.Key != key) continue;
     if (b_.multiSelect_ && !extend && m.ClearsSelection) b_.select_->Clear();
     (this->*m.Run)();
+    if ((key == Qt::Key_PageUp || key == Qt::Key_PageDown) && b_.OnBrowScroll) b_.OnBrowScroll();
     if (b_.multiSelect_ && (extend || m.SelectsRow)) b_.AddSelectRow(extend ? 2 : 3);
     return done();
   }

@@ -121,6 +121,11 @@ TEST_F(KvBrowTest, KeysMoveTheCurrentRowAndScrollAtThePageEdges) {
   bar->triggerAction(QAbstractSlider::SliderToMaximum);
   EXPECT_EQ(brow_.CurrentRef(), 25);
   EXPECT_EQ(bar->value(), 24);
+  // Dragging the thumb goes to the record at its place.
+  bar->setSliderPosition(12);
+  bar->triggerAction(QAbstractSlider::SliderMove);
+  EXPECT_EQ(brow_.CurrentRef(), 13);
+  EXPECT_EQ(bar->value(), 12);
 }
 
 TEST_F(KvBrowTest, ChoosingASortOrderReordersTheListOnlyWhenItChanges) {
@@ -144,6 +149,13 @@ TEST_F(KvBrowTest, ChoosingASortOrderReordersTheListOnlyWhenItChanges) {
   EXPECT_EQ(brow_.KeyNr(), kCall);
   EXPECT_EQ(brow_.SortlistItemIndex(), 0);
   EXPECT_EQ(Cell(0, 1), "DA1");
+  // A column without a key number changes nothing.
+  brow_.SetHeaderFooter("Call;Nr;Info", "", false, "\1\2");
+  const int builds = builds_;
+  QTest::mouseClick(brow_.Grid()->viewport(), Qt::LeftButton, {},
+                    brow_.Grid()->visualItemRect(brow_.Grid()->item(0, 2)).center());
+  EXPECT_EQ(brow_.KeyNr(), kCall);
+  EXPECT_EQ(builds_, builds);
 }
 
 TEST_F(KvBrowTest, ASingleSortEntryHidesTheSelectorAndIsSelected) {
