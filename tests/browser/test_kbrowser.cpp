@@ -313,6 +313,27 @@ TEST_F(BrowserTest, TheFilterPassesKeysOverAndMayBuildTextsWhileWalking) {
   EXPECT_EQ(b->CurrentRef(), 6);
 }
 
+// Marks every key as never to be read: its text comes from the key alone.
+class TKeyOnly : public TKBrowserOwner {
+ public:
+  bool HasFilter() const override { return true; }
+  int PerformFilter(RowRec& row, bool& use) override {
+    row.Status = -10;
+    use = true;
+    return 0;
+  }
+  void BuildRow(RowRec& row) override { row.Text = "key " + ToStrings::Trim(row.Key); }
+};
+
+TEST_F(BrowserTest, RowsMarkedNeverReadAreBuiltFromTheirKeys) {
+  AddNumbered(3);
+  TKeyOnly keys;
+  auto b = Make(2);
+  ASSERT_EQ(b->FirstPage(keys, changed_), 0);
+  EXPECT_EQ(Texts(*b, 2), "[key C001][key C002]");
+  EXPECT_EQ(b->Row(1).Status, -10);
+}
+
 TEST_F(BrowserTest, AMissingDriverCannotMakeAPageBuffer) {
   try {
     TKBrowser b(nullptr, false, Key(""), Key(""), kCall, 250);
