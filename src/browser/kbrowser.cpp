@@ -320,8 +320,10 @@ int TKBrowser::LastPage(TKBrowserOwner& owner, bool& changed) {
 
 int TKBrowser::Reload(TKBrowserOwner& owner, bool& changed) {
   if (currentRow_ < 1 || currentRow_ > FilledRows()) return FirstCore(owner, changed);
-  const RowRec& cur = rows_[size_t(currentRow_)];
-  return RereadAround(owner, cur.Key, cur.Ref, changed);
+  // Copies: the rows are rewritten while the page is read again.
+  const std::string key = rows_[size_t(currentRow_)].Key;
+  const int32_t ref = rows_[size_t(currentRow_)].Ref;
+  return RereadAround(owner, key, ref, changed);
 }
 
 int TKBrowser::Reread(TKBrowserOwner& owner, bool& changed) {
