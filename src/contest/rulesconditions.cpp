@@ -1,9 +1,7 @@
 // Steps of the rules table that depend on the contest log: its own call, own DOK, class
 // number or member field.
-#include <cstdio>
-
 #include "contest/rulestable.h"
-#include "foundation/daynumber.h"
+#include "foundation/dates.h"
 
 namespace rulestable::conditions {
 namespace {
@@ -17,15 +15,6 @@ void SetKinds(TByteSet& set, std::initializer_list<int> kinds) {
 void HomeListsToSpecial(TContestRec& def) {
   def.SpecialDoks = def.HomeDoks;
   def.SpecialDistricts = def.HomeDistricts;
-}
-
-// "dd.mm.yyyy", empty for a bad day number.
-std::string DateText(int32_t dayNumber) {
-  int year = 0, month = 0, day = 0;
-  if (!daynumber::ToYMD(dayNumber, year, month, day)) return {};
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d.%02d.%04d", day, month, year);
-  return text;
 }
 
 bool ClassIn(const TContestInputs& in, int first, int last) {
@@ -103,7 +92,7 @@ void NoSentDokForEmptyDok(TContestRec& def, const TContestInputs& in) {
 
 // The activity evenings are held every week: the contest is the day of the call.
 void DatesToday(TContestRec& def, const TContestInputs& in) {
-  def.DateFrom = DateText(in.Today);
+  if (in.Today >= 0) def.DateFrom = ToDates::DateToDateString(in.Today, "dd.mm.yyyy");
   def.DateTo = def.DateFrom;
 }
 
