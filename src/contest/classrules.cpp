@@ -54,15 +54,6 @@ void ApplyChanges(TContestRec& def, const TClassChanges& changes, const TContest
   if (changes.SWLLog) def.SWLLog = true;
 }
 
-// 'C' and 'Q': a contest log without own DOK sends the serial number in the first field
-// instead ('C' also names that field "Nr"). A class that sets the kinds must not bring the
-// DOK field back.
-void SerialWithoutOwnDok(TContestRec& def, const TContestInputs& in) {
-  if (!in.OwnDok.empty()) return;
-  if (in.Code == 'C' || in.Code == 'Q') def.SentKinds[1] = exchangekind::kSerial;
-  if (in.Code == 'C') def.ExchangeCaption[1] = "Nr";
-}
-
 std::string FirstWord(const std::string& text) {
   size_t start = text.find_first_not_of(' ');
   if (start == std::string::npos) return {};
@@ -134,7 +125,6 @@ void ApplyClassSwitch(TContestRec& def, const TContestInputs& in) {
   } else if (in.ClassNumber == 0 && rules->ZeroBands) {
     WriteBands(def, rules->ZeroBands);
   }
-  SerialWithoutOwnDok(def, in);
 }
 
 void ApplySentPresets(TContestRec& def, const TContestInputs& in) {

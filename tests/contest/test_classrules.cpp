@@ -9,6 +9,7 @@
 
 #include "contest/classrules.h"
 #include "contest/classrules_table.h"
+#include "contest/contestrules.h"
 
 namespace {
 
@@ -170,16 +171,20 @@ TEST(ClassSwitch, WagMixedClassesDependOnAGermanOwnCall) {
   EXPECT_EQ(swl.MultiplierKinds.count(), 1u);
 }
 
+// The rules table fills in the serial number after the class switch, so a class that sets
+// the kinds does not bring the DOK field back.
 TEST(ClassSwitch, WithoutOwnDokTheFirstSentFieldStaysASerialNumber) {
   TContestInputs in = Inputs('C', 4);
   in.OwnDok.clear();
-  TContestRec c = Switched(in);
+  TContestRec c = BuildContestDefinition(in);
   EXPECT_EQ(c.SentKinds[1], 7);
+  EXPECT_EQ(c.SentKinds[2], 7);
   EXPECT_EQ(c.ExchangeCaption[1], "Nr");
+  EXPECT_EQ(c.SentText[1], "");
 
   in.Code = 'Q';
   in.ClassNumber = 2;
-  TContestRec q = Switched(in);
+  TContestRec q = BuildContestDefinition(in);
   EXPECT_EQ(q.SentKinds[1], 7);
   EXPECT_EQ(q.ReceivedKinds[1], 4);
   EXPECT_EQ(q.ExchangeCaption[1], "DOK");
