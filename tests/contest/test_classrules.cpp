@@ -1,760 +1,346 @@
-// The rules by participation class, checked through the builder against the published
-// rules of each contest: modes, bands, what a class changes, and the sent presets.
+// The class switch, the class entries and the sent presets of the participation classes.
+
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
 
-#include "rulestest_support.h"
-
-using namespace rulestest;
+#include "contest/classrules.h"
+#include "contest/classrules_table.h"
+#include "contest/contestrules.h"
 
 namespace {
 
-const char* const kForeignCall = "OE1XYZ";
-constexpr const char* kAny = nullptr;  // a preset the case does not check
-
-struct TClassCase {
-  char Code;
-  int Class;
-  const char* Modes;  // comma-separated, in the order of the list
-  const char* Bands;
-  bool Swl;
-  std::array<int32_t, 3> Received;
-  std::array<int32_t, 3> Sent;
-  std::array<const char*, 3> Captions;
-  std::vector<int> Multipliers;
-  int Dupe;
-  std::array<const char*, 3> Presets;
-  const char* Call = "DL1ABC";
-  const char* OwnDok = "Q01";
-};
-
-std::vector<std::string> Split(const char* commaList) {
-  std::vector<std::string> items;
-  std::stringstream text(commaList);
-  std::string item;
-  while (std::getline(text, item, ','))
-    if (!item.empty()) items.push_back(item);
-  return items;
+TContestInputs Inputs(TContestCode code, uint8_t classNumber) {
+  TContestInputs in;
+  in.Code = code;
+  in.ClassNumber = classNumber;
+  in.OwnCall = "DL1ABC";
+  in.OwnDok = "Z19";
+  in.OwnLocator = "JN39LF";
+  in.OwnName = "Hans Peter";
+  in.MemberNumber = 1;
+  in.MemberText = "M123";
+  in.StationText = "ST5XY";
+  return in;
 }
 
-// Own DOK "Q01", own locator "JN39LG", own name "Hans Peter", member field 1, station
-// text "ABCDE".
-const TClassCase kCases[] = {
-    // MVP: class 0 is class 1; the VHF classes exchange the locator; class 9 listens.
-    {'V',
-     0,
-     "CW",
-     "ab",
-     false,
-     {4, 99, 0},
-     {4, 99, 0},
-     {"DOK", "", ""},
-     {2, 4},
-     1,
-     {"Q01", "ABCDE", ""}},
-    {'V',
-     1,
-     "CW",
-     "ab",
-     false,
-     {4, 99, 0},
-     {4, 99, 0},
-     {"DOK", "", ""},
-     {2, 4},
-     1,
-     {"Q01", "ABCDE", ""}},
-    {'V',
-     4,
-     "SSB,CW,DIGITAL",
-     "ab",
-     false,
-     {4, 99, 0},
-     {4, 99, 0},
-     {"DOK", "", ""},
-     {2, 4},
-     1,
-     {"Q01", "ABCDE", ""}},
-    {'V',
-     6,
-     "SSB,CW,FM,PR",
-     "kl",
-     false,
-     {4, 6, 0},
-     {4, 6, 0},
-     {"DOK", "", ""},
-     {2, 4},
-     1,
-     {"Q01", "JN39LG", ""}},
-    {'V',
-     8,
-     "SSB,CW,FM,PR,DIGITAL",
-     "abkl",
-     false,
-     {4, 99, 0},
-     {4, 99, 0},
-     {"DOK", "", ""},
-     {2, 4},
-     1,
-     {"Q01", "ABCDE", ""}},
-    {'V',
-     9,
-     "SSB,CW,DIGITAL",
-     "ab",
-     true,
-     {4, 99, 0},
-     {4, 99, 0},
-     {"DOK", "", ""},
-     {2, 4},
-     1,
-     {"", "", ""}},
-    {'V',
-     10,
-     "",
-     "",
-     false,
-     {4, 99, 0},
-     {4, 99, 0},
-     {"DOK", "", ""},
-     {2, 4},
-     1,
-     {kAny, kAny, kAny}},
-    // BWA
-    {'B',
-     0,
-     "SSB,CW",
-     "bc",
-     false,
-     {4, 0, 0},
-     {4, 0, 0},
-     {"DOK", "", ""},
-     {2, 3, 4},
-     1,
-     {"Q01", "", ""}},
-    {'B',
-     2,
-     "SSB,CW",
-     "k",
-     false,
-     {4, 6, 0},
-     {4, 6, 0},
-     {"DOK", "LOC", ""},
-     {2, 3, 4},
-     1,
-     {"Q01", "JN39LG", ""}},
-    {'B',
-     3,
-     "SSB,CW",
-     "l",
-     false,
-     {4, 6, 0},
-     {4, 6, 0},
-     {"DOK", "LOC", ""},
-     {2, 3, 4},
-     1,
-     {"Q01", "JN39LG", ""}},
-    {'B',
-     4,
-     "SSB,CW",
-     "bckl",
-     true,
-     {4, 6, 0},
-     {4, 6, 0},
-     {"DOK", "LOC", ""},
-     {2, 3, 4},
-     1,
-     {"", "", ""}},
-    // SAAR: no class, no modes and no bands.
-    {'d', 0, "", "", false, {4, 0, 0}, {4, 0, 0}, {"DOK", "", ""}, {4}, 1, {"Q01", "", ""}},
-    {'d', 1, "SSB", "b", false, {4, 0, 0}, {4, 0, 0}, {"DOK", "", ""}, {4}, 1, {"Q01", "", ""}},
-    {'d', 2, "CW", "b", false, {4, 0, 0}, {4, 0, 0}, {"DOK", "", ""}, {4}, 1, {"Q01", "", ""}},
-    {'d', 3, "SSB", "c", false, {4, 0, 0}, {4, 0, 0}, {"DOK", "", ""}, {4}, 1, {"Q01", "", ""}},
-    {'d', 4, "CW", "c", false, {4, 0, 0}, {4, 0, 0}, {"DOK", "", ""}, {4}, 1, {"Q01", "", ""}},
-    {'d',
-     5,
-     "SSB,CW,FM",
-     "i",
-     false,
-     {4, 0, 0},
-     {4, 0, 0},
-     {"DOK", "", ""},
-     {4},
-     1,
-     {"Q01", "", ""}},
-    {'d', 6, "SSB,CW", "k", false, {4, 0, 0}, {4, 0, 0}, {"DOK", "", ""}, {4}, 1, {"Q01", "", ""}},
-    {'d', 7, "DIGITAL", "b", false, {4, 0, 0}, {4, 0, 0}, {"DOK", "", ""}, {4}, 1, {"Q01", "", ""}},
-    {'d', 8, "", "", false, {4, 0, 0}, {4, 0, 0}, {"DOK", "", ""}, {4}, 1, {"Q01", "", ""}},
-    // WAG from Germany and from abroad.
-    {'W',
-     0,
-     "CW",
-     "bcegi",
-     false,
-     {7, 0, 0},
-     {4, 0, 0},
-     {"lfd.Nr. / DOK", "", ""},
-     {2, 3, 14},
-     8,
-     {"Q01", "", ""}},
-    {'W',
-     1,
-     "CW",
-     "bcegi",
-     false,
-     {7, 0, 0},
-     {4, 0, 0},
-     {"lfd.Nr. / DOK", "", ""},
-     {2, 3, 14},
-     8,
-     {"Q01", "", ""}},
-    {'W',
-     3,
-     "SSB,CW",
-     "bcegi",
-     false,
-     {7, 0, 0},
-     {0, 0, 0},
-     {"lfd.Nr. / DOK", "", ""},
-     {2, 3, 14},
-     8,
-     {"Q01", "", ""}},
-    {'W',
-     7,
-     "SSB,CW",
-     "bcegi",
-     true,
-     {4, 0, 0},
-     {7, 0, 0},
-     {"DOK", "", ""},
-     {18},
-     8,
-     {"Q01", "", ""}},
-    {'W',
-     1,
-     "CW",
-     "bcegi",
-     false,
-     {7, 0, 0},
-     {4, 0, 0},
-     {"lfd.Nr. / DOK", "", ""},
-     {2, 3, 14},
-     8,
-     {"NM", "", ""},
-     "DL1ABC",
-     ""},
-    {'W',
-     1,
-     "CW",
-     "bcegi",
-     false,
-     {4, 0, 0},
-     {7, 0, 0},
-     {"DOK", "", ""},
-     {18, 21},
-     8,
-     {"Q01", "", ""},
-     kForeignCall},
-    {'W',
-     4,
-     "SSB,CW",
-     "bcegi",
-     false,
-     {4, 0, 0},
-     {7, 0, 0},
-     {"DOK", "", ""},
-     {18, 21},
-     8,
-     {"Q01", "", ""},
-     kForeignCall},
-    {'W',
-     7,
-     "SSB,CW",
-     "bcegi",
-     true,
-     {4, 0, 0},
-     {7, 0, 0},
-     {"DOK", "", ""},
-     {18},
-     8,
-     {"Q01", "", ""},
-     kForeignCall},
-    {'W',
-     8,
-     "",
-     "",
-     false,
-     {7, 0, 0},
-     {4, 0, 0},
-     {"lfd.Nr. / DOK", "", ""},
-     {2, 3, 14},
-     8,
-     {kAny, kAny, kAny}},
-    // HSW: the listener classes take every QSO without a dupe check.
-    {'S', 0, "CW", "bi", false, {7, 4, 0}, {7, 4, 0}, {"Nr", "DOK", ""}, {4}, 9, {"", "Q01", ""}},
-    {'S', 2, "SSB", "bi", false, {7, 4, 0}, {7, 4, 0}, {"Nr", "DOK", ""}, {4}, 9, {"", "Q01", ""}},
-    {'S',
-     4,
-     "SSB,CW,FM",
-     "l",
-     false,
-     {7, 4, 0},
-     {7, 4, 0},
-     {"Nr", "DOK", ""},
-     {4},
-     9,
-     {"", "Q01", ""}},
-    {'S', 5, "CW", "bc", true, {7, 4, 0}, {7, 4, 0}, {"Nr", "DOK", ""}, {4}, 0, {"", "Q01", ""}},
-    {'S',
-     8,
-     "SSB,CW,FM",
-     "l",
-     true,
-     {7, 4, 0},
-     {7, 4, 0},
-     {"Nr", "DOK", ""},
-     {4},
-     0,
-     {"", "Q01", ""}},
-    // Bayern-Ost: VHF and UHF exchange the locator field.
-    {'U', 0, "CW", "b", false, {4, 0, 0}, {4, 0, 0}, {"DOK", "", ""}, {4}, 1, {"Q01", "", ""}},
-    {'U', 4, "SSB", "c", false, {4, 0, 0}, {4, 0, 0}, {"DOK", "", ""}, {4}, 1, {"Q01", "", ""}},
-    {'U',
-     5,
-     "SSB,CW,FM",
-     "k",
-     false,
-     {4, 5, 0},
-     {4, 5, 0},
-     {"DOK", "LOC", ""},
-     {4, 5},
-     1,
-     {"Q01", "JN39", ""}},
-    {'U',
-     6,
-     "SSB,CW,FM",
-     "l",
-     false,
-     {4, 5, 0},
-     {4, 5, 0},
-     {"DOK", "LOC", ""},
-     {4, 5},
-     1,
-     {"Q01", "JN39", ""}},
-    {'U', 9, "SSB", "b", true, {4, 0, 0}, {4, 0, 0}, {"DOK", "", ""}, {4}, 1, {"Q01", "", ""}},
-    {'U',
-     12,
-     "SSB,CW,FM",
-     "l",
-     true,
-     {4, 5, 0},
-     {4, 5, 0},
-     {"DOK", "LOC", ""},
-     {4, 5},
-     1,
-     {"Q01", "JN39", ""}},
-    {'U', 13, "", "", false, {4, 0, 0}, {4, 0, 0}, {"DOK", "", ""}, {4}, 1, {kAny, kAny, kAny}},
-    // Handtastenparty: the class letter is sent.
-    {'q',
-     0,
-     "CW",
-     "b",
-     false,
-     {7, 99, 99},
-     {7, 99, 99},
-     {"Nr", "Klasse", "Name + Alter"},
-     {},
-     2,
-     {"", "A", kAny}},
-    {'q',
-     4,
-     "CW",
-     "b",
-     true,
-     {7, 99, 99},
-     {7, 99, 99},
-     {"Nr", "Klasse", "Name + Alter"},
-     {},
-     2,
-     {"", "D", kAny}},
-    {'q',
-     6,
-     "CW",
-     "c",
-     false,
-     {7, 99, 99},
-     {7, 99, 99},
-     {"Nr", "Klasse", "Name + Alter"},
-     {},
-     2,
-     {"", "B", kAny}},
-    {'q',
-     8,
-     "CW",
-     "c",
-     true,
-     {7, 99, 99},
-     {7, 99, 99},
-     {"Nr", "Klasse", "Name + Alter"},
-     {},
-     2,
-     {"", "D", kAny}},
-    // IPARC
-    {'Z',
-     0,
-     "SSB,CW",
-     "bcegi",
-     false,
-     {11, 99, 12},
-     {11, 99, 0},
-     {"", "", "US-State"},
-     {2, 3, 12},
-     1,
-     {"", "IPA", ""}},
-    {'Z',
-     3,
-     "SSB,CW",
-     "bcegi",
-     true,
-     {11, 99, 12},
-     {11, 99, 0},
-     {"", "", "US-State"},
-     {2, 3, 12},
-     1,
-     {"", "IPA", ""}},
-    // Köln-Aachen: one band and mode group per class.
-    {'K', 0, "SSB", "b", false, {13, 4, 0}, {13, 4, 0}, {"", "DOK", ""}, {4}, 8, {"", "Q01", ""}},
-    {'K',
-     3,
-     "SSB,FM",
-     "k",
-     false,
-     {13, 4, 0},
-     {13, 4, 0},
-     {"", "DOK", ""},
-     {4},
-     8,
-     {"", "Q01", ""}},
-    {'K', 6, "CW", "i", false, {13, 4, 0}, {13, 4, 0}, {"", "DOK", ""}, {4}, 8, {"", "Q01", ""}},
-    {'K', 8, "CW", "l", false, {13, 4, 0}, {13, 4, 0}, {"", "DOK", ""}, {4}, 8, {"", "Q01", ""}},
-    // DARC 10 m: class 0 has the band but no mode.
-    {'1',
-     0,
-     "",
-     "i",
-     false,
-     {7, 4, 0},
-     {7, 4, 0},
-     {"", "DOK", ""},
-     {2, 3, 4, 14},
-     2,
-     {kAny, kAny, kAny}},
-    {'1',
-     1,
-     "SSB,CW",
-     "i",
-     false,
-     {7, 4, 0},
-     {7, 4, 0},
-     {"", "DOK", ""},
-     {2, 3, 4, 14},
-     2,
-     {"", "Q01", ""}},
-    {'1',
-     4,
-     "CW",
-     "i",
-     false,
-     {7, 4, 0},
-     {7, 4, 0},
-     {"", "DOK", ""},
-     {2, 3, 4, 14},
-     2,
-     {"", "Q01", ""}},
-    {'1',
-     9,
-     "SSB",
-     "i",
-     false,
-     {7, 4, 0},
-     {7, 4, 0},
-     {"", "DOK", ""},
-     {2, 3, 4, 14},
-     2,
-     {"", "Q01", ""}},
-    {'1',
-     1,
-     "SSB,CW",
-     "i",
-     false,
-     {7, 4, 0},
-     {7, 0, 0},
-     {"", "DOK", ""},
-     {2, 3, 4, 14},
-     2,
-     {"", "", ""},
-     "DL1ABC",
-     ""},
-    // Brandenburg-Berlin: the listener classes log the serial number besides the DOK.
-    {'C', 0, "SSB,CW", "bc", false, {4, 0, 0}, {4, 0, 0}, {"DOK", "", ""}, {4}, 1, {"Q01", "", ""}},
-    {'C',
-     2,
-     "SSB,CW,FM",
-     "kl",
-     false,
-     {4, 0, 0},
-     {4, 0, 0},
-     {"DOK", "", ""},
-     {4},
-     1,
-     {"Q01", "", ""}},
-    {'C',
-     4,
-     "SSB,CW",
-     "bc",
-     true,
-     {4, 0, 0},
-     {4, 7, 0},
-     {"DOK", "Nr", ""},
-     {4},
-     1,
-     {"Q01", "", ""}},
-    {'C',
-     5,
-     "SSB,CW,FM",
-     "kl",
-     true,
-     {4, 0, 0},
-     {4, 7, 0},
-     {"DOK", "Nr", ""},
-     {4},
-     1,
-     {"Q01", "", ""}},
-    {'C',
-     1,
-     "SSB,CW",
-     "bc",
-     false,
-     {4, 0, 0},
-     {7, 0, 0},
-     {"Nr", "", ""},
-     {4},
-     1,
-     {"", "", ""},
-     "DL1ABC",
-     ""},
-    {'C',
-     4,
-     "SSB,CW",
-     "bc",
-     true,
-     {4, 0, 0},
-     {7, 7, 0},
-     {"Nr", "Nr", ""},
-     {4},
-     1,
-     {"", "", ""},
-     "DL1ABC",
-     ""},
-    // Christmas and Easter: class 0 has the bands but no mode.
-    {'X',
-     0,
-     "",
-     "bc",
-     false,
-     {4, 0, 0},
-     {4, 0, 0},
-     {"DOK / lfd.Nr.", "", ""},
-     {1, 4},
-     2,
-     {kAny, kAny, kAny}},
-    {'t',
-     0,
-     "",
-     "bc",
-     false,
-     {4, 0, 0},
-     {4, 0, 0},
-     {"DOK / lfd.Nr.", "", ""},
-     {1, 4},
-     2,
-     {kAny, kAny, kAny}},
-    {'t',
-     4,
-     "SSB",
-     "bc",
-     false,
-     {4, 0, 0},
-     {4, 0, 0},
-     {"DOK / lfd.Nr.", "", ""},
-     {1, 4},
-     2,
-     {"Q01", "", ""}},
-    // RLP week: the listener class has no exchange and every band.
-    {'h',
-     6,
-     "SSB,CW,FM,DIGITAL",
-     "lmnopqst",
-     false,
-     {4, 5, 0},
-     {4, 5, 0},
-     {"DOK", "LOC", ""},
-     {4, 5, 10},
-     4,
-     {"Q01", "JN39", ""}},
-    {'h',
-     7,
-     "SSB,CW,FM,DIGITAL",
-     "abcdefghijklmnopqrstu",
-     true,
-     {0, 0, 0},
-     {0, 0, 0},
-     {"", "", ""},
-     {},
-     4,
-     {"", "", ""}},
+std::string ModesOf(const TContestRec& def) {
+  std::string text;
+  for (const std::string& m : def.Modes) {
+    if (m.empty()) continue;
+    if (!text.empty()) text += ", ";
+    text += m;
+  }
+  return text;
+}
+
+std::string BandsOf(const TContestRec& def) {
+  std::string text;
+  for (char b : def.Bands) {
+    if (b) text += b;
+  }
+  return text;
+}
+
+TContestRec Switched(const TContestInputs& in) {
+  TContestRec def;
+  classrules::ApplyClassSwitch(def, in);
+  return def;
+}
+
+struct SwitchCase {
+  TContestCode code;
+  uint8_t classNumber;
+  const char* modes;
+  const char* bands;
+  bool swl;
 };
+
+// Rows where class number 0, the last class and the step past it behave differently.
+TEST(ClassSwitch, ModesBandsAndListenerFlagByClassNumber) {
+  const SwitchCase cases[] = {
+      {'V', 0, "CW", "ab", false},  // 0 as 1
+      {'V', 1, "CW", "ab", false},
+      {'V', 8, "SSB, CW, FM, PR, DIGITAL", "abkl", false},
+      {'V', 9, "SSB, CW, DIGITAL", "ab", true},
+      {'V', 10, "", "", false},  // above the last class
+      {'d', 0, "", "", false},   // no class yet: nothing admitted
+      {'d', 5, "SSB, CW, FM", "i", false},
+      {'d', 7, "DIGITAL", "b", false},
+      {'d', 8, "", "", false},
+      {'X', 0, "", "bc", false},  // bands without a mode
+      {'t', 0, "", "bc", false},
+      {'t', 6, "CW", "bc", false},
+      {'1', 0, "", "i", false},
+      {'a', 0, "", "", false},
+      {'e', 0, "", "", false},
+      {'h', 7, "SSB, CW, FM, DIGITAL", "abcdefghijklmnopqrstu", true},
+      {'O', 14, "SSB, CW, FM", "kl", true},
+      {'j', 1, "CW, SSB, FSK441", "k", false},
+      {'T', 13, "FM", "l", true},
+      {'T', 14, "", "", false},
+  };
+  for (const SwitchCase& c : cases) {
+    TContestRec def = Switched(Inputs(c.code, c.classNumber));
+    SCOPED_TRACE(std::string(1, c.code) + " class " + std::to_string(c.classNumber));
+    EXPECT_EQ(ModesOf(def), c.modes);
+    EXPECT_EQ(BandsOf(def), c.bands);
+    EXPECT_EQ(def.SWLLog, c.swl);
+  }
+}
+
+TEST(ClassSwitch, LeavesNoModeOrBandOfAnEarlierFillBehind) {
+  TContestRec def;
+  def.Modes.Fill("SSB");
+  def.Bands.Fill('z');
+  classrules::ApplyClassSwitch(def, Inputs('d', 2));
+  EXPECT_EQ(ModesOf(def), "CW");
+  EXPECT_EQ(BandsOf(def), "b");
+  EXPECT_EQ(def.Modes[2], "");
+  EXPECT_EQ(def.Bands[2], '\0');
+}
+
+TEST(ClassSwitch, ClassChangesOverrideOnlyWhatTheyName) {
+  TContestRec def;
+  def.ReceivedKinds[1] = 4;
+  def.SentKinds[1] = 4;
+  def.ExchangeCaption[1] = "DOK";
+  def.MultiplierKinds.set(4);
+  def.DupeScope = 9;
+  TContestRec first = def;
+  classrules::ApplyClassSwitch(first, Inputs('S', 1));
+  EXPECT_EQ(first.DupeScope, 9);
+  EXPECT_EQ(first.ReceivedKinds, def.ReceivedKinds);
+
+  TContestRec listener = def;
+  classrules::ApplyClassSwitch(listener, Inputs('S', 5));
+  EXPECT_EQ(listener.DupeScope, 0);
+  EXPECT_TRUE(listener.SWLLog);
+  EXPECT_EQ(listener.MultiplierKinds, def.MultiplierKinds);
+
+  TContestRec h = def;
+  classrules::ApplyClassSwitch(h, Inputs('h', 7));
+  EXPECT_EQ(h.ReceivedKinds, (TArray1<int32_t, 3>{}));
+  EXPECT_EQ(h.SentKinds, (TArray1<int32_t, 3>{}));
+  EXPECT_EQ(h.ExchangeCaption, (TArray1<std::string, 3>{}));
+  EXPECT_TRUE(h.MultiplierKinds.none());
+
+  TContestRec c = def;
+  classrules::ApplyClassSwitch(c, Inputs('C', 4));
+  EXPECT_EQ(c.ReceivedKinds[1], 4);
+  EXPECT_EQ(c.ReceivedKinds[2], 0);
+  EXPECT_EQ(c.SentKinds[1], 4);
+  EXPECT_EQ(c.SentKinds[2], 7);
+  EXPECT_EQ(c.ExchangeCaption[2], "Nr");
+
+  TContestRec e = def;
+  classrules::ApplyClassSwitch(e, Inputs('E', 2));
+  TByteSet expected;
+  for (int k : {2, 3, 5, 9, 14}) expected.set(k);
+  EXPECT_EQ(e.MultiplierKinds, expected);
+}
+
+TEST(ClassSwitch, WagMixedClassesDependOnAGermanOwnCall) {
+  TContestInputs german = Inputs('W', 3);
+  TContestRec def;
+  def.ReceivedKinds[1] = 7;
+  def.SentKinds[1] = 4;
+  classrules::ApplyClassSwitch(def, german);
+  EXPECT_EQ(def.ReceivedKinds[1], 7);
+  EXPECT_EQ(def.SentKinds[1], 0);
+
+  TContestInputs foreign = Inputs('W', 3);
+  foreign.OwnCall = "OE1XYZ";
+  TContestRec abroad;
+  abroad.ReceivedKinds[1] = 4;
+  abroad.SentKinds[1] = 7;
+  classrules::ApplyClassSwitch(abroad, foreign);
+  EXPECT_EQ(abroad.ReceivedKinds[1], 4);
+  EXPECT_EQ(abroad.SentKinds[1], 7);
+  EXPECT_EQ(ModesOf(abroad), "SSB, CW");
+
+  // The listener class sets its kinds and multipliers whatever the call.
+  foreign.ClassNumber = 7;
+  TContestRec swl = Switched(foreign);
+  EXPECT_EQ(swl.ReceivedKinds[1], 4);
+  EXPECT_EQ(swl.SentKinds[1], 7);
+  EXPECT_TRUE(swl.MultiplierKinds.test(18));
+  EXPECT_EQ(swl.MultiplierKinds.count(), 1u);
+}
+
+// The rules table fills in the serial number after the class switch, so a class that sets
+// the kinds does not bring the DOK field back.
+TEST(ClassSwitch, WithoutOwnDokTheFirstSentFieldStaysASerialNumber) {
+  TContestInputs in = Inputs('C', 4);
+  in.OwnDok.clear();
+  TContestRec c = BuildContestDefinition(in);
+  EXPECT_EQ(c.SentKinds[1], 7);
+  EXPECT_EQ(c.SentKinds[2], 7);
+  EXPECT_EQ(c.ExchangeCaption[1], "Nr");
+  EXPECT_EQ(c.SentText[1], "");
+
+  in.Code = 'Q';
+  in.ClassNumber = 2;
+  TContestRec q = BuildContestDefinition(in);
+  EXPECT_EQ(q.SentKinds[1], 7);
+  EXPECT_EQ(q.ReceivedKinds[1], 4);
+  EXPECT_EQ(q.ExchangeCaption[1], "DOK");
+}
+
+// The IBFD classes admit the band their text names; the listener classes are the SWL ones.
+TEST(ClassSwitch, IbfdClassesMatchTheirDescriptions) {
+  TContestRec classes;
+  classrules::FillClasses(classes, 'n');
+  const struct {
+    uint8_t classNumber;
+    const char* bands;
+    bool swl;
+  } cases[] = {{3, "k", false}, {4, "l", false}, {5, "k", true}, {6, "l", true}};
+  for (const auto& c : cases) {
+    TContestRec def = Switched(Inputs('n', c.classNumber));
+    SCOPED_TRACE(classes.Classes[c.classNumber].Description);
+    EXPECT_EQ(BandsOf(def), c.bands);
+    EXPECT_EQ(def.SWLLog, c.swl);
+  }
+}
+
+TEST(ClassEntries, CountsTextsAndGroups) {
+  const std::pair<TContestCode, size_t> counts[] = {
+      {'V', 9}, {'B', 4}, {'D', 4}, {'q', 8}, {'H', 7}, {'E', 2},  {'F', 6}, {'J', 2},  {'R', 12},
+      {'5', 5}, {'P', 4}, {'G', 7}, {'N', 5}, {'S', 8}, {'T', 13}, {'L', 9}, {'U', 12}, {'I', 2},
+      {'l', 4}, {'Z', 3}, {'C', 5}, {'K', 8}, {'A', 4}, {'f', 3},  {'Y', 6}, {'o', 4},  {'O', 14},
+      {'Q', 2}, {'1', 9}, {'2', 1}, {'3', 2}, {'c', 1}, {'6', 6},  {'7', 4}, {'8', 6},  {'s', 2},
+      {'w', 4}, {'m', 1}, {'9', 6}, {'a', 7}, {'4', 1}, {'b', 4},  {'d', 7}, {'e', 2},  {'g', 2},
+      {'h', 8}, {'i', 5}, {'j', 3}, {'k', 1}, {'n', 6}, {'p', 4},  {'r', 2}, {'W', 7},  {'u', 3},
+      {'X', 4}, {'t', 6}, {'v', 2},
+  };
+  EXPECT_EQ(std::size(counts), 57u);
+  EXPECT_EQ(classrules::AllCodeClasses().size(), 57u);
+  for (auto [code, count] : counts) {
+    TContestRec def;
+    classrules::FillClasses(def, code);
+    size_t filled = 0;
+    for (const TContestClass& c : def.Classes) filled += c.Description.empty() ? 0 : 1;
+    EXPECT_EQ(filled, count) << code;
+    EXPECT_FALSE(def.Classes[count].Description.empty()) << code;
+  }
+
+  TContestRec def;
+  classrules::FillClasses(def, 'o');
+  EXPECT_EQ(def.Classes[1].Description, "Teil 1: 09.05.-15.05.2016 UKW \"Lizensierte\"");
+  classrules::FillClasses(def, 'K');
+  EXPECT_EQ(def.Classes[1].Group, 7);
+  EXPECT_EQ(def.Classes[8].Name, "Klasse H");
+  TContestRec v;
+  classrules::FillClasses(v, 'V');
+  EXPECT_EQ(v.Classes[8].Description, "G:G\xE4ste");  // Windows-1252 umlaut
+  TContestRec h;
+  classrules::FillClasses(h, 'h');
+  EXPECT_EQ(h.Classes[1].Name, "");
+  TContestRec none;
+  classrules::FillClasses(none, '#');
+  EXPECT_EQ(none, TContestRec{});
+}
+
+// Every row stays inside the record: known mode words, band letters a..u.
+TEST(ClassEntries, RowsHoldOnlyKnownModesAndBandLetters) {
+  const std::vector<std::string> known = {"CW", "SSB", "FM", "DIGITAL", "PR", "FSK441"};
+  for (const classrules::TCodeClasses& code : classrules::AllCodeClasses()) {
+    for (size_t n = 1; n <= code.Classes.size(); ++n) {
+      TContestRec def = Switched(Inputs(code.Code, static_cast<uint8_t>(n)));
+      for (const std::string& m : def.Modes) {
+        if (m.empty()) continue;
+        EXPECT_NE(std::find(known.begin(), known.end(), m), known.end()) << m;
+      }
+      std::string bands = BandsOf(def);
+      EXPECT_FALSE(bands.empty()) << code.Code << n;
+      for (char b : bands) EXPECT_TRUE(b >= 'a' && b <= 'u') << code.Code << n;
+    }
+  }
+}
+
+std::array<std::string, 3> Presets(const TContestInputs& in) {
+  TContestRec def;
+  classrules::ApplySentPresets(def, in);
+  return {def.SentText[1], def.SentText[2], def.SentText[3]};
+}
+
+using P3 = std::array<std::string, 3>;
+
+TEST(SentPresets, SourcesOfTheFields) {
+  EXPECT_EQ(Presets(Inputs('V', 1)), (P3{"Z19", "ST5XY", ""}));
+  EXPECT_EQ(Presets(Inputs('V', 6)), (P3{"Z19", "JN39LF", ""}));
+  EXPECT_EQ(Presets(Inputs('V', 9)), (P3{"", "", ""}));
+  EXPECT_EQ(Presets(Inputs('V', 0)), (P3{"Z19", "ST5XY", ""}));
+  EXPECT_EQ(Presets(Inputs('q', 6)), (P3{"", "B", "Hans/1"}));
+  EXPECT_EQ(Presets(Inputs('E', 2)), (P3{"JN39LF", "Hans", ""}));
+  EXPECT_EQ(Presets(Inputs('U', 11)), (P3{"Z19", "JN39", ""}));
+  EXPECT_EQ(Presets(Inputs('P', 1)), (P3{"01", "", ""}));
+  EXPECT_EQ(Presets(Inputs('m', 1)), (P3{"00001", "JN39LF", ""}));
+  EXPECT_EQ(Presets(Inputs('8', 4)), (P3{"", "B", "JN39LF"}));
+  EXPECT_EQ(Presets(Inputs('w', 3)), (P3{"", "MP", "1"}));
+  EXPECT_EQ(Presets(Inputs('b', 4)), (P3{"", "", ""}));
+  EXPECT_EQ(Presets(Inputs('Z', 2)), (P3{"", "IPA", ""}));
+  EXPECT_EQ(Presets(Inputs('Q', 2)), (P3{"JN39LF", "", ""}));
+  EXPECT_EQ(Presets(Inputs('e', 1)), (P3{"", "JN39", "Z19"}));
+  EXPECT_EQ(Presets(Inputs('u', 3)), (P3{"", "", ""}));
+  EXPECT_EQ(Presets(Inputs('v', 1)), (P3{"M123", "DL1ABC", ""}));
+  EXPECT_EQ(Presets(Inputs('d', 0)), (P3{"Z19", "", ""}));
+}
+
+TEST(SentPresets, NamesTakeTheirFirstWordAndAreCut) {
+  TContestInputs in = Inputs('O', 3);
+  in.OwnName = "Maximilianfriedrich Meyer";
+  EXPECT_EQ(Presets(in), (P3{"Maximilianfriedr", "Z19", "JN39LF"}));
+  in.Code = 'r';
+  in.OwnName = "Eva";
+  EXPECT_EQ(Presets(in), (P3{"Eva", "", "Z19"}));
+  in.Code = 'q';
+  in.ClassNumber = 1;
+  in.OwnName = "  Karl  Heinz";
+  in.MemberNumber = 67;
+  EXPECT_EQ(Presets(in)[2], "Karl/67");
+}
+
+TEST(SentPresets, EmptyDokAndMemberNumberZero) {
+  TContestInputs in = Inputs('W', 1);
+  in.OwnDok.clear();
+  EXPECT_EQ(Presets(in)[0], "NM");
+  in.Code = 'X';
+  EXPECT_EQ(Presets(in)[0], "NM");
+  in.OwnCall = "F5ABC";  // abroad: the serial number goes out instead
+  EXPECT_EQ(Presets(in)[0], "");
+  in.OwnCall = "D";  // too short to tell: counts as German
+  EXPECT_EQ(Presets(in)[0], "NM");
+  in.Code = 'V';
+  EXPECT_EQ(Presets(in)[0], "");
+
+  for (int32_t member : {0, -1}) {
+    TContestInputs m = Inputs('f', 1);
+    m.MemberNumber = member;
+    EXPECT_EQ(Presets(m)[1], "");
+    m.Code = 'w';
+    EXPECT_EQ(Presets(m)[2], "NM");
+    m.Code = 'P';
+    EXPECT_EQ(Presets(m)[0], "");
+    m.Code = 'q';
+    EXPECT_EQ(Presets(m)[2], "Hans/");
+  }
+  TContestInputs big = Inputs('P', 1);
+  big.MemberNumber = 12345;
+  EXPECT_EQ(Presets(big)[0], "12345");
+}
+
+TEST(SentPresets, CodesWithoutPresetsLeaveTheFieldsAlone) {
+  for (TContestCode code : {'5', 'A', '9', '#'}) {
+    TContestRec def;
+    def.SentText[1] = "keep";
+    classrules::ApplySentPresets(def, Inputs(code, 1));
+    EXPECT_EQ(def.SentText[1], "keep") << code;
+  }
+}
 
 }  // namespace
-
-TEST(ClassRules, ModesBandsExchangeAndPresetsByClass) {
-  for (const TClassCase& c : kCases) {
-    std::ostringstream where;
-    where << "code " << c.Code << " class " << c.Class << " call " << c.Call << " DOK '" << c.OwnDok
-          << "'";
-    SCOPED_TRACE(where.str());
-    TContestInputs in = Log(c.Code, uint8_t(c.Class));
-    in.OwnCall = c.Call;
-    in.OwnDok = c.OwnDok;
-    in.StationText = "ABCDE";
-    TContestRec def = Build(in);
-    EXPECT_EQ(Texts(def.Modes), Split(c.Modes));
-    EXPECT_EQ(Letters(def.Bands), c.Bands);
-    EXPECT_EQ(def.SWLLog, c.Swl);
-    EXPECT_EQ(def.ReceivedKinds, Kinds(c.Received[0], c.Received[1], c.Received[2]));
-    EXPECT_EQ(def.SentKinds, Kinds(c.Sent[0], c.Sent[1], c.Sent[2]));
-    for (size_t i = 1; i <= 3; ++i) {
-      EXPECT_EQ(def.ExchangeCaption[i], c.Captions[i - 1]) << "caption " << i;
-      if (c.Presets[i - 1] == kAny) continue;
-      EXPECT_EQ(def.SentText[i], c.Presets[i - 1]) << "preset " << i;
-    }
-    EXPECT_EQ(Members(def.MultiplierKinds), c.Multipliers);
-    EXPECT_EQ(def.DupeScope, c.Dupe);
-  }
-}
-
-TEST(ClassRules, HandtastenpartySendsFirstNameAndNumber) {
-  for (const char* name : {"Hans Peter", "Hans"}) {
-    TContestInputs in = Log('q', 2);
-    in.OwnName = name;
-    std::string preset = Build(in).SentText[3];
-    EXPECT_EQ(preset.rfind("Hans/", 0), 0u) << preset;
-    EXPECT_GT(preset.size(), 5u) << preset;
-  }
-}
-
-TEST(ClassRules, ClassEntriesOfTheCodes) {
-  struct TEntry {
-    int Number;
-    const char* Description;
-    int Group;
-    const char* Name;
-  };
-  struct TCodeClasses {
-    char Code;
-    int Count;
-    std::vector<TEntry> Entries;  // a choice of entries
-  };
-  const TCodeClasses codes[] = {
-      {'V',
-       9,
-       {{1, "A:KW,QRO Stn aus MVP,CW", 0, "Klasse A"},
-        {6, "F1:VHF und UHF > 10 Watt", 0, "Klasse F1"},
-        {8, "G:Gäste", 0, "Klasse G"},
-        {9, "S:KW, SWLs", 0, "Klasse S"}}},
-      {'B',
-       4,
-       {{1, "1. 3.5 und 7.0 MHz", 1, "Klasse 1"},
-        {3, "3. 432 MHz", 3, "Klasse 3"},
-        {4, "4. SWL (Sektionen 1 - 3)", 0, "Klasse 4"}}},
-      {'d',
-       7,
-       {{1, "Klasse A: 80m SSB", 0, "Klasse A"},
-        {5, "Klasse E: 10m  Phonie und CW", 0, "Klasse E"},
-        {7, "Klasse G: 80m DIGITAL", 0, "Klasse G"}}},
-      {'W',
-       7,
-       {{1, "Single operator, CW, low power", 0, "Single-CW-low"},
-        {6, "Multi operator", 0, "multiOp"},
-        {7, "SWL, single operator", 0, "SWL"}}},
-      {'S',
-       8,
-       {{1, "A=80 m/10 m CW", 2, "Klasse A"},
-        {2, "B=80 m/10 m SSB", 1, "Klasse B"},
-        {7, "C-SWL=2 m CW, SSB, FM", 3, "Klasse C"},
-        {8, "D-SWL=70 cm CW, SSB, FM", 4, "Klasse D"}}},
-      {'U',
-       12,
-       {{1, "A 80m-KW (CW)", 0, "Klasse A80"},
-        {5, "C 2m - VHF", 5, "Klasse C"},
-        {12, "D-SWL: UHF", 6, "Klasse D-SWL"}}},
-      {'q',
-       8,
-       {{1, "HTP80 A: max. 5W Output", 0, "HTP80 Klasse A"},
-        {8, "HTP40 D: SWL", 0, "HTP40 Klasse D"}}},
-      {'Z',
-       3,
-       {{1, "A: Multi /Multi  Multi/Single, sowie Klub- und Sonderstationen ", 0, "Klasse A"},
-        {3, "C: SWL", 0, "Klasse C"}}},
-      {'K',
-       8,
-       {{1, "A: 80m  SSB", 7, "Klasse A"},
-        {3, "C:  2m (Fonie)SSB/FM", 1, "Klasse C"},
-        {8, "H: 70cm CW", 4, "Klasse H"}}},
-      {'1',
-       9,
-       {{1, "Single operator, mixed, low power", 0, "DL_mixed_low"},
-        {9, "Ausland Single operator, SSB", 0, "Ausland_SSB"}}},
-      {'C',
-       5,
-       {{3, "3: KW-Stationen, nur Zeugnisklasse E", 0, "Klasse 3"},
-        {5, "5: SWL UKW", 0, "Klasse 5"}}},
-      {'Q',
-       2,
-       {{1, "A: KW 80m, 40m", 0, "A: KW 80m, 40m"}, {2, "B: UKW 2m, 70cm", 0, "B: UKW 2m, 70cm"}}},
-      {'o',
-       4,
-       {{1, "Teil 1: 09.05.-15.05.2016 UKW \"Lizensierte\"", 0, "UKW"},
-        {4, "Teil 2: 07.11.-13.11.2016 KW SWL", 0, "KW SWL"}}},
-      // Classes with descriptions only.
-      {'h',
-       8,
-       {{1, "A: 80 m nur SSB", 0, ""}, {8, "H: 1,8 MHz - 29,7 MHz alle Betriebsarten", 0, ""}}},
-      {'3', 2, {{1, "SSB/CW", 0, ""}, {2, "SWL", 0, ""}}},
-      {'j', 3, {{2, "QRO (größer 1,5 KW ERP/12KW EIRP)", 0, ""}}},
-      {'v', 2, {{1, "01.März (1956: Gründung der NVA)", 0, ""}}},
-      {'2', 1, {{1, "alle", 0, ""}}},
-  };
-  for (const TCodeClasses& code : codes) {
-    SCOPED_TRACE(std::string("code ") + code.Code);
-    for (uint8_t cls : {uint8_t(0), uint8_t(1), uint8_t(code.Count + 1)}) {
-      TContestRec def = Build(Log(code.Code, cls));
-      int filled = 0;
-      for (const TContestClass& entry : def.Classes) filled += !entry.Description.empty();
-      EXPECT_EQ(filled, code.Count) << "class number " << int(cls);
-      for (const TEntry& e : code.Entries) {
-        const TContestClass& entry = def.Classes[size_t(e.Number)];
-        EXPECT_EQ(entry.Description, e.Description) << e.Number;
-        EXPECT_EQ(entry.Group, e.Group) << e.Number;
-        EXPECT_EQ(entry.Name, e.Name) << e.Number;
-      }
-    }
-  }
-}
-
-TEST(ClassRules, EntriesEndAfterTheLastClass) {
-  EXPECT_EQ(Build(Log('x')).Classes, TContestRec{}.Classes);
-  TContestRec six = Build(Log('6'));
-  EXPECT_EQ(six.Classes[6].Description, "Nov. 3- QRP Stationen (max. 5W Output)");
-  EXPECT_EQ(six.Classes[6].Name, "");
-  EXPECT_EQ(six.Classes[7], TContestClass{});
-}
