@@ -620,7 +620,8 @@ constexpr TCodeRules kRows[] = {
      .MultiplierKinds = {2, 3, 14, 16},
      .MultiplierName = {"DXCC", "DIG"},
      .ReceivedKinds = {exchangekind::kClubMember},
-     .Caption = {"LOC"},
+     // "LOC" labels the locator field of the VHF and UHF classes, never the member number.
+     .Caption = {"", "LOC"},
      .OutputItems = kOut1to6,
      .AutoBandOffered = true,
      .Periods = kPeriods7,

@@ -299,8 +299,14 @@ TEST(RulesTable, SmallConditionsOfSingleCodes) {
   EXPECT_EQ(Build(in).ExtraText, "P05");
   EXPECT_EQ(Build(in).VersionTitle, "ZOR BWA Version 2016-2.0");
 
-  for (uint8_t cls = 1; cls <= 4; ++cls)
-    EXPECT_EQ(Build(Log('7', cls)).MultiplierName[1], cls >= 3 ? "DIG" : "DXCC") << int(cls);
+  for (uint8_t cls = 1; cls <= 4; ++cls) {
+    TContestRec dig = Build(Log('7', cls));
+    EXPECT_EQ(dig.MultiplierName[1], cls >= 3 ? "DIG" : "DXCC") << int(cls);
+    // The member number field is never labelled as a locator.
+    EXPECT_EQ(dig.ReceivedKinds[1], 16);
+    EXPECT_EQ(dig.ExchangeCaption[1], "") << int(cls);
+    EXPECT_EQ(dig.ExchangeCaption[2], "LOC") << int(cls);
+  }
 }
 
 TEST(RulesTable, PeriodsAsWritten) {
