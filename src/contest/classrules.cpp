@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "contest/classrules_table.h"
+#include "foundation/strings.h"
 
 namespace classrules {
 namespace {
@@ -54,19 +55,15 @@ void ApplyChanges(TContestRec& def, const TClassChanges& changes, const TContest
   if (changes.SWLLog) def.SWLLog = true;
 }
 
-std::string FirstWord(const std::string& text) {
-  size_t start = text.find_first_not_of(' ');
-  if (start == std::string::npos) return {};
-  size_t end = text.find(' ', start);
-  return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+// The own name up to its first blank.
+std::string FirstWord(const std::string& name) {
+  std::string trimmed = ToStrings::Trim(name);
+  return ToStrings::Pos(" ", trimmed) > 0 ? ToStrings::TextBefore(trimmed, " ") : trimmed;
 }
 
-// The member number as decimal text with at least `digits` digits; empty when 0 or less.
+// The member number with at least `digits` digits; empty when 0 or less (not given).
 std::string MemberNumberText(int32_t number, int digits) {
-  if (number <= 0) return {};
-  std::string text = std::to_string(number);
-  if (text.size() < static_cast<size_t>(digits)) text.insert(0, digits - text.size(), '0');
-  return text;
+  return number <= 0 ? std::string() : ToStrings::IntToStrZero(number, digits);
 }
 
 std::string PresetText(const TPreset& preset, const TContestInputs& in) {
@@ -80,9 +77,9 @@ std::string PresetText(const TPreset& preset, const TContestInputs& in) {
       if (!IsGermanOwnCall(in.OwnCall)) return {};
       return in.OwnDok.empty() ? std::string("NM") : in.OwnDok;
     case TPresetSource::kOwnLocator: return in.OwnLocator;
-    case TPresetSource::kOwnLocator4: return in.OwnLocator.substr(0, 4);
+    case TPresetSource::kOwnLocator4: return ToStrings::Left(in.OwnLocator, 4);
     case TPresetSource::kFirstName: return FirstWord(in.OwnName);
-    case TPresetSource::kFirstName16: return FirstWord(in.OwnName).substr(0, 16);
+    case TPresetSource::kFirstName16: return ToStrings::Left(FirstWord(in.OwnName), 16);
     case TPresetSource::kFirstNameNumber:
       return FirstWord(in.OwnName) + "/" + MemberNumberText(in.MemberNumber, 1);
     case TPresetSource::kStationText: return in.StationText;
