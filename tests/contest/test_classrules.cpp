@@ -10,6 +10,7 @@
 #include "contest/classrules.h"
 #include "contest/classrules_table.h"
 #include "contest/contestrules.h"
+#include "rulestest_support.h"
 
 namespace {
 
@@ -37,13 +38,7 @@ std::string ModesOf(const TContestRec& def) {
   return text;
 }
 
-std::string BandsOf(const TContestRec& def) {
-  std::string text;
-  for (char b : def.Bands) {
-    if (b) text += b;
-  }
-  return text;
-}
+std::string BandsOf(const TContestRec& def) { return rulestest::Letters(def.Bands); }
 
 TContestRec Switched(const TContestInputs& in) {
   TContestRec def;

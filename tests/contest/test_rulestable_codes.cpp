@@ -9,22 +9,20 @@
 
 #include "contest/contestrules.h"
 #include "foundation/daynumber.h"
+#include "rulestest_support.h"
 
 namespace {
 
 constexpr int kStartYear = 2021;
 
+// A log of another year than the table's dates, so that a name with the year shows it.
 TContestInputs Log(TContestCode code, uint8_t classNumber = 1, const char* ownCall = "DL1ABC") {
-  TContestInputs in;
-  in.Code = code;
-  in.ClassNumber = classNumber;
+  TContestInputs in = rulestest::Log(code, classNumber);
   in.StartDate = daynumber::FromYMD(kStartYear, 3, 14);
   in.Today = daynumber::FromYMD(2026, 12, 7);
   in.OwnCall = ownCall;
-  in.OwnDok = "Q01";
   in.OwnLocator = "JO31AB";
   in.OwnName = "Erika Muster";
-  in.MemberNumber = 1;
   return in;
 }
 
