@@ -185,6 +185,7 @@ TEST(RulesTableCodes, ExchangeMultipliersAndListenerByClass) {
       {'O', 3, de, {20, 4, 6}, {20, 4, 6}, {"Name", "DOK", "LOC"}, SetOf({2, 3, 4, 14}), {"DOK", "DXCC", ""}, false},
       {'Q', 2, de, {4, 6, 0}, {4, 0, 0}, {"DOK", "LOC", ""}, SetOf({}), {"", "", ""}, false},
       {'1', 1, de, {7, 4, 0}, {7, 4, 0}, {"", "DOK", ""}, SetOf({2, 3, 4, 14}), {"DOK", "DXCC", ""}, false},
+      // "LOC" labels the locator field, never the DIG member number.
       {'7', 1, de, {16, 0, 0}, {16, 0, 0}, {"", "LOC", ""}, SetOf({2, 3, 14, 16}), {"DXCC", "DIG", ""}, false},
       {'7', 3, de, {16, 6, 0}, {16, 6, 0}, {"", "LOC", ""}, SetOf({16}), {"DIG", "DIG", ""}, false},
       {'7', 4, de, {16, 6, 0}, {16, 6, 0}, {"", "LOC", ""}, SetOf({16}), {"DIG", "DIG", ""}, false},
