@@ -131,6 +131,7 @@ void ApplySentPresets(TContestRec& def, const TContestInputs& in) {
     if (row && row->Presets[i - 1].Source != TPresetSource::kKeep) preset = row->Presets[i - 1];
     if (preset.Source != TPresetSource::kKeep) def.SentText[i] = PresetText(preset, in);
   }
+  if (rules->SerialWithoutOwnDok && in.OwnDok.empty()) def.SentText[1].clear();
 }
 
 }  // namespace classrules
