@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QProcess>
 #include <QUrl>
 #include <ctime>
 
@@ -75,8 +77,13 @@ int TQtDesktop::ExecDialog(QDialog& dialog) {
 }
 
 bool TQtDesktop::OpenLink(const QString& target) {
-  QUrl url = QUrl::fromUserInput(target);
+  // A relative name of an existing file is that file, not a web host of that name.
+  QUrl url = QUrl::fromUserInput(target, QDir::currentPath());
   return QDesktopServices::openUrl(url);
+}
+
+bool TQtDesktop::StartProgram(const QString& program, const QStringList& arguments) {
+  return QProcess::startDetached(program, arguments);
 }
 
 void TQtDesktop::Beep() { QApplication::beep(); }

@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QDialog;
@@ -26,7 +27,8 @@ class TDesktop {
  public:
   virtual ~TDesktop() = default;
 
-  // Questions answer Yes (true) or No; notices answer the check box state.
+  // Questions answer Yes (true) or No; notices answer the check box state; the notice
+  // with "Weiter" answers true when the person went on.
   virtual bool Message(const TMessage& message) = 0;
   // Empty when the person cancelled.
   virtual QString ChooseOpenFile(const QString& title, const QString& dir,
@@ -37,12 +39,17 @@ class TDesktop {
   // Runs a modal dialog and returns its result code (1 OK, 2 Cancel as the forms use them).
   virtual int ExecDialog(QDialog& dialog) = 0;
   virtual bool OpenLink(const QString& target) = 0;
+  // Starts a program with its arguments and does not wait for it; false when it could not start.
+  virtual bool StartProgram(const QString& program, const QStringList& arguments) = 0;
   virtual void Beep() = 0;
   virtual QDateTime NowLocal() const = 0;
   // Minutes to add to local time to get UTC.
   virtual int UtcShiftMinutes() const = 0;
   // False in tests: windows that are only shown (progress) are not created.
   virtual bool ShowsWindows() const = 0;
+  // Asked on every update of an abortable progress that has no window (see ShowsWindows):
+  // true when the person stopped the job.
+  virtual bool ProgressAborted() = 0;
 };
 
 TDesktop& Desktop();
@@ -59,10 +66,13 @@ class TQtDesktop : public TDesktop {
   bool ChoosePrinter(QPrinter& printer) override;
   int ExecDialog(QDialog& dialog) override;
   bool OpenLink(const QString& target) override;
+  bool StartProgram(const QString& program, const QStringList& arguments) override;
   void Beep() override;
   QDateTime NowLocal() const override;
   int UtcShiftMinutes() const override;
   bool ShowsWindows() const override { return true; }
+  // The progress window has its own abort button.
+  bool ProgressAborted() override { return false; }
 
   // How a message window is built; the foundation's message forms register themselves here.
   static void SetMessageRunner(std::function<bool(const TMessage&)> runner);

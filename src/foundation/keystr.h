@@ -13,7 +13,11 @@ struct TKeyStr {
   int32_t Len = 0;
   char Chars[kMaxLen] = {};
 
-  std::string Text() const { return std::string(Chars, size_t(Len < 0 ? 0 : Len)); }
+  // A damaged length is clamped, so a key read from a file never reads past its characters.
+  std::string Text() const {
+    int32_t n = Len < 0 ? 0 : (Len > kMaxLen ? kMaxLen : Len);
+    return std::string(Chars, size_t(n));
+  }
   // Longer texts are cut to 200 characters.
   void Assign(std::string_view text);
   bool operator==(const TKeyStr& other) const { return Text() == other.Text(); }

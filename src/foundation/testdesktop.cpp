@@ -6,7 +6,9 @@ TTestDesktop::~TTestDesktop() { SetDesktop(previous_); }
 
 bool TTestDesktop::Message(const TMessage& message) {
   Messages.push_back(message);
-  if (message.Kind != TMessageKind::Question) return false;
+  // The person reads a notice and goes on; its check box answers NoticeChecked.
+  if (message.Kind == TMessageKind::NoticeContinue) return true;
+  if (message.Kind != TMessageKind::Question) return message.ShowCheckBox && NoticeChecked;
   if (Answers.empty()) return DefaultAnswer;
   bool answer = Answers.front();
   Answers.pop_front();
@@ -38,7 +40,17 @@ int TTestDesktop::ExecDialog(QDialog& dialog) {
 
 bool TTestDesktop::OpenLink(const QString& target) {
   OpenedLinks << target;
-  return true;
+  return LinksOpen;
+}
+
+bool TTestDesktop::StartProgram(const QString& program, const QStringList& arguments) {
+  StartedPrograms << (QStringList(program) + arguments).join(QLatin1Char(' '));
+  return LinksOpen;
+}
+
+bool TTestDesktop::ProgressAborted() {
+  ++ProgressUpdates;
+  return AbortProgressAfter > 0 && ProgressUpdates >= AbortProgressAfter;
 }
 
 QStringList TTestDesktop::Texts(TMessageKind kind) const {

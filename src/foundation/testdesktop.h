@@ -22,11 +22,17 @@ class TTestDesktop : public TDesktop {
   // Runs a modal dialog instead of exec(): the handler may drive it with QTest and
   // returns the result; without a handler the dialog is cancelled (2).
   std::function<int(QDialog&)> DialogHandler;
+  bool NoticeChecked = false;  // answer of a notice's check box when it is shown
+  bool LinksOpen = true;       // what OpenLink and StartProgram report
+  // An abortable progress reports "stopped" from this update on (0: never).
+  int AbortProgressAfter = 0;
   QDateTime Now = QDateTime(QDate(2026, 1, 10), QTime(12, 0, 0));
   int ShiftMinutes = 0;
 
   std::vector<TMessage> Messages;
   QStringList OpenedLinks;
+  QStringList StartedPrograms;  // program, then its arguments, blank-separated
+  int ProgressUpdates = 0;
   int Beeps = 0;
   int DialogsRun = 0;
 
@@ -37,10 +43,12 @@ class TTestDesktop : public TDesktop {
   bool ChoosePrinter(QPrinter& printer) override;
   int ExecDialog(QDialog& dialog) override;
   bool OpenLink(const QString& target) override;
+  bool StartProgram(const QString& program, const QStringList& arguments) override;
   void Beep() override { ++Beeps; }
   QDateTime NowLocal() const override { return Now; }
   int UtcShiftMinutes() const override { return ShiftMinutes; }
   bool ShowsWindows() const override { return false; }
+  bool ProgressAborted() override;
 
   // Texts of the recorded messages of one kind, for short assertions.
   QStringList Texts(TMessageKind kind) const;

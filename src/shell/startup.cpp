@@ -3,7 +3,10 @@
 #include <functional>
 #include <vector>
 
+#include "foundation/desktop.h"
+#include "foundation/messagesform.h"
 #include "foundation/progdir.h"
+#include "tables/tableservices.h"
 
 namespace startup {
 namespace {
@@ -14,6 +17,11 @@ std::vector<std::function<void()>> gStops;
 void StartServices(const char* workDir, const char* dataDir) {
   SetProgramDirectory(workDir);
   SetShippedDataDirectory(dataDir);
+  TQtDesktop::SetMessageRunner(&RunMessageForm);
+  gStops.push_back([] { TQtDesktop::SetMessageRunner(nullptr); });
+  // Suite tables and settings.
+  tableservices::Start();
+  gStops.push_back(tableservices::Stop);
 }
 
 void StopServices() {

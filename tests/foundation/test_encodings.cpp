@@ -102,3 +102,12 @@ TEST(Record, FieldsRoundTripWithoutSpilling) {
   EXPECT_EQ(r.Str(20, 3).size(), 3u);
   EXPECT_THROW(r.SetI32(38, 1), std::out_of_range);
 }
+
+TEST(KeyStr, DamagedLengthIsClamped) {
+  TKeyStr k;
+  k.Assign("AB");
+  k.Len = 9999;
+  EXPECT_EQ(k.Text().size(), 200u);
+  k.Len = -3;
+  EXPECT_EQ(k.Text(), "");
+}

@@ -1,0 +1,381 @@
+#include "storage/sqlfile.h"
+
+#include <algorithm>
+#include <thread>
+#include <vector>
+
+#include "foundation/cp1252.h"
+#include "storage/dbbase.h"
+#include "storage/dberrlog.h"
+
+namespace {
+
+// How long a lock is waited for before the retry handler is asked.
+constexpr auto kRetryTime = std::chrono::milliseconds(768);
+
+TRetryHandler gRetryHandler;
+int gRetryCount = 0;
+
+// Running write groups: their depth and the files written in them, in the order they
+// were first written, which is the order of the commit.
+int gGroupDepth = 0;
+std::vector<TSqlFile*> gGroupFiles;
+
+std::string Signature(const ToKeys& keys) {
+  std::string s;
+  for (const TKeyDef& k : keys.Items())
+    s += std::to_string(k.Length) + (k.Duplicates ? "d" : "u") + k.Expression + ";";
+  return s;
+}
+
+std::string CreateTableSql(const char* table, int keyCount) {
+  std::string sql = "CREATE TABLE ";
+  sql.append(table).append("(ref INTEGER PRIMARY KEY, data BLOB NOT NULL");
+  for (int k = 1; k <= keyCount; ++k)
+    sql.append(", ").append(KeyColumn(k)).append(" BLOB NOT NULL");
+  sql.append(")");
+  return sql;
+}
+
+const char* Description(int rc) {
+  switch (rc & 0xFF) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return "Datei gesperrt";
+    case SQLITE_FULL: return "Datentr\xE4ger voll";
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+      return "Datei besch\xE4"
+             "digt";
+    case SQLITE_CANTOPEN:
+      return "Datei kann nicht ge\xF6"
+             "ffnet werden";
+    case SQLITE_READONLY:
+    case SQLITE_PERM: return "keine Schreibberechtigung";
+    case SQLITE_IOERR: return "Ein-/Ausgabefehler";
+    case SQLITE_CONSTRAINT:
+      return "Schl\xFC"
+             "ssel bereits vorhanden";
+    default: return "Fehler der Datenbank";
+  }
+}
+
+}  // namespace
+
+std::string KeyColumn(int keyNr) { return "k" + std::to_string(keyNr); }
+
+std::unique_ptr<TSqlFile> TSqlFile::Open(const TFileSpec& spec) {
+  std::unique_ptr<TSqlFile> f(new TSqlFile());
+  f->Spec = spec;
+  const std::string path = cp1252::ToLocalPath(spec.FileName);
+  int rc =
+      sqlite3_open_v2(path.c_str(), &f->db_,
+                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+  if (rc != SQLITE_OK) {
+    f->Fail(rc, "open");
+    return nullptr;
+  }
+  sqlite3_extended_result_codes(f->db_, 1);
+  sqlite3_busy_handler(f->db_, &TSqlFile::OnBusy, f.get());
+  // A rollback journal also works where the data directory is shared over a network.
+  if (f->Exec("PRAGMA journal_mode=DELETE") != SQLITE_OK) return nullptr;
+  // A file that is not shared is this program's alone: holding the lock saves the lock
+  // and cache checks of every single read.
+  if (!spec.Shared && f->Exec("PRAGMA locking_mode=EXCLUSIVE") != SQLITE_OK) return nullptr;
+  f->SetFlushMode(0);
+  if (!f->CreateSchema()) return nullptr;
+  return f;
+}
+
+TSqlFile::~TSqlFile() {
+  // A file closed inside a running group cannot take part in its commit any more; its
+  // writes are dropped so that the group stays all or nothing for this file.
+  auto it = std::find(gGroupFiles.begin(), gGroupFiles.end(), this);
+  if (it != gGroupFiles.end()) gGroupFiles.erase(it);
+  DropCursor();
+  if (db_ && !sqlite3_get_autocommit(db_)) Exec("ROLLBACK");
+  for (auto& [id, stmt] : stmts_) sqlite3_finalize(stmt);
+  if (db_) sqlite3_close(db_);
+}
+
+bool TSqlFile::CreateSchema() {
+  StartOperation(kRetryWrite);
+  if (Exec("BEGIN IMMEDIATE") != SQLITE_OK) return false;
+  bool ok = Exec("CREATE TABLE IF NOT EXISTS meta(name TEXT PRIMARY KEY, value TEXT)") == SQLITE_OK;
+  std::string stored;
+  bool hasRecords = false;
+  if (ok) {
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db_, "SELECT value FROM meta WHERE name='keys'", -1, &st, nullptr);
+    if (sqlite3_step(st) == SQLITE_ROW)
+      stored = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+    sqlite3_finalize(st);
+    sqlite3_prepare_v2(db_, "SELECT 1 FROM sqlite_master WHERE name='records'", -1, &st, nullptr);
+    hasRecords = sqlite3_step(st) == SQLITE_ROW;
+    sqlite3_finalize(st);
+  }
+  const std::string signature = Signature(Spec.Keys);
+  if (ok && (!hasRecords || stored != signature)) ok = RebuildKeys(signature);
+  if (!ok) {
+    Exec("ROLLBACK");
+    return false;
+  }
+  return Exec("COMMIT") == SQLITE_OK;
+}
+
+// Makes the table of records with one key column and index per defined key. Records
+// already in the file (written with other key definitions) get their keys built anew.
+bool TSqlFile::RebuildKeys(const std::string& signature) {
+  const int n = Spec.Keys.Count();
+  const bool had = Exec(
+                       "CREATE TABLE IF NOT EXISTS records(ref INTEGER PRIMARY KEY, data BLOB "
+                       "NOT NULL)") == SQLITE_OK;
+  if (!had) return false;
+  if (Exec(CreateTableSql("records_new", n).c_str()) != SQLITE_OK) return false;
+  std::string ins = "INSERT INTO records_new VALUES(?1, ?2";
+  for (int k = 1; k <= n; ++k) ins += ", ?" + std::to_string(k + 2);
+  ins += ")";
+  sqlite3_stmt *sel = nullptr, *put = nullptr;
+  sqlite3_prepare_v2(db_, "SELECT ref, data FROM records", -1, &sel, nullptr);
+  sqlite3_prepare_v2(db_, ins.c_str(), -1, &put, nullptr);
+  std::vector<uint8_t> rec;
+  int rc = SQLITE_OK;
+  std::vector<std::string> keys(size_t(n) + 1);
+  while (rc == SQLITE_OK && sqlite3_step(sel) == SQLITE_ROW) {
+    const auto* p = static_cast<const uint8_t*>(sqlite3_column_blob(sel, 1));
+    rec.assign(std::max(Spec.MaxRecordLength, size_t(sqlite3_column_bytes(sel, 1))), 0);
+    std::copy_n(p, sqlite3_column_bytes(sel, 1), rec.begin());
+    sqlite3_bind_int64(put, 1, sqlite3_column_int64(sel, 0));
+    sqlite3_bind_blob(put, 2, p, sqlite3_column_bytes(sel, 1), SQLITE_TRANSIENT);
+    for (int k = 1; k <= n; ++k) {
+      keys[size_t(k)].clear();
+      if (Spec.Builder) Spec.Builder(rec.data(), k, keys[size_t(k)]);
+      int len = Spec.Keys.Item(k).Length;
+      if (len > 0 && keys[size_t(k)].size() > size_t(len)) keys[size_t(k)].resize(size_t(len));
+      sqlite3_bind_blob(put, k + 2, keys[size_t(k)].data(), int(keys[size_t(k)].size()),
+                        SQLITE_STATIC);
+    }
+    rc = sqlite3_step(put) == SQLITE_DONE ? SQLITE_OK : sqlite3_errcode(db_);
+    sqlite3_reset(put);
+  }
+  sqlite3_finalize(sel);
+  sqlite3_finalize(put);
+  if (rc != SQLITE_OK) {
+    Fail(rc, "rebuild keys");
+    return false;
+  }
+  if (Exec("DROP TABLE records") != SQLITE_OK ||
+      Exec("ALTER TABLE records_new RENAME TO records") != SQLITE_OK)
+    return false;
+  for (int k = 1; k <= n; ++k) {
+    std::string sql =
+        std::string(Spec.Keys.Item(k).Duplicates ? "CREATE INDEX " : "CREATE UNIQUE INDEX ") +
+        "key" + std::to_string(k) + " ON records(" + KeyColumn(k) + ")";
+    // A unique key that the old records repeat cannot be made: the file is left as it was.
+    if (Exec(sql.c_str()) != SQLITE_OK) return false;
+  }
+  sqlite3_stmt* st = nullptr;
+  sqlite3_prepare_v2(db_, "INSERT OR REPLACE INTO meta VALUES('keys', ?1)", -1, &st, nullptr);
+  sqlite3_bind_text(st, 1, signature.c_str(), -1, SQLITE_TRANSIENT);
+  rc = sqlite3_step(st);
+  sqlite3_finalize(st);
+  return rc == SQLITE_DONE;
+}
+
+sqlite3_stmt* TSqlFile::Prepare(int id, const std::string& sql) {
+  sqlite3_stmt* st = nullptr;
+  int rc = sqlite3_prepare_v3(db_, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &st, nullptr);
+  if (rc != SQLITE_OK) {
+    Fail(rc, "prepare");
+    return nullptr;
+  }
+  stmts_[id] = st;
+  return st;
+}
+
+int TSqlFile::Exec(const char* sql) {
+  int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
+  if (rc != SQLITE_OK) Fail(rc, sql);
+  return rc;
+}
+
+void TSqlFile::Fail(int rc, const char* operation) {
+  const int primary = rc & 0xFF;
+  uint16_t cls = kDbFailed;
+  int code = rc;
+  if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) {
+    cls = kDbRefused;
+    code = kDbCodeLocked;
+  } else if (primary == SQLITE_CONSTRAINT) {
+    cls = kDbRefused;
+    code = kDbCodeDuplicate;
+  } else if (primary == SQLITE_MISUSE) {
+    cls = kDbNotOpen;
+  }
+  std::string description = Description(rc);
+  if (db_ && cls == kDbFailed) description += std::string(" - ") + sqlite3_errmsg(db_);
+  dberr::Set(cls, code, description, Spec.Name, operation, code == kDbCodeDuplicate);
+}
+
+void TSqlFile::StartOperation(int retryKind) {
+  dberr::Clear();
+  RetryKind = retryKind;
+  busyAsks_ = 0;
+}
+
+int TSqlFile::OnBusy(void* self, int count) {
+  auto* f = static_cast<TSqlFile*>(self);
+  const auto now = std::chrono::steady_clock::now();
+  if (count == 0) f->busySince_ = now;
+  if (now - f->busySince_ < kRetryTime) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::max<int>(1, LockRetryDelay())));
+    return 1;
+  }
+  if (gRetryHandler && f->busyAsks_ < gRetryCount) {
+    ++f->busyAsks_;
+    if (gRetryHandler("Datei " + f->Spec.Name + " ist gesperrt", f->RetryKind) != 0) {
+      f->busySince_ = now;
+      return 1;
+    }
+  }
+  return 0;
+}
+
+void TSqlFile::DropCursor() {
+  if (Cursor.St) sqlite3_reset(Cursor.St);
+  Cursor = TCursor{};
+}
+
+bool TSqlFile::BeginWrite() {
+  DropCursor();
+  RetryKind = kRetryWrite;
+  SyncGroups(*this);
+  if (DriverError() >= kDbRefused) return false;
+  ownTxn_ = sqlite3_get_autocommit(db_) != 0;
+  // A transaction of its own takes the write lock at once, so that reading the highest
+  // AUTOKEY number and the insert are one step for every process on the file.
+  return Exec(ownTxn_ ? "BEGIN IMMEDIATE" : "SAVEPOINT w") == SQLITE_OK;
+}
+
+bool TSqlFile::EndWrite(bool ok) {
+  if (ownTxn_) {
+    if (ok && Exec("COMMIT") == SQLITE_OK) return true;
+    if (!sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    return false;
+  }
+  if (!ok) sqlite3_exec(db_, "ROLLBACK TO w", nullptr, nullptr, nullptr);
+  return Exec("RELEASE w") == SQLITE_OK && ok;
+}
+
+bool TSqlFile::Lock() {
+  DropCursor();
+  if (LockDepth == 0 && Spec.Shared && sqlite3_get_autocommit(db_)) {
+    RetryKind = kRetryFileLock;
+    if (Exec("BEGIN") != SQLITE_OK) return false;
+    // A read takes the shared lock, which keeps other stations from writing meanwhile.
+    int rc = Exec("SELECT 1 FROM records LIMIT 1");
+    if (rc != SQLITE_OK) {
+      sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+      return false;
+    }
+    txnByLock_ = true;
+  }
+  ++LockDepth;
+  return true;
+}
+
+void TSqlFile::Unlock() {
+  if (LockDepth == 0) return;
+  if (LockDepth == 1) DropCursor();
+  if (--LockDepth == 0 && txnByLock_ && GroupLevels == 0) {
+    txnByLock_ = false;
+    if (!sqlite3_get_autocommit(db_)) Exec("COMMIT");
+  }
+}
+
+void TSqlFile::SetFlushMode(int mode) {
+  DropCursor();
+  Exec(mode == 0 ? "PRAGMA synchronous=FULL" : "PRAGMA synchronous=NORMAL");
+}
+
+// ---- write groups ----
+
+void SyncGroups(TSqlFile& file) {
+  if (file.GroupLevels >= gGroupDepth) return;
+  file.DropCursor();
+  if (file.GroupLevels == 0) {
+    if (sqlite3_get_autocommit(file.db_)) {
+      if (file.Exec("BEGIN IMMEDIATE") != SQLITE_OK) return;
+      file.txnByGroup_ = true;
+    }
+    gGroupFiles.push_back(&file);
+  }
+  while (file.GroupLevels < gGroupDepth) {
+    std::string sp = "SAVEPOINT g" + std::to_string(file.GroupLevels + 1);
+    if (file.Exec(sp.c_str()) != SQLITE_OK) return;
+    ++file.GroupLevels;
+  }
+}
+
+struct TGroupAccess {
+  // Ends the group level on one file: its savepoint is released or rolled back; the
+  // outermost level commits the file's transaction unless a file lock still holds it.
+  static bool End(TSqlFile& f, int level, bool commit) {
+    if (f.GroupLevels < level) return true;
+    f.DropCursor();
+    const std::string n = "g" + std::to_string(level);
+    bool ok = true;
+    if (!commit) sqlite3_exec(f.db_, ("ROLLBACK TO " + n).c_str(), nullptr, nullptr, nullptr);
+    ok = f.Exec(("RELEASE " + n).c_str()) == SQLITE_OK;
+    f.GroupLevels = level - 1;
+    if (level == 1) {
+      if (f.LockDepth > 0) {
+        f.txnByLock_ = f.txnByLock_ || f.txnByGroup_;
+      } else if (f.txnByGroup_ || f.txnByLock_) {
+        if (!sqlite3_get_autocommit(f.db_)) {
+          if (ok && f.Exec("COMMIT") == SQLITE_OK) {
+          } else {
+            ok = false;
+            sqlite3_exec(f.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+          }
+        }
+        f.txnByLock_ = false;
+      }
+      f.txnByGroup_ = false;
+    }
+    return ok;
+  }
+};
+
+namespace dbbase {
+
+void BeginWrites() { ++gGroupDepth; }
+
+static bool EndWrites(bool commit) {
+  if (gGroupDepth == 0) return false;
+  const int level = gGroupDepth--;
+  bool ok = true;
+  std::vector<TSqlFile*> files = gGroupFiles;
+  for (TSqlFile* f : files) {
+    // Once a file failed to commit, the files after it are rolled back: an
+    // interruption or failure leaves the earlier files complete and the later untouched.
+    if (!TGroupAccess::End(*f, level, commit && ok)) ok = false;
+  }
+  if (gGroupDepth == 0) gGroupFiles.clear();
+  return ok && commit;
+}
+
+bool CommitWrites() { return EndWrites(true); }
+void RollbackWrites() { EndWrites(false); }
+int WriteDepth() { return gGroupDepth; }
+
+}  // namespace dbbase
+
+void IFDriver::GetRetryHandler(int& count, TRetryHandler& handler) const {
+  count = gRetryCount;
+  handler = gRetryHandler;
+}
+
+void IFDriver::SetRetryHandler(int count, TRetryHandler handler) {
+  gRetryCount = count;
+  gRetryHandler = std::move(handler);
+}
