@@ -384,7 +384,7 @@ void TkvBrow::ApplySort(int i, bool keepBounds) {
   TKeyStr low, high;
   const int keyNr = SortList2Key(i, low, high);
   TdbTreiber* d = page_ ? page_->Driver() : nullptr;
-  const bool alwaysAgain = keyNr == 9 && d && d->Driver() && d->Driver()->Spec().Name == "BMCI";
+  const bool alwaysAgain = keyNr == 9 && d && d->Driver() && d->Driver()->Params().Name == "BMCI";
   if (!sortGuard_ && page_ && keyNr != 0 && (keyNr != page_->KeyNr() || alwaysAgain)) {
     const int32_t ref = CurrentRef();
     page_->SetKeyNr(keyNr);
