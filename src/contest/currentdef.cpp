@@ -1,0 +1,8 @@
+#include "contest/currentdef.h"
+
+namespace {
+TContestRec* gCurrent = nullptr;
+}
+
+TContestRec* CurrentContestDef() { return gCurrent; }
+void SetCurrentContestDef(TContestRec* def) { gCurrent = def; }

@@ -1,0 +1,16 @@
+#pragma once
+// The contest configuration dialog: a contest log is created, configured before its start
+// and reviewed after the log window closed.
+
+#include "contest/contestrec.h"
+
+class TdbContest;
+
+class TEingContestStd {
+ public:
+  // Loads the definition of the code into the list controller's copy, shows the dialog
+  // and returns the list table's current record position when it was left with
+  // "Contest starten", else 0.
+  static int Run(bool existing, bool review, TContestCode code, TdbContest& listTable,
+                 TdbContest& configTable);
+};
