@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "contest/contestfkt.h"
 #include "foundation/desktop.h"
 #include "foundation/messagesform.h"
 #include "foundation/progdir.h"
@@ -22,6 +23,12 @@ void StartServices(const char* workDir, const char* dataDir) {
   // Suite tables and settings.
   tableservices::Start();
   gStops.push_back(tableservices::Stop);
+  // Contest functions.
+  oContestFkt = new TContestFkt();
+  gStops.push_back([] {
+    delete oContestFkt;
+    oContestFkt = nullptr;
+  });
 }
 
 void StopServices() {
