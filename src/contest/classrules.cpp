@@ -20,10 +20,8 @@ void WriteModes(TContestRec& def, std::string_view modes) {
   size_t element = 1;
   while (!modes.empty() && element <= decltype(def.Modes)::kSize) {
     size_t comma = modes.find(',');
-    std::string_view word = modes.substr(0, comma);
-    while (!word.empty() && word.front() == ' ') word.remove_prefix(1);
-    while (!word.empty() && word.back() == ' ') word.remove_suffix(1);
-    if (!word.empty()) def.Modes[element++] = std::string(word);
+    std::string word = ToStrings::Trim(modes.substr(0, comma));
+    if (!word.empty()) def.Modes[element++] = word;
     modes = comma == std::string_view::npos ? std::string_view() : modes.substr(comma + 1);
   }
 }
@@ -133,6 +131,7 @@ void ApplySentPresets(TContestRec& def, const TContestInputs& in) {
     if (row && row->Presets[i - 1].Source != TPresetSource::kKeep) preset = row->Presets[i - 1];
     if (preset.Source != TPresetSource::kKeep) def.SentText[i] = PresetText(preset, in);
   }
+  if (rules->SerialWithoutOwnDok && in.OwnDok.empty()) def.SentText[1].clear();
 }
 
 }  // namespace classrules

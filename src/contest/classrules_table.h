@@ -111,6 +111,8 @@ struct TCodeClasses {
   const char* ZeroBands;  // otherwise: the bands class 0 admits (with no mode), nullptr none
   TPresets Presets;       // for every class number; kKeep leaves the field as it is
   std::span<const TClassRow> Classes;
+  // Without an own DOK the first sent field carries the serial number: its preset is empty.
+  bool SerialWithoutOwnDok = false;
 };
 
 // Every code that has participation classes, in the order of the rules table.

@@ -10,6 +10,7 @@
 #include "contest/classrules.h"
 #include "contest/classrules_table.h"
 #include "contest/contestrules.h"
+#include "rulestest_support.h"
 
 namespace {
 
@@ -37,13 +38,7 @@ std::string ModesOf(const TContestRec& def) {
   return text;
 }
 
-std::string BandsOf(const TContestRec& def) {
-  std::string text;
-  for (char b : def.Bands) {
-    if (b) text += b;
-  }
-  return text;
-}
+std::string BandsOf(const TContestRec& def) { return rulestest::Letters(def.Bands); }
 
 TContestRec Switched(const TContestInputs& in) {
   TContestRec def;
@@ -188,6 +183,10 @@ TEST(ClassSwitch, WithoutOwnDokTheFirstSentFieldStaysASerialNumber) {
   EXPECT_EQ(q.SentKinds[1], 7);
   EXPECT_EQ(q.ReceivedKinds[1], 4);
   EXPECT_EQ(q.ExchangeCaption[1], "DOK");
+  // The class's locator preset would end up in the serial-number field.
+  EXPECT_EQ(q.SentText[1], "");
+  in.OwnDok = "P12";
+  EXPECT_EQ(BuildContestDefinition(in).SentText[1], "JN39LF");
 }
 
 // The IBFD classes admit the band their text names; the listener classes are the SWL ones.

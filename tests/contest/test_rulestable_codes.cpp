@@ -4,27 +4,26 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "contest/contestrules.h"
 #include "foundation/daynumber.h"
+#include "rulestest_support.h"
 
 namespace {
 
 constexpr int kStartYear = 2021;
 
+// A log of another year than the table's dates, so that a name with the year shows it.
 TContestInputs Log(TContestCode code, uint8_t classNumber = 1, const char* ownCall = "DL1ABC") {
-  TContestInputs in;
-  in.Code = code;
-  in.ClassNumber = classNumber;
+  TContestInputs in = rulestest::Log(code, classNumber);
   in.StartDate = daynumber::FromYMD(kStartYear, 3, 14);
   in.Today = daynumber::FromYMD(2026, 12, 7);
   in.OwnCall = ownCall;
-  in.OwnDok = "Q01";
   in.OwnLocator = "JO31AB";
   in.OwnName = "Erika Muster";
-  in.MemberNumber = 1;
   return in;
 }
 
@@ -299,6 +298,30 @@ TEST(RulesTableCodes, AutomaticBandOfferedOnlyByItsCodes) {
     for (uint8_t n = 0; n <= 20; ++n)
       anyClass |= BuildContestDefinition(Log(code, n)).AutoBandOffered;
     EXPECT_EQ(anyClass, offering.find(code) != std::string::npos) << code;
+  }
+}
+
+// Class number 0 (no class chosen yet) is class 1 for most codes; '1', 'a', 'd', 'e', 'X'
+// and 't' admit no mode then, and only '1', 'X' and 't' some bands.
+TEST(RulesTableCodes, ClassNumberZeroAsEachCodeDefinesIt) {
+  const std::string all = "VBDqHEFJR5PGNSTLUIlZCKAfYoOQ123c678swm9a4bdeghijknprWuXtv";
+  const std::map<char, std::string> withoutClass = {{'1', "i"}, {'a', ""},   {'d', ""},
+                                                    {'e', ""},  {'X', "bc"}, {'t', "bc"}};
+  for (char code : all) {
+    SCOPED_TRACE(std::string("code ") + code);
+    // Above the last class nothing is admitted.
+    TContestRec above = BuildContestDefinition(Log(code, 20));
+    EXPECT_EQ(rulestest::Filled(above.Modes), 0);
+    EXPECT_EQ(rulestest::Letters(above.Bands), "");
+
+    TContestRec zero = BuildContestDefinition(Log(code, 0));
+    auto it = withoutClass.find(code);
+    if (it == withoutClass.end()) {
+      EXPECT_TRUE(zero == BuildContestDefinition(Log(code, 1)));
+    } else {
+      EXPECT_EQ(rulestest::Filled(zero.Modes), 0);
+      EXPECT_EQ(rulestest::Letters(zero.Bands), it->second);
+    }
   }
 }
 

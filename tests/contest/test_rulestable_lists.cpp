@@ -9,33 +9,21 @@
 
 #include "contest/contestrules.h"
 #include "foundation/daynumber.h"
+#include "rulestest_support.h"
 
 namespace {
 
 TContestRec Build(TContestCode code, uint8_t classNumber = 1) {
-  TContestInputs in;
-  in.Code = code;
-  in.ClassNumber = classNumber;
-  in.StartDate = daynumber::FromYMD(2016, 5, 1);
-  in.OwnCall = "DK9ZZ";
+  TContestInputs in = rulestest::Log(code, classNumber);
   in.OwnDok = "A01";
   return BuildContestDefinition(in);
 }
 
-template <size_t N>
-int Count(const TArray1<std::string, N>& list) {
-  int n = 0;
-  for (const std::string& s : list) n += s.empty() ? 0 : 1;
-  return n;
-}
+using rulestest::Letters;
 
-template <size_t N>
-std::string Letters(const TArray1<char, N>& list) {
-  std::string text;
-  for (char c : list) {
-    if (c) text += c;
-  }
-  return text;
+template <typename List>
+int Count(const List& list) {
+  return rulestest::Filled(list);
 }
 
 struct ListCase {
