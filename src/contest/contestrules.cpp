@@ -47,7 +47,7 @@ void FillSet(TByteSet& set, const std::array<uint8_t, N>& items) {
   }
 }
 
-// Step 1 to 3 of a block: titles, name, dates and periods.
+// Titles, name, dates and periods of the code.
 void ApplyTitlesAndDates(TContestRec& def, const TCodeRules& row, const TContestInputs& in) {
   def.EditionTitle = std::string(row.EditionTitle);
   def.DupeScope = row.DupeScope;
@@ -79,7 +79,7 @@ void ApplyTitlesAndDates(TContestRec& def, const TCodeRules& row, const TContest
   }
 }
 
-// Step 6 of a block: exchange, multipliers, flags, output menu, lists and Cabrillo.
+// Exchange, multipliers, flags, output menu, lists and Cabrillo contest of the code.
 void ApplyExchangeAndLists(TContestRec& def, const TCodeRules& row) {
   for (size_t i = 1; i <= 3; ++i) {
     def.ReceivedKinds[i] = row.ReceivedKinds[i - 1];
@@ -111,7 +111,7 @@ void ApplyExchangeAndLists(TContestRec& def, const TCodeRules& row) {
   FillChars(def.HomeDistricts, row.HomeDistricts);
 }
 
-// Step 7 of a block: the copies between the lists.
+// The copies between the lists, once both sides are written.
 void ApplyListCopies(TContestRec& def, const TCodeRules& row) {
   switch (row.Copy) {
     case rulestable::TListCopy::kNone: break;

@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "contest/contestfkt.h"
 #include "foundation/desktop.h"
 #include "foundation/messagesform.h"
 #include "foundation/progdir.h"
@@ -26,6 +27,12 @@ void StartServices(const char* workDir, const char* dataDir) {
   // Radio reference data: modes, bands, locator, prefixes.
   refservices::Start();
   gStops.push_back(refservices::Stop);
+  // Contest functions.
+  oContestFkt = new TContestFkt();
+  gStops.push_back([] {
+    delete oContestFkt;
+    oContestFkt = nullptr;
+  });
 }
 
 void StopServices() {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "contest/contestfkt.h"
 #include "contest/contestload.h"
 #include "foundation/daynumber.h"
 #include "foundation/testdesktop.h"
@@ -91,7 +92,7 @@ TEST_F(ContestLoad, CodeWithBandRowsLeavesTheByteAlone) {
   TdbContest list(TdbContestBase::kList);
   Store(list, ListRecord('d', 2));
   TContestRec def;
-  ASSERT_TRUE(LoadContestDefinition(def, list, 'd', true));
+  ASSERT_TRUE(oContestFkt->LoadContestDefinition(def, list, 'd', true));
   EXPECT_EQ(def.ContestName, "SAAR-Contest 2017");
   EXPECT_EQ(Texts(def.Modes), (std::vector<std::string>{"CW"}));
   EXPECT_EQ(StoredByte(list.GetListRec().Nummer()), 0);

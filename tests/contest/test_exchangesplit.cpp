@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "contest/contestfkt.h"
 #include "contest/exchangesplit.h"
 #include "foundation/recordbuf.h"
 
@@ -90,4 +91,14 @@ TEST(ExchangeSplit, ShortPartsFollowEachOtherWithoutBlanks) {
     qso.SetStr(side.Offsets[3], 7, "AB");
     EXPECT_EQ(side.Compose(qso), "599Q012AB") << side.Name;
   }
+}
+
+TEST(ExchangeSplit, ReachedThroughTheContestFunctionsOfTheStartUp) {
+  ASSERT_NE(oContestFkt, nullptr);
+  TRecord qso(kQsoRecordSize);
+  oContestFkt->SplitSentExchange("599001Q01", qso);
+  oContestFkt->SplitReceivedExchange("579012K32AB", qso);
+  EXPECT_EQ(oContestFkt->SentExchangeText(qso), "599001Q01");
+  EXPECT_EQ(oContestFkt->ReceivedExchangeText(qso), "579012K32AB");
+  EXPECT_EQ(qso.Str(197, 2), "AB");
 }
