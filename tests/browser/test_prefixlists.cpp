@@ -203,6 +203,7 @@ TEST_F(PrefixListTest, BothSortOrdersListTheEntriesAndMarkTheOutOfDateOne) {
     EXPECT_EQ(f.windowTitle(), Q("Auswahl Region"));
     EXPECT_EQ(f.Brow()->SortCombo()->currentText(), Q("DXCC"));
     EXPECT_EQ(FirstColumn(f, 5), "9A DL F OE -Y2");
+    EXPECT_EQ(f.Brow()->ColWidth(2), 21 * f.Brow()->XWidth());
     // The red cross over the out-of-date entry's first cell, none over the others.
     TkvMouseGrid* g = f.Brow()->Grid();
     const QImage image = g->viewport()->grab().toImage();
@@ -270,6 +271,8 @@ TEST_F(PrefixListTest, DeletingTwoSelectedEntriesAsksOnceAndRemovesBoth) {
   AddEurope();
   TDatenPrefixListeCtrl list(nullptr, false, 0, prefixlist::kKeyDxcc, "Prefixliste", true);
   Drive([&](TDatenListeForm& f) {
+    // The first column leaves room for the selection frame.
+    EXPECT_EQ(f.Brow()->ColWidth(0), 6 * f.Brow()->XWidth() + 30);
     TkvMouseGrid* g = f.Brow()->Grid();
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, CellCentre(f, 0, 2));
     QTest::mouseClick(g->viewport(), Qt::LeftButton, Qt::ControlModifier, CellCentre(f, 0, 4));
