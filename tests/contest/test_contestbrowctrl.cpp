@@ -185,6 +185,12 @@ TEST_F(ContestList, StartMakesTheConfigurationAndRunsTheLogWindow) {
   EXPECT_EQ(started, 1);
   EXPECT_EQ(ctrl_->ListTable().GetListRec().RowQsos(1), 42);
   EXPECT_EQ(ctrl_->ConfigTable().RecordCount(), 1);
+
+  // Configuring the other contest gives it its record first; the dialog was not left
+  // with "Contest starten".
+  EXPECT_FALSE(ctrl_->EditContest(refs[1]));
+  EXPECT_EQ(ctrl_->ConfigTable().RecordCount(), 2);
+  EXPECT_EQ(ctrl_->ListTable().CurrentRef(), refs[1]);
 }
 
 TEST_F(ContestList, DeleteKeyAsksItsTwoQuestionsOnceAndRemovesTheContest) {
