@@ -648,7 +648,11 @@ bool TEingContestStdForm::CheckPrompt(TContestListRec& rec, bool checks) {
 void TEingContestStdForm::Fail(QWidget* control, const char* text) {
   MarkPink(control);
   ToMessages::ShowWarning("", text);
-  control->setFocus();
+  if (control->focusPolicy() != Qt::NoFocus) return control->setFocus();
+  // A group takes the focus on its first control that can hold it.
+  for (QWidget* child : control->findChildren<QWidget*>())
+    if (child->focusPolicy() != Qt::NoFocus && child->isEnabled() && child->isVisible())
+      return child->setFocus();
 }
 
 bool TEingContestStdForm::btnOKClick(TSender sender) {
