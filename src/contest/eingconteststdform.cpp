@@ -250,7 +250,8 @@ void TEingContestStdForm::BuildWindow() {
   QGroupBox* gAuswertung = group("groupAuswertung", "Auswertung");
   auto* la = new QGridLayout(gAuswertung);
   la->addWidget(label("", "QSO"), 0, 1);
-  la->addWidget(label("lMultiHeading", "Multi"), 0, 2);
+  lMultiHeading = label("lMultiHeading", "Multi");
+  la->addWidget(lMultiHeading, 0, 2);
   la->addWidget(label("lPunkteHeading", "Punkte"), 0, 3);
   for (int i = 0; i < 7; ++i) {
     const std::string n = std::to_string(i + 1);
@@ -440,8 +441,12 @@ void TEingContestStdForm::FormCreate() {
   // The categories; a stored one cannot be changed any more.
   filling_ = true;
   std::vector<const TContestClass*> names;
-  for (const TContestClass& c : def_.Classes)
-    if (!c.Description.empty()) names.push_back(&c);
+  classNumbers_.clear();
+  for (size_t k = 1; k <= TArray1<TContestClass, 20>::kSize; ++k) {
+    if (def_.Classes[k].Description.empty()) continue;
+    names.push_back(&def_.Classes[k]);
+    classNumbers_.push_back(int(k));
+  }
   auto* layout = static_cast<QGridLayout*>(eteilnahmeart->layout());
   const int perColumn = names.size() > 7 ? int(names.size() + 1) / 2 : 7;
   for (int i = 0; i < int(names.size()); ++i) {
@@ -507,6 +512,7 @@ void TEingContestStdForm::ShowTotals() {
     bandPunkte[i]->setVisible(r.Visible);
     bandMulti[i]->setVisible(r.MultiVisible && !t.MultiHidden);
   }
+  lMultiHeading->setVisible(def_.MultiplierBandMode == 0 || def_.MultiplierBandMode == 2);
   if (!t.FirstMultiCell.empty()) bandMulti[0]->setText(Q(t.FirstMultiCell));
   lQsoTotal->setText(Q(t.QsoText));
   lMultiTotal->setText(Q(t.MultiText));
@@ -864,6 +870,7 @@ void TEingContestStdForm::eteilnahmeartClick() {
       rPR->setText(mode == "DIGITAL" ? QStringLiteral("DIGI") : Q(mode));
     }
   }
+  ShowCategoryPeriod();
   for (QRadioButton* r : {rcw, rssb, rFM, rPR}) {
     if (r->isEnabled()) continue;
     // An exclusive group cannot uncheck its checked button directly.
@@ -872,6 +879,25 @@ void TEingContestStdForm::eteilnahmeartClick() {
     r->setChecked(false);
     r->setAutoExclusive(exclusive);
   }
+}
+
+// A category tied to a contest period brings the period's dates and times, except into
+// the fields the user typed by hand.
+void TEingContestStdForm::ShowCategoryPeriod() {
+  const int item = categories->checkedId();
+  if (item < 0 || item >= int(classNumbers_.size())) return;
+  const uint8_t group = def_.Classes[size_t(classNumbers_[size_t(item)])].Group;
+  if (group < 1 || group > TArray1<TContestPeriod, 10>::kSize) return;
+  const TContestPeriod& period = def_.Periods[group];
+  if (period.Date.empty()) return;
+  const uint8_t edited = list_.GetListRec().EditedBits();
+  auto time = [](const std::string& text) {
+    return ToDates::TimeToTimeString(ToDates::TimeStringToTime(text, "hh:mm:ss"), kTimeFormat);
+  };
+  if (!(edited & 1)) eDatumvon->SetValueStr(period.Date);
+  if (!(edited & 2)) eDatumbis->SetValueStr(period.DateTo.empty() ? period.Date : period.DateTo);
+  if (!(edited & 4)) eZeitvon->SetValueStr(time(period.TimeFrom));
+  if (!(edited & 8)) eZeitbis->SetValueStr(time(period.TimeTo));
 }
 
 void TEingContestStdForm::keyPressEvent(QKeyEvent* event) {
@@ -919,7 +945,7 @@ void TEingContestStdForm::LookUpMemberNumber() {
   if (code_ != '7' && code_ != 'f' && code_ != 'w') return;
   if (list_.GetListRec().ExtraNumber() != 0) return;
   std::string number = "0";
-  TdbCall book(1);
+  TdbCall book(TdbCallBase::kCallBook);
   if (book.IsOpen() && book.FindCall(Trimmed(eCall))) {
     const std::string found = ToStrings::Trim(code_ == '7' ? book.GetDIG() : book.GetAGCW());
     if (!found.empty() && found != "NM") number = found;

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "contest/contestrec.h"
 
@@ -50,6 +51,7 @@ class TEingContestStdForm : public QDialog {
   void DateEntered(int which);
   void DateLeft(int which);
   void LookUpMemberNumber();
+  void ShowCategoryPeriod();
   bool IsLdk() const;
   bool IsArea() const;
 
@@ -61,6 +63,7 @@ class TEingContestStdForm : public QDialog {
   TdbContest& config_;
   TContestRec& def_;
   std::array<std::string, 4> remembered_;
+  std::vector<int> classNumbers_;  // the class number of each category button
 
  public:
   // Components, named as the window resource names them.
@@ -77,6 +80,7 @@ class TEingContestStdForm : public QDialog {
   QGroupBox* groupZeit;
   QRadioButton *rZeitOrt, *rZeitUTC;
   std::array<QLabel*, 7> bandCaption, bandQso, bandMulti, bandPunkte;
+  QLabel* lMultiHeading;
   QLabel *lTotal, *lQsoTotal, *lMultiTotal, *lPunkteTotal, *lScore;
   QPushButton *btnAbbruch, *btnOK, *btnHilfe, *btnstart, *btnDruck;
   // The per-contest prompts.

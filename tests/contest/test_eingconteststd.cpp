@@ -23,6 +23,7 @@
 #include "foundation/grafik.h"
 #include "foundation/kvedit.h"
 #include "foundation/testdesktop.h"
+#include "tables/calltables.h"
 #include "tables/contesttables.h"
 #include "tables/setups.h"
 #include "tables/tablesfixture.h"
@@ -452,6 +453,52 @@ TEST_F(ConfigDialog, StationTextRoundTripsThroughItsStationFile) {
   Run(true, false, 'b', [](TForm& f) {
     EXPECT_EQ(f.memogroupzusatz3->toPlainText(), Q("FT-817, 5 W\nDipol über Dach"));
     EXPECT_TRUE(f.checkboxgroupzusatz3_2->isChecked());
+    return 2;
+  });
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ConfigDialog, ACategoryOfAPeriodBringsItsTimesButKeepsThoseTypedByHand) {
+  Run(false, false, 'U', [](TForm& f) {
+    f.eZeitbis->setFocus();
+    f.eZeitbis->selectAll();
+    QTest::keyClicks(f.eZeitbis, QStringLiteral("09:15"));
+    f.eName->setFocus();
+    // "C 2m - VHF" belongs to the period of 18.10.2015, 07:00 to 08:30.
+    QTest::mouseClick(f.categories->buttons().at(4), Qt::LeftButton);
+    EXPECT_EQ(f.eDatumvon->text(), QStringLiteral("18.10.2015"));
+    EXPECT_EQ(f.eDatumbis->text(), QStringLiteral("18.10.2015"));
+    EXPECT_EQ(f.eZeitvon->text(), QStringLiteral("07:00"));
+    EXPECT_EQ(f.eZeitbis->text(), QStringLiteral("09:15"));
+    // The modes of the class: SSB, CW and FM.
+    EXPECT_TRUE(f.rFM->isEnabled());
+    EXPECT_FALSE(f.rPR->isEnabled());
+    EXPECT_FALSE(f.rPR->isChecked());
+    return 2;
+  });
+}
+
+TEST_F(ConfigDialog, TheDigNumberOfANewContestComesFromTheCallBook) {
+  {
+    TdbCall book(TdbCallBase::kCallBook);
+    book.ClearRecords();
+    book.SetCall("DL1DIG");
+    book.SetDIG("4711");
+    ASSERT_TRUE(book.Add());
+  }
+  Run(false, false, '7', [](TForm& f) {
+    EXPECT_EQ(f.eJahre->text(), QStringLiteral("0"));
+    f.eCall->setFocus();
+    Type(f.eCall, "DL2XYZ");
+    f.eName->setFocus();
+    EXPECT_EQ(f.eJahre->text(), QStringLiteral("0"));
+    f.eCall->setFocus();
+    Type(f.eCall, "DL1DIG");
+    f.eName->setFocus();
+    EXPECT_EQ(f.eJahre->text(), QStringLiteral("4711"));
     return 2;
   });
 }
