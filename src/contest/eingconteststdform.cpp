@@ -341,6 +341,9 @@ void TEingContestStdForm::BuildWindow() {
       TEingContestStd::OutputMenu(list_, config_);
   });
   connect(btnHilfe, &QPushButton::clicked, this, [] { hh_funcs::ShowHelp(); });
+  connect(btnregeln, &QPushButton::clicked, this, [this] {
+    if (oContestFkt) oContestFkt->ShowContestRules(code_);
+  });
 
   // Enter and exit of the date and time fields, the call field and the QSL letters.
   for (TkvEdit* e : {eDatumvon, eDatumbis, eZeitvon, eZeitbis, eCall}) e->installEventFilter(this);

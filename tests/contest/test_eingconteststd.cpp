@@ -13,6 +13,7 @@
 #include <QTest>
 #include <functional>
 
+#include "contest/contestfkt.h"
 #include "contest/currentdef.h"
 #include "contest/eingconteststd.h"
 #include "contest/eingconteststdform.h"
@@ -501,6 +502,14 @@ TEST_F(ConfigDialog, TheDigNumberOfANewContestComesFromTheCallBook) {
     EXPECT_EQ(f.eJahre->text(), QStringLiteral("4711"));
     return 2;
   });
+}
+
+TEST_F(ConfigDialog, RegelnOpensTheRulesOfTheContest) {
+  Run(false, false, 'W', [](TForm& f) {
+    QTest::mouseClick(f.btnregeln, Qt::LeftButton);
+    return 2;
+  });
+  EXPECT_EQ(desktop_.OpenedLinks, QStringList{Q(oContestFkt->RulesTarget('W').Link)});
 }
 
 }  // namespace
