@@ -399,6 +399,12 @@ void TEingContestStdForm::FormCreate() {
     rec.SetEntryLock(0);
   } else {
     rec = list_.GetListRec();
+    // The boxes of the configuration record show what is stored, so that a store keeps it.
+    if (config_.FindNumber(rec.Nummer())) {
+      const TContestConfigRec cfg = config_.GetConfigRec();
+      crstsnichtsperren->setChecked(cfg.RstNotLocked() != 0);
+      cdoppelqso->setChecked(cfg.LogUncountedDupes() != 0);
+    }
   }
 
   // Dates and times the contest has not yet got come from its rules.

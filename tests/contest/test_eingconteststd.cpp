@@ -512,4 +512,53 @@ TEST_F(ConfigDialog, RegelnOpensTheRulesOfTheContest) {
   EXPECT_EQ(desktop_.OpenedLinks, QStringList{Q(oContestFkt->RulesTarget('W').Link)});
 }
 
+TEST_F(ConfigDialog, StoringAnExistingContestKeepsItsConfigurationFlagsAndTotals) {
+  const int32_t nr = MakeContest("Saar 2026");
+  {
+    TdbContest config(TdbContestBase::kConfig);
+    ASSERT_TRUE(config.FindNumber(nr));
+    TContestConfigRec cfg = config.GetConfigRec();
+    cfg.SetRstNotLocked(255);
+    cfg.SetBandQsos(1, 12);
+    config.SetConfigRec(cfg);
+    ASSERT_TRUE(config.Modify());
+    TContestListRec rec = Stored(nr);
+    rec.SetTotalsInConfig(255);
+    TdbContest list(TdbContestBase::kList);
+    ASSERT_TRUE(list.FindNumber(nr));
+    list.SetListRec(rec);
+    ASSERT_TRUE(list.Modify());
+  }
+  ASSERT_TRUE(list_->FindNumber(nr));
+  Run(true, false, 'd', [](TForm& f) {
+    EXPECT_TRUE(f.crstsnichtsperren->isChecked());
+    EXPECT_EQ(f.lQsoTotal->text(), QStringLiteral("12 QSO"));
+    return Click(f, f.btnOK);
+  });
+  TdbContest config(TdbContestBase::kConfig);
+  ASSERT_TRUE(config.FindNumber(nr));
+  EXPECT_EQ(config.GetConfigRec().RstNotLocked(), 255);
+  EXPECT_EQ(config.GetConfigRec().BandQsos(1), 12);
+}
+
+TEST_F(ConfigDialog, ANewContestIsStoredWithItsConfigurationOrNotAtAll) {
+  {
+    // A configuration record left behind under the number the next contest gets.
+    TdbContest config(TdbContestBase::kConfig);
+    TContestConfigRec cfg;
+    cfg.SetNummer(1);
+    config.SetConfigRec(cfg);
+    ASSERT_TRUE(config.Add());
+  }
+  Run(false, false, 'd', [](TForm& f) {
+    Complete(f, "Saar 2026");
+    Click(f, f.btnOK);
+    EXPECT_FALSE(f.Existing());
+    return f.result();
+  });
+  EXPECT_TRUE(desktop_.Texts(TMessageKind::Error)
+                  .contains(Q("Fehler beim Speichern der Contest-Konfiguration.")));
+  EXPECT_EQ(ListCount(), 0);
+}
+
 }  // namespace
