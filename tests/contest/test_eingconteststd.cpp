@@ -561,4 +561,23 @@ TEST_F(ConfigDialog, ANewContestIsStoredWithItsConfigurationOrNotAtAll) {
   EXPECT_EQ(ListCount(), 0);
 }
 
+int gOutputMenus = 0;
+
+TEST_F(ConfigDialog, PrintStoresWarnsOfAnIncompleteAddressAndStaysOpen) {
+  gOutputMenus = 0;
+  TEingContestStd::OutputMenu = [](TdbContest&, TdbContest&) { ++gOutputMenus; };
+  Run(false, false, 'd', [](TForm& f) {
+    Complete(f, "Saar 2026");
+    f.eStrasse->clear();
+    Click(f, f.btnDruck);
+    EXPECT_EQ(f.result(), 0);
+    return 2;
+  });
+  TEingContestStd::OutputMenu = nullptr;
+  EXPECT_EQ(gOutputMenus, 1);
+  EXPECT_EQ(desktop_.Texts(TMessageKind::Warning),
+            QStringList{Q("Die Adress-Angaben sind nicht vollständig.")});
+  EXPECT_EQ(Setups().GetEigeneStation().Street(), "");
+}
+
 }  // namespace
