@@ -580,4 +580,26 @@ TEST_F(ConfigDialog, PrintStoresWarnsOfAnIncompleteAddressAndStaysOpen) {
   EXPECT_EQ(Setups().GetEigeneStation().Street(), "");
 }
 
+TEST_F(ConfigDialog, RigContestKeepsItsMrrNumberAndSprintUnlocksTheReports) {
+  Run(false, false, 'v', [](TForm& f) {
+    EXPECT_EQ(f.groupzusatz3->title(), QStringLiteral("RIG"));
+    EXPECT_EQ(f.lgroupzusatz3->text(), QStringLiteral("MRR-Nr:"));
+    EXPECT_FALSE(f.checkboxgroupzusatz3->isVisible());
+    Complete(f, "MRR");
+    Type(f.egroupzusatz3, "m1234567");
+    f.memogroupzusatz3->setPlainText(QStringLiteral("TS-480"));
+    return Click(f, f.btnOK);
+  });
+  const int32_t nr = list_->GetListRec().Nummer();
+  EXPECT_EQ(Stored(nr).ExtraText(), "M12345");
+  EXPECT_TRUE(QFile::exists(Q(stationfile::FileName("mrr", nr))));
+
+  Run(false, false, 'j', [](TForm& f) {
+    EXPECT_FALSE(f.eaktrsts->isVisible() || f.eaktrsts->isChecked());
+    EXPECT_FALSE(f.eaktrstr->isVisible() || f.eaktrstr->isChecked());
+    EXPECT_TRUE(f.crstsnichtsperren->isChecked());
+    return 2;
+  });
+}
+
 }  // namespace
