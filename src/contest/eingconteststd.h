@@ -13,4 +13,9 @@ class TEingContestStd {
   // "Contest starten", else 0.
   static int Run(bool existing, bool review, TContestCode code, TdbContest& listTable,
                  TdbContest& configTable);
+
+  // The print and export menu behind "Drucken / E-Log", run after the contest was
+  // stored; registered by the output dispatcher, nothing happens while none is.
+  using TOutputMenu = void (*)(TdbContest& listTable, TdbContest& configTable);
+  static TOutputMenu OutputMenu;
 };

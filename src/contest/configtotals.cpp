@@ -1,0 +1,80 @@
+#include "contest/configtotals.h"
+
+#include "contest/contestrec.h"
+#include "tables/contestrecs.h"
+
+namespace {
+
+// The score of bands whose multipliers and points are given: multipliers x points, the
+// points alone where no multiplier was worked.
+int64_t BandScore(int64_t multis, int64_t points) { return multis == 0 ? points : multis * points; }
+
+}  // namespace
+
+TConfigTotals ComputeConfigTotals(const TContestRec& def, char code, const TContestListRec& list,
+                                  const TContestConfigRec& config,
+                                  std::string (*bandName)(char band)) {
+  TConfigTotals t;
+  const bool fromConfig = list.TotalsInConfig() != 0;
+  const bool perBandMultis = def.MultiplierBandMode == 0 || def.MultiplierBandMode == 2;
+  for (int row = 1; row <= 7; ++row) {
+    TConfigBandRow& r = t.Rows[size_t(row - 1)];
+    const char band = def.Bands[size_t(row)];
+    r.Visible = band != '\0';
+    r.MultiVisible = r.Visible && perBandMultis;
+    if (r.Visible) r.Caption = bandName(band);
+    if (fromConfig) {
+      r.Qsos = config.BandQsos(row);
+      r.Multis = config.BandMultipliers(row);
+      r.Points = config.BandPoints(row);
+    } else {
+      r.Qsos = list.RowQsos(row);
+      r.Multis = list.RowMultipliers(row);
+      r.Points = list.RowPoints(row);
+    }
+  }
+  int64_t perBandScore = 0;
+  if (fromConfig) {
+    for (int i = 1; i <= TContestConfigRec::kBands; ++i) {
+      t.Qsos += config.BandQsos(i);
+      t.Multis += config.BandMultipliers(i);
+      t.Points += config.BandPoints(i);
+      perBandScore += BandScore(config.BandMultipliers(i), config.BandPoints(i));
+    }
+  } else {
+    for (const TConfigBandRow& r : t.Rows) {
+      t.Qsos += r.Qsos;
+      t.Multis += r.Multis;
+      t.Points += r.Points;
+      perBandScore += BandScore(r.Multis, r.Points);
+    }
+  }
+  if (def.MultiplierBandMode == 1) t.Multis = t.Rows[0].Multis;
+
+  const bool kinds = def.MultiplierKinds.any();
+  if (kinds && !def.ScorePointsOnly)
+    t.Score = int32_t(def.ScorePerBand ? perBandScore : BandScore(t.Multis, t.Points));
+  else
+    t.Score = t.Points;
+
+  t.QsoText = std::to_string(t.Qsos) + " QSO";
+  const std::string& word = def.MultiplierName[1];
+  if (!def.ScorePointsOnly && !def.ScorePerBand)
+    t.MultiText = std::to_string(t.Multis) + " Multi x";
+  else
+    t.MultiText = std::to_string(t.Multis) + (word == "PLZ"      ? " PLZ"
+                                              : word == "Prefix" ? " Prefixe"
+                                                                 : " Multi");
+  if (kinds) {
+    t.PointsText = std::to_string(t.Points) + (def.ScorePerBand ? " Punkte" : " Punkte =");
+    t.PointsHidden = def.ScorePerBand;
+  }
+  t.ScoreText = std::to_string(t.Score) + " Pkt.";
+  t.MultiHidden = !kinds;
+  if (code == '5' && word == "PLZ") {
+    t.ScoreHidden = true;
+    t.FirstMultiCell = "    0";
+    t.PointsText = std::to_string(t.Points) + " Punkte";
+  }
+  return t;
+}

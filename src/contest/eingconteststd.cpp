@@ -1,0 +1,29 @@
+#include "contest/eingconteststd.h"
+
+#include "contest/contestfkt.h"
+#include "contest/contestload.h"
+#include "contest/currentdef.h"
+#include "contest/eingconteststdform.h"
+#include "foundation/desktop.h"
+#include "tables/contesttables.h"
+
+TEingContestStd::TOutputMenu TEingContestStd::OutputMenu = nullptr;
+
+int TEingContestStd::Run(bool existing, bool review, TContestCode code, TdbContest& listTable,
+                         TdbContest& configTable) {
+  TContestRec own;
+  TContestRec& def = CurrentContestDef() ? *CurrentContestDef() : own;
+  if (!existing) {
+    // A new contest must not take its definition from the record another contest left
+    // in the table.
+    TContestListRec blank;
+    blank.SetTyp(code);
+    listTable.SetListRec(blank);
+  }
+  if (oContestFkt)
+    oContestFkt->LoadContestDefinition(def, listTable, code, existing);
+  else
+    LoadContestDefinition(def, listTable, code, existing);
+  TEingContestStdForm form(existing, review, code, listTable, configTable, def);
+  return Desktop().ExecDialog(form) == 1 ? listTable.CurrentRef() : 0;
+}

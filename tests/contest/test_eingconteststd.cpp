@@ -1,0 +1,605 @@
+// The configuration dialog driven offscreen on real contest files.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <functional>
+
+#include "contest/contestfkt.h"
+#include "contest/currentdef.h"
+#include "contest/eingconteststd.h"
+#include "contest/eingconteststdform.h"
+#include "contest/stationfile.h"
+#include "foundation/cp1252.h"
+#include "foundation/dates.h"
+#include "foundation/daynumber.h"
+#include "foundation/grafik.h"
+#include "foundation/kvedit.h"
+#include "foundation/testdesktop.h"
+#include "tables/calltables.h"
+#include "tables/contesttables.h"
+#include "tables/setups.h"
+#include "tables/tablesfixture.h"
+
+namespace {
+
+using TForm = TEingContestStdForm;
+const QColor kPink = ColorOf(0x8080FF);
+
+class ConfigDialog : public TablesTest {
+ protected:
+  void SetUp() override {
+    TablesTest::SetUp();
+    ToSetupEigeneStation station;
+    station.SetLocator("JN39KF");
+    station.SetName("Erika Muster");
+    station.SetStreet("Hauptstraße 1");
+    station.SetPostcodeTown("66111 Saarbrücken");
+    station.SetEmail("DK2ZZ@EXAMPLE.ORG");
+    station.SetDOK("Q01");
+    Setups().SetEigeneStation(station);
+    Setups().SetOwnCall("DK2ZZ");
+    SetCurrentContestDef(&def_);
+    UtcOffsetHours = 0;
+    list_ = std::make_unique<TdbContest>(TdbContestBase::kList);
+    config_ = std::make_unique<TdbContest>(TdbContestBase::kConfig);
+  }
+  void TearDown() override {
+    SetCurrentContestDef(nullptr);
+    list_.reset();
+    config_.reset();
+    TablesTest::TearDown();
+  }
+
+  // Runs the dialog through its entry; drive works the window and gives its result.
+  int Run(bool existing, bool review, char code, const std::function<int(TForm&)>& drive) {
+    desktop_.DialogHandler = [&](QDialog& d) {
+      auto& form = static_cast<TForm&>(d);
+      form.show();
+      form.activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+      return drive(form);
+    };
+    return TEingContestStd::Run(existing, review, code, *list_, *config_);
+  }
+  // What the buttons leave as the dialog's result.
+  static int Click(TForm& f, QPushButton* b) {
+    QTest::mouseClick(b, Qt::LeftButton);
+    return f.result();
+  }
+  static void Type(TkvEdit* e, const char* text) {
+    e->clear();
+    QTest::keyClicks(e, Q(text));
+  }
+  static void Complete(TForm& f, const char* name) {
+    Type(f.eName, name);
+    f.rZeitUTC->setChecked(true);
+    if (!f.categories->buttons().isEmpty() && f.eteilnahmeart->isEnabled())
+      QTest::mouseClick(f.categories->buttons().first(), Qt::LeftButton);
+  }
+  int32_t ListCount() { return TdbContest(TdbContestBase::kList).RecordCount(); }
+  TContestListRec Stored(int32_t number) {
+    TdbContest reader(TdbContestBase::kList);
+    EXPECT_TRUE(reader.FindNumber(number));
+    return reader.GetListRec();
+  }
+  // A contest 'd' made through the dialog; its number.
+  int32_t MakeContest(const char* name) {
+    Run(false, false, 'd', [&](TForm& f) {
+      Complete(f, name);
+      return Click(f, f.btnOK);
+    });
+    return list_->GetListRec().Nummer();
+  }
+
+  TTestDesktop desktop_;
+  TContestRec def_;
+  std::unique_ptr<TdbContest> list_;
+  std::unique_ptr<TdbContest> config_;
+};
+
+TEST_F(ConfigDialog, NewContestGetsItsDefaultsAndBeendenStoresWithoutStarting) {
+  int result = Run(false, false, 'd', [](TForm& f) {
+    EXPECT_EQ(f.windowTitle(), Q("\"\"  Contest-Konfiguration"));
+    EXPECT_EQ(f.eCall->text(), QStringLiteral("DK2ZZ"));
+    EXPECT_EQ(f.eDatumvon->text(), QStringLiteral("16.07.2016"));
+    EXPECT_EQ(f.eZeitbis->text(), QStringLiteral("10:00"));
+    EXPECT_EQ(f.ePLZ->text(), QStringLiteral("66111"));
+    EXPECT_EQ(f.eOrt->text(), Q("Saarbrücken"));
+    EXPECT_TRUE(f.eaktrsts->isChecked());
+    EXPECT_TRUE(f.eaktrstr->isChecked());
+    EXPECT_FALSE(f.rZeitOrt->isChecked() || f.rZeitUTC->isChecked());
+    EXPECT_EQ(f.categories->buttons().size(), 7);
+    Complete(f, "Saar 2026");
+    return Click(f, f.btnOK);
+  });
+  EXPECT_EQ(result, 0);
+  EXPECT_TRUE(desktop_.Texts(TMessageKind::Warning).isEmpty());
+  ASSERT_EQ(ListCount(), 1);
+  const TContestListRec r = Stored(list_->GetListRec().Nummer());
+  EXPECT_EQ(r.Name(), "Saar 2026");
+  EXPECT_EQ(r.Typ(), 'd');
+  EXPECT_EQ(r.OwnCall(), "DK2ZZ");
+  EXPECT_EQ(r.CreationLocator(), "JN39KF");
+  EXPECT_EQ(r.DateAuto(), 255);
+  EXPECT_EQ(r.TimeAuto(), 255);
+  EXPECT_EQ(r.Byte(194), 'D');
+  EXPECT_EQ(r.Byte(195), 255);
+  EXPECT_EQ(r.RstSentNotFixed(), 0);
+  EXPECT_EQ(r.RstRcvdNotFixed(), 0);
+  EXPECT_EQ(r.Category(), 1);
+  EXPECT_EQ(r.DatumVon(), daynumber::FromYMD(2016, 7, 16));
+  EXPECT_EQ(r.ZeitVon(), 6 * 3600);
+  EXPECT_EQ(r.DOK(), "Q01");
+  EXPECT_EQ(r.PLZ(), "66111");
+  TdbContest config(TdbContestBase::kConfig);
+  EXPECT_TRUE(config.FindNumber(r.Nummer()));
+}
+
+TEST_F(ConfigDialog, ContestStartenReturnsTheRecordPositionAndSetsTheClockBasis) {
+  int position = Run(false, false, 'd', [](TForm& f) {
+    Complete(f, "Saar 2026");
+    f.rZeitOrt->setChecked(true);
+    return Click(f, f.btnstart);
+  });
+  EXPECT_GT(position, 0);
+  EXPECT_EQ(position, list_->CurrentRef());
+  EXPECT_EQ(UtcOffsetHours, def_.ClockUtcShiftHours);
+}
+
+TEST_F(ConfigDialog, ReviewModeKeepsOnlyBeendenHelpAndPrint) {
+  const int32_t nr = MakeContest("Saar 2026");
+  ASSERT_TRUE(list_->FindNumber(nr));
+  Run(true, true, 'd', [](TForm& f) {
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("\"Saar 2026\""));
+    EXPECT_FALSE(f.btnstart->isVisible());
+    EXPECT_FALSE(f.btnAbbruch->isVisible());
+    EXPECT_TRUE(f.btnOK->isVisible());
+    EXPECT_TRUE(f.btnOK->isDefault());
+    EXPECT_TRUE(f.btnDruck->isVisible());
+    // A stored category cannot be changed; the clock basis of a stored contest is shown.
+    EXPECT_FALSE(f.eteilnahmeart->isEnabled());
+    EXPECT_TRUE(f.rZeitUTC->isChecked());
+    return 2;
+  });
+}
+
+TEST_F(ConfigDialog, ASecondContestOfTheSameNameIsRefusedAndTouchesNoOtherRecord) {
+  const int32_t first = MakeContest("Saar 2026");
+  const TContestListRec before = Stored(first);
+  int result = Run(false, false, 'd', [&](TForm& f) {
+    Complete(f, "Saar 2026");
+    f.eZeitvon->setText(QStringLiteral("07:00"));
+    Click(f, f.btnOK);
+    EXPECT_EQ(f.result(), 0);  // still open
+    EXPECT_FALSE(f.Existing());
+    EXPECT_EQ(ListCount(), 1);
+    // Another name then makes a contest of its own.
+    Type(f.eName, "Saar 2027");
+    EXPECT_EQ(Click(f, f.btnOK), 2);
+    return f.result();
+  });
+  EXPECT_EQ(result, 0);
+  EXPECT_TRUE(desktop_.Texts(TMessageKind::Error)
+                  .contains(Q("Fehler bei Dateneingabe. Datensatz evtl. schon vorhanden.")));
+  EXPECT_EQ(ListCount(), 2);
+  EXPECT_TRUE(Stored(first) == before);
+  EXPECT_NE(list_->GetListRec().Nummer(), first);
+}
+
+TEST_F(ConfigDialog, EscapeAsksWhetherToKeepTheChanges) {
+  desktop_.Answers = {false};
+  int result = Run(false, false, 'd', [](TForm& f) {
+    Type(f.eName, "Verworfen");
+    QTest::keyClick(&f, Qt::Key_Escape);
+    return f.result();
+  });
+  EXPECT_EQ(result, 0);
+  EXPECT_TRUE(desktop_.Texts(TMessageKind::Question).contains(Q("Änderungen übernehmen?")));
+  EXPECT_EQ(ListCount(), 0);
+
+  desktop_.Answers = {true};
+  Run(false, false, 'd', [](TForm& f) {
+    Complete(f, "Behalten");
+    QTest::keyClick(&f, Qt::Key_Escape);
+    return f.result();
+  });
+  ASSERT_EQ(ListCount(), 1);
+  EXPECT_EQ(Stored(list_->GetListRec().Nummer()).Name(), "Behalten");
+}
+
+TEST_F(ConfigDialog, ACategoryClickStoresAtOnceWithoutAnyCheck) {
+  Run(false, false, 'd', [&](TForm& f) {
+    f.ePLZ->clear();
+    QTest::mouseClick(f.categories->buttons().at(2), Qt::LeftButton);
+    EXPECT_TRUE(f.Existing());
+    return 2;
+  });
+  EXPECT_TRUE(desktop_.Messages.empty());
+  ASSERT_EQ(ListCount(), 1);
+  EXPECT_EQ(Stored(list_->GetListRec().Nummer()).Category(), 3);
+}
+
+TEST_F(ConfigDialog, DatesTypedByHandAreMarkedAsEdited) {
+  Run(false, false, 'd', [&](TForm& f) {
+    f.eDatumbis->setFocus();
+    f.eDatumbis->selectAll();
+    QTest::keyClicks(f.eDatumbis, QStringLiteral("18.07.2016"));
+    f.eZeitvon->setFocus();  // leaves the date field, enters the time field unchanged
+    f.eDatumvon->setFocus();
+    return 2;
+  });
+  EXPECT_EQ(list_->GetListRec().EditedBits(), 2);
+}
+
+// Each check of the store: its text, the pink mark and the focus on the control, and
+// nothing stored, the settings included.
+struct TCheckCase {
+  const char* Text;
+  std::function<void(TForm&)> Spoil;
+  std::function<QWidget*(TForm&)> Control;
+};
+
+class ConfigChecks : public ConfigDialog, public ::testing::WithParamInterface<int> {};
+
+const std::vector<TCheckCase>& CheckCases() {
+  static const std::vector<TCheckCase> cases = {
+      {"Eingabe eines Contest-Namens notwendig.", [](TForm& f) { f.eName->clear(); },
+       [](TForm& f) { return f.eName; }},
+      {"Angabe der Postleitzahl und des Ortes notwendig.", [](TForm& f) { f.ePLZ->clear(); },
+       [](TForm& f) { return f.ePLZ; }},
+      {"Angabe der EMail-Adresse notwendig.", [](TForm& f) { f.eEMail->clear(); },
+       [](TForm& f) { return f.eEMail; }},
+      {"Angabe des Standortlocators notwendig.", [](TForm& f) { f.eLoc->clear(); },
+       [](TForm& f) { return f.eLoc; }},
+      {"Eingabe des Rufzeichens notwendig.",
+       [](TForm& f) {
+         f.eCall->clear();
+         f.eSWL->clear();
+       },
+       [](TForm& f) { return f.eCall; }},
+      {"Eingabe eines Contest-Datums notwendig.", [](TForm& f) { f.eDatumvon->clear(); },
+       [](TForm& f) { return f.eDatumvon; }},
+      {"Eingabe eines Contest-Datums notwendig.",
+       [](TForm& f) { f.eDatumbis->setText(QStringLiteral("31.02.2016")); },
+       [](TForm& f) { return f.eDatumbis; }},
+      {"Es wurde nicht bestimmt, ob der Computer mit Ortszeit läuft.",
+       [](TForm& f) {
+         f.rZeitUTC->setAutoExclusive(false);
+         f.rZeitUTC->setChecked(false);
+       },
+       [](TForm& f) { return f.groupZeit; }},
+      {"Sie haben keine Teilnahmeart angegeben.",
+       [](TForm& f) {
+         f.categories->setExclusive(false);
+         f.categories->buttons().first()->setChecked(false);
+       },
+       [](TForm& f) { return f.eteilnahmeart; }},
+  };
+  return cases;
+}
+
+TEST_P(ConfigChecks, FailsWithItsTextColourAndFocusAndStoresNothing) {
+  const TCheckCase& c = CheckCases()[size_t(GetParam())];
+  // A definition that asks for everything: Cabrillo output, a locator multiplier.
+  TContestRec def;
+  def.Classes[1].Description = "Klasse A";
+  def.MultiplierKinds.set(5);
+  def.OutputMenuItems.set(9);
+  def.DateFrom = "16.07.2016";
+  def.DateTo = "17.07.2016";
+  TForm f(false, false, 'd', *list_, *config_, def);
+  f.show();
+  f.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  f.eName->setText(QStringLiteral("Test"));
+  f.rZeitUTC->setChecked(true);
+  f.categories->buttons().first()->setChecked(true);
+  c.Spoil(f);
+  Type(f.ecname, "Neuer Name");
+  Type(f.eCall, "DL9NEW");
+  if (QString::fromLatin1(c.Text).startsWith(QStringLiteral("Eingabe des Ruf"))) c.Spoil(f);
+
+  EXPECT_FALSE(f.btnOKClick(TForm::TSender::OK));
+  EXPECT_EQ(desktop_.Texts(TMessageKind::Warning), QStringList{Q(c.Text)});
+  QWidget* control = c.Control(f);
+  EXPECT_EQ(control->palette().color(QPalette::Window), kPink);
+  // A group takes the focus on its first button.
+  QWidget* focus = QApplication::focusWidget();
+  EXPECT_TRUE(focus == control || control->isAncestorOf(focus)) << c.Text;
+  EXPECT_EQ(f.result(), 0);
+  EXPECT_EQ(ListCount(), 0);
+  EXPECT_EQ(Setups().GetOwnCall(false), "DK2ZZ");
+  EXPECT_EQ(Setups().GetEigeneStation().Name(), "Erika Muster");
+}
+
+INSTANTIATE_TEST_SUITE_P(StoreTable, ConfigChecks, ::testing::Range(0, int(CheckCases().size())));
+
+TEST_F(ConfigDialog, EditingAMarkedFieldTakesTheMarkAway) {
+  Run(false, false, 'd', [](TForm& f) {
+    f.eName->clear();
+    f.rZeitUTC->setChecked(true);
+    Click(f, f.btnOK);
+    EXPECT_EQ(f.eName->palette().color(QPalette::Base), kPink);
+    QTest::keyClicks(f.eName, QStringLiteral("X"));
+    EXPECT_NE(f.eName->palette().color(QPalette::Base), kPink);
+    return 2;
+  });
+}
+
+TEST_F(ConfigDialog, NoDokIsAskedAboutAndNoStopsTheStore) {
+  desktop_.Answers = {false};
+  Run(false, false, 'd', [](TForm& f) {
+    Complete(f, "Ohne DOK");
+    f.eDOK->clear();
+    Click(f, f.btnOK);
+    EXPECT_EQ(f.eDOK->palette().color(QPalette::Base), kPink);
+    return 2;
+  });
+  EXPECT_TRUE(
+      desktop_.Texts(TMessageKind::Question).contains(Q("Kein DOK angegeben. Trotzdem weiter?")));
+  // Only the category click stored the contest, with the DOK it had then.
+  EXPECT_EQ(Stored(list_->GetListRec().Nummer()).DOK(), "Q01");
+}
+
+// ---------------------------------------------------------------------------------------
+// The per-contest prompts
+
+TEST_F(ConfigDialog, PartyAgeXXMeansNoneAndAnEmptyAgeStopsTheStore) {
+  Run(false, false, 'P', [](TForm& f) {
+    EXPECT_TRUE(f.groupZusatz->isVisible());
+    EXPECT_EQ(f.Label15->text(), QStringLiteral("Lebensalter :"));
+    EXPECT_EQ(f.rPR->text(), QStringLiteral("DIGI"));
+    Complete(f, "Party");
+    f.eJahre->clear();
+    Click(f, f.btnOK);
+    EXPECT_EQ(f.result(), 0);
+    Type(f.eJahre, "XX");
+    return Click(f, f.btnOK);
+  });
+  EXPECT_TRUE(desktop_.Texts(TMessageKind::Warning)
+                  .contains(Q("Sie haben keine Angabe über Ihr DARC-Alter getätigt.")));
+  const TContestListRec r = Stored(list_->GetListRec().Nummer());
+  EXPECT_EQ(r.ExtraNumber(), -1);
+  ASSERT_TRUE(list_->FindNumber(r.Nummer()));
+  Run(true, false, 'P', [](TForm& f) {
+    EXPECT_EQ(f.eJahre->text(), QStringLiteral("XX"));
+    Type(f.eJahre, "7");
+    return Click(f, f.btnOK);
+  });
+  EXPECT_EQ(Stored(r.Nummer()).ExtraNumber(), 7);
+  ASSERT_TRUE(list_->FindNumber(r.Nummer()));
+  Run(true, false, 'P', [](TForm& f) {
+    EXPECT_EQ(f.eJahre->text(), QStringLiteral("07"));
+    return 2;
+  });
+}
+
+TEST_F(ConfigDialog, HscWithoutNumberWarnsButStores) {
+  Run(false, false, '6', [](TForm& f) {
+    EXPECT_EQ(f.Label16->text(), QStringLiteral("HSC-Nr:"));
+    Complete(f, "HSC");
+    f.eJahre->clear();
+    return Click(f, f.btnOK);
+  });
+  EXPECT_TRUE(desktop_.Texts(TMessageKind::Warning)
+                  .contains(Q("Sie haben keine Angabe über die HSC-Mitgliedschaft getätigt.")));
+  EXPECT_EQ(ListCount(), 1);
+  // A membership number round-trips.
+  ASSERT_TRUE(list_->FindNumber(list_->GetListRec().Nummer()));
+  Run(true, false, '6', [](TForm& f) {
+    Type(f.eJahre, "1234");
+    return Click(f, f.btnOK);
+  });
+  ASSERT_TRUE(list_->FindNumber(list_->GetListRec().Nummer()));
+  Run(true, false, '6', [](TForm& f) {
+    EXPECT_EQ(f.eJahre->text(), QStringLiteral("1234"));
+    return 2;
+  });
+}
+
+TEST_F(ConfigDialog, DistrictUAnswerFollowsTheDok) {
+  Run(false, false, 'U', [](TForm& f) {
+    EXPECT_TRUE(f.GroupFrage->isVisible());
+    EXPECT_EQ(f.GroupFrage->title(), QStringLiteral("Distrikt"));
+    EXPECT_EQ(f.Label4->text(), QStringLiteral("Teilnehmer aus Distrikt U?"));
+    EXPECT_TRUE(f.eHMnein->isChecked());  // own DOK Q01
+    f.eDOK->clear();
+    QTest::keyClicks(f.eDOK, QStringLiteral("Z44"));
+    EXPECT_TRUE(f.eHMja->isChecked());
+    Complete(f, "BOC");
+    return Click(f, f.btnOK);
+  });
+  const TContestListRec r = Stored(list_->GetListRec().Nummer());
+  EXPECT_EQ(r.MemberAnswer(), 255);
+  EXPECT_EQ(r.DOK(), "Z44");
+  ASSERT_TRUE(list_->FindNumber(r.Nummer()));
+  Run(true, false, 'U', [](TForm& f) {
+    EXPECT_TRUE(f.eHMja->isChecked());
+    f.eHMnein->setChecked(true);
+    return Click(f, f.btnOK);
+  });
+  // The DOK still makes the participant one of district U.
+  EXPECT_EQ(Stored(r.Nummer()).MemberAnswer(), 0);
+}
+
+TEST_F(ConfigDialog, StationTextRoundTripsThroughItsStationFile) {
+  Run(false, false, 'b', [](TForm& f) {
+    EXPECT_TRUE(f.groupzusatz3->isVisible());
+    EXPECT_EQ(f.groupzusatz3->title(), QStringLiteral("Station"));
+    Complete(f, "O-QRP");
+    // An empty station text stops the store and writes no file.
+    Click(f, f.btnOK);
+    EXPECT_EQ(f.result(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), f.memogroupzusatz3);
+    f.memogroupzusatz3->setPlainText(Q("FT-817, 5 W\nDipol über Dach"));
+    f.checkboxgroupzusatz3_2->setChecked(true);
+    return Click(f, f.btnOK);
+  });
+  EXPECT_TRUE(desktop_.Texts(TMessageKind::Warning)
+                  .contains(Q("Sie haben keine Angaben zur Station getätigt.")));
+  const int32_t nr = list_->GetListRec().Nummer();
+  EXPECT_EQ(Stored(nr).ExtraNumber(), 3);
+  const std::string file = stationfile::FileName("OQRP", nr);
+  ASSERT_TRUE(QFile::exists(Q(file)));
+  ASSERT_TRUE(list_->FindNumber(nr));
+  Run(true, false, 'b', [](TForm& f) {
+    EXPECT_EQ(f.memogroupzusatz3->toPlainText(), Q("FT-817, 5 W\nDipol über Dach"));
+    EXPECT_TRUE(f.checkboxgroupzusatz3_2->isChecked());
+    return 2;
+  });
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ConfigDialog, ACategoryOfAPeriodBringsItsTimesButKeepsThoseTypedByHand) {
+  Run(false, false, 'U', [](TForm& f) {
+    f.eZeitbis->setFocus();
+    f.eZeitbis->selectAll();
+    QTest::keyClicks(f.eZeitbis, QStringLiteral("09:15"));
+    f.eName->setFocus();
+    // "C 2m - VHF" belongs to the period of 18.10.2015, 07:00 to 08:30.
+    QTest::mouseClick(f.categories->buttons().at(4), Qt::LeftButton);
+    EXPECT_EQ(f.eDatumvon->text(), QStringLiteral("18.10.2015"));
+    EXPECT_EQ(f.eDatumbis->text(), QStringLiteral("18.10.2015"));
+    EXPECT_EQ(f.eZeitvon->text(), QStringLiteral("07:00"));
+    EXPECT_EQ(f.eZeitbis->text(), QStringLiteral("09:15"));
+    // The modes of the class: SSB, CW and FM.
+    EXPECT_TRUE(f.rFM->isEnabled());
+    EXPECT_FALSE(f.rPR->isEnabled());
+    EXPECT_FALSE(f.rPR->isChecked());
+    return 2;
+  });
+}
+
+TEST_F(ConfigDialog, TheDigNumberOfANewContestComesFromTheCallBook) {
+  {
+    TdbCall book(TdbCallBase::kCallBook);
+    book.ClearRecords();
+    book.SetCall("DL1DIG");
+    book.SetDIG("4711");
+    ASSERT_TRUE(book.Add());
+  }
+  Run(false, false, '7', [](TForm& f) {
+    EXPECT_EQ(f.eJahre->text(), QStringLiteral("0"));
+    f.eCall->setFocus();
+    Type(f.eCall, "DL2XYZ");
+    f.eName->setFocus();
+    EXPECT_EQ(f.eJahre->text(), QStringLiteral("0"));
+    f.eCall->setFocus();
+    Type(f.eCall, "DL1DIG");
+    f.eName->setFocus();
+    EXPECT_EQ(f.eJahre->text(), QStringLiteral("4711"));
+    return 2;
+  });
+}
+
+TEST_F(ConfigDialog, RegelnOpensTheRulesOfTheContest) {
+  Run(false, false, 'W', [](TForm& f) {
+    QTest::mouseClick(f.btnregeln, Qt::LeftButton);
+    return 2;
+  });
+  EXPECT_EQ(desktop_.OpenedLinks, QStringList{Q(oContestFkt->RulesTarget('W').Link)});
+}
+
+TEST_F(ConfigDialog, StoringAnExistingContestKeepsItsConfigurationFlagsAndTotals) {
+  const int32_t nr = MakeContest("Saar 2026");
+  {
+    TdbContest config(TdbContestBase::kConfig);
+    ASSERT_TRUE(config.FindNumber(nr));
+    TContestConfigRec cfg = config.GetConfigRec();
+    cfg.SetRstNotLocked(255);
+    cfg.SetBandQsos(1, 12);
+    config.SetConfigRec(cfg);
+    ASSERT_TRUE(config.Modify());
+    TContestListRec rec = Stored(nr);
+    rec.SetTotalsInConfig(255);
+    TdbContest list(TdbContestBase::kList);
+    ASSERT_TRUE(list.FindNumber(nr));
+    list.SetListRec(rec);
+    ASSERT_TRUE(list.Modify());
+  }
+  ASSERT_TRUE(list_->FindNumber(nr));
+  Run(true, false, 'd', [](TForm& f) {
+    EXPECT_TRUE(f.crstsnichtsperren->isChecked());
+    EXPECT_EQ(f.lQsoTotal->text(), QStringLiteral("12 QSO"));
+    return Click(f, f.btnOK);
+  });
+  TdbContest config(TdbContestBase::kConfig);
+  ASSERT_TRUE(config.FindNumber(nr));
+  EXPECT_EQ(config.GetConfigRec().RstNotLocked(), 255);
+  EXPECT_EQ(config.GetConfigRec().BandQsos(1), 12);
+}
+
+TEST_F(ConfigDialog, ANewContestIsStoredWithItsConfigurationOrNotAtAll) {
+  {
+    // A configuration record left behind under the number the next contest gets.
+    TdbContest config(TdbContestBase::kConfig);
+    TContestConfigRec cfg;
+    cfg.SetNummer(1);
+    config.SetConfigRec(cfg);
+    ASSERT_TRUE(config.Add());
+  }
+  Run(false, false, 'd', [](TForm& f) {
+    Complete(f, "Saar 2026");
+    Click(f, f.btnOK);
+    EXPECT_FALSE(f.Existing());
+    return f.result();
+  });
+  EXPECT_TRUE(desktop_.Texts(TMessageKind::Error)
+                  .contains(Q("Fehler beim Speichern der Contest-Konfiguration.")));
+  EXPECT_EQ(ListCount(), 0);
+}
+
+int gOutputMenus = 0;
+
+TEST_F(ConfigDialog, PrintStoresWarnsOfAnIncompleteAddressAndStaysOpen) {
+  gOutputMenus = 0;
+  TEingContestStd::OutputMenu = [](TdbContest&, TdbContest&) { ++gOutputMenus; };
+  Run(false, false, 'd', [](TForm& f) {
+    Complete(f, "Saar 2026");
+    f.eStrasse->clear();
+    Click(f, f.btnDruck);
+    EXPECT_EQ(f.result(), 0);
+    return 2;
+  });
+  TEingContestStd::OutputMenu = nullptr;
+  EXPECT_EQ(gOutputMenus, 1);
+  EXPECT_EQ(desktop_.Texts(TMessageKind::Warning),
+            QStringList{Q("Die Adress-Angaben sind nicht vollständig.")});
+  EXPECT_EQ(Setups().GetEigeneStation().Street(), "");
+}
+
+TEST_F(ConfigDialog, RigContestKeepsItsMrrNumberAndSprintUnlocksTheReports) {
+  Run(false, false, 'v', [](TForm& f) {
+    EXPECT_EQ(f.groupzusatz3->title(), QStringLiteral("RIG"));
+    EXPECT_EQ(f.lgroupzusatz3->text(), QStringLiteral("MRR-Nr:"));
+    EXPECT_FALSE(f.checkboxgroupzusatz3->isVisible());
+    Complete(f, "MRR");
+    Type(f.egroupzusatz3, "m1234567");
+    f.memogroupzusatz3->setPlainText(QStringLiteral("TS-480"));
+    return Click(f, f.btnOK);
+  });
+  const int32_t nr = list_->GetListRec().Nummer();
+  EXPECT_EQ(Stored(nr).ExtraText(), "M12345");
+  EXPECT_TRUE(QFile::exists(Q(stationfile::FileName("mrr", nr))));
+
+  Run(false, false, 'j', [](TForm& f) {
+    EXPECT_FALSE(f.eaktrsts->isVisible() || f.eaktrsts->isChecked());
+    EXPECT_FALSE(f.eaktrstr->isVisible() || f.eaktrstr->isChecked());
+    EXPECT_TRUE(f.crstsnichtsperren->isChecked());
+    return 2;
+  });
+}
+
+}  // namespace
