@@ -66,6 +66,8 @@ class TContestBrowCtrl : public TDatenBrowCtrl {
  private:
   TdbContest& RowTable();
   void WireBrowser();
+  // Frees the tables and closes the prefix files.
+  void CloseFiles();
   void PositionOnNewest();
 
   TContestCode code_;

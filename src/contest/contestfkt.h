@@ -42,7 +42,7 @@ class TContestFkt {
                   std::string& noticeText) const;
   // The maker's home page and the update notes shown with the version.
   static std::string HomePage();
-  static std::string UpdateNotes();
+  static std::string UpdateNotes(std::string_view installed);
   // The image directory of the settings (with its trailing separator when set).
   std::string ImageDirectory() const;
 
@@ -67,6 +67,13 @@ class TContestFkt {
                         TdbContest& qsoTable) const;
   // Opens the organiser's rules (address or local PDF), else the rules document.
   void ShowContestRules(TContestCode code) const;
+  // What ShowContestRules opens: the address or found PDF (empty: none) and the path of
+  // the rules document.
+  struct TRulesTarget {
+    std::string Link;
+    std::string Document;
+  };
+  TRulesTarget RulesTarget(TContestCode code) const;
 };
 
 extern TContestFkt* oContestFkt;
