@@ -172,7 +172,9 @@ void TContestBrow::BuildComponents() {
   SetTextColor(MenueBeenden, clWhite);
 
   lhersteller = MakeLabel(this, "lhersteller", kMakerTag);
-  lhersteller->setGeometry(10, 500, 600, 16);
+  // The maker's line stays on the strip, above the foot notes, wrapped to its width.
+  lhersteller->setGeometry(10, 500, kStripWidth - 20, 16);
+  lhersteller->setWordWrap(true);
   lhersteller->setCursor(Qt::PointingHandCursor);
   lhersteller->setMouseTracking(true);
   lhersteller->installEventFilter(this);
@@ -363,7 +365,8 @@ void TContestBrow::StyleWindow() {
 
   PanelDXOben->hide();
   lhersteller->setText(Q(makerLine_));
-  lhersteller->adjustSize();
+  lhersteller->setFixedHeight(lhersteller->heightForWidth(lhersteller->width()));
+  SetTextColor(lhinweisupdate, layout.MenuLabelColor());
   // There is no advert window of other programs in this program.
   btnweitere->hide();
   lhinweisupdate->show();
