@@ -172,6 +172,20 @@ TEST_F(ContestBrowTest, EscapeAsksBeforeTheProgramEnds) {
   EXPECT_FALSE(w.isVisible());
 }
 
+TEST_F(ContestBrowTest, MakerLabelOpensTheHomePageAndBeendenCloses) {
+  TContestBrow& w = Open();
+  QLabel* maker = Part<QLabel>("lhersteller");
+  QTest::mouseMove(maker);
+  QTest::mouseClick(maker, Qt::LeftButton);
+  ASSERT_EQ(desk_.OpenedLinks.size(), 1);
+  EXPECT_TRUE(desk_.OpenedLinks[0].startsWith(Q("https://")));
+  EXPECT_TRUE(w.isVisible());
+  // The exit label closes without a question.
+  QTest::mouseClick(Part<QLabel>("MenueBeenden"), Qt::LeftButton);
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_TRUE(desk_.Texts(TMessageKind::Question).isEmpty());
+}
+
 TEST_F(ContestBrowTest, DeleteButtonAndDeleteKeyRemoveTheWholeContestAfterTwoQuestions) {
   const int32_t keep = AddContest('d', "Bleibt", daynumber::FromYMD(2026, 3, 1));
   const int32_t gone = AddContest('d', "Weg", daynumber::FromYMD(2026, 4, 1));
