@@ -128,9 +128,10 @@ TContestBrow::TContestBrow(QWidget* parent) : QWidget(parent) {
 
 TContestBrow::~TContestBrow() {
   qApp->removeEventFilter(this);
-  setupseparat::SetLanguage(setupseparat::kGerman);
-  // The controller saves the settings and ends the database.
+  // The controller saves the settings, the person's language among them, and ends the
+  // database; only then does the flag go back to German, so the choice is kept.
   ctrl_.reset();
+  setupseparat::SetLanguage(setupseparat::kGerman);
   if (ContestBrow == this) ContestBrow = nullptr;
 }
 

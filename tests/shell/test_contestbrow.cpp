@@ -18,6 +18,7 @@
 #include "shell/contestbrow.h"
 #include "tables/contestrecs.h"
 #include "tables/contesttables.h"
+#include "tables/setupseparat.h"
 #include "tables/tablesfixture.h"
 
 namespace {
@@ -115,6 +116,16 @@ TEST_F(ContestBrowTest, FirstStartWarnsAndLeadsIntoANewContest) {
   // Closing frees the controller, which ends the database.
   window_.reset();
   EXPECT_EQ(ContestBrow, nullptr);
+}
+
+TEST_F(ContestBrowTest, ClosingKeepsTheChosenLanguageInTheSettings) {
+  Open();
+  setupseparat::SetLanguage(0);
+  window_.reset();
+  EXPECT_EQ(setupseparat::Language(), setupseparat::kGerman);
+  // The next start reads English from the settings again.
+  Open();
+  EXPECT_NE(setupseparat::Language(), setupseparat::kGerman);
 }
 
 TEST_F(ContestBrowTest, ListShowsOnlyTheEditionsContestsInBothSortOrders) {
