@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "browser/kvbrow.h"
@@ -136,8 +137,13 @@ TContestBrow::~TContestBrow() {
 }
 
 void TContestBrow::BuildComponents() {
-  resize(1006, 562);
   setMinimumSize(800, 600);
+  // The designed size, but never wider or taller than the screen, so that the button
+  // bar stays in reach on a small screen.
+  QSize size(1006, 562);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    size = size.boundedTo(screen->availableSize());
+  resize(size);
 
   imguntergrund = MakeLabel(this, "imguntergrund");
   imguntergrund->setScaledContents(true);
