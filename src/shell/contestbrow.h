@@ -72,11 +72,15 @@ class TContestBrow : public QWidget {
   void StartDatabase();
   void CreateController();
   void BindBrowser();
+  void SetWindowColor();
   void StyleWindow();
   void PanelUntenResize();
   bool FormKeyDown(int key, int shift);
   void MenueBeendenMouseMove(QLabel* label);
   void SetMakerUnderline(bool on);
+
+  // The maker's label: it is no menu entry and never becomes opaque.
+  static constexpr int kMakerTag = 98;
 
   TContestCode code_ = 'd';
   std::string versionLine_;
