@@ -1,27 +1,37 @@
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
-#include <QMainWindow>
+#include <memory>
 
 #include "foundation/cp1252.h"
+#include "foundation/filebase.h"
+#include "foundation/progdir.h"
+#include "shell/contestbrow.h"
 #include "shell/startup.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(Q("ZOR SAAR"));
-
-  const std::string workDir = QDir::currentPath().toStdString();
-  const std::string dataDir =
-      (QCoreApplication::applicationDirPath() + QStringLiteral("/data")).toStdString();
+  // The program works in the directory it was started in; the shipped data files lie
+  // beside the executable.
+  const std::string workDir = TFileBaseSS::AddBackslash(S(QDir::currentPath()));
+  const std::string dataDir = S(QCoreApplication::applicationDirPath() + QStringLiteral("/data"));
   startup::StartServices(workDir.c_str(), dataDir.c_str());
+  QApplication::setApplicationName(Q("ZOR SAAR"));
+  SetProgramDirectory(workDir);
 
-  QMainWindow window;
-  window.setWindowTitle(Q("ZOR SAAR"));
-  window.setCentralWidget(new QLabel(Q("ZOR SAAR")));
-  window.resize(640, 480);
-  window.show();
-  int rc = app.exec();
-
+  int rc = 0;
+  {
+    std::unique_ptr<TContestBrow> window;
+    try {
+      window = std::make_unique<TContestBrow>();
+    } catch (const EProgramEnd& end) {
+      rc = end.ExitCode;
+    }
+    if (window) {
+      window->show();
+      window->StartWhenEmpty();
+      rc = app.exec();
+    }
+  }
   startup::StopServices();
   return rc;
 }
