@@ -3,7 +3,7 @@
 namespace daynumber {
 namespace {
 
-int64_t DaysFromCivil(int64_t y, unsigned m, unsigned d) {
+constexpr int64_t DaysFromCivil(int64_t y, unsigned m, unsigned d) {
   // Howard Hinnant's days-from-civil, relative to 1970-01-01.
   y -= m <= 2;
   const int64_t era = (y >= 0 ? y : y - 399) / 400;
@@ -13,7 +13,8 @@ int64_t DaysFromCivil(int64_t y, unsigned m, unsigned d) {
   return era * 146097 + int64_t(doe) - 719468;
 }
 
-const int64_t kEpoch = DaysFromCivil(1600, 1, 1);
+// A compile-time constant, so that day numbers are right also in static initialisers.
+constexpr int64_t kEpoch = DaysFromCivil(1600, 1, 1);
 
 }  // namespace
 

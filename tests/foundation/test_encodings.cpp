@@ -111,3 +111,11 @@ TEST(KeyStr, DamagedLengthIsClamped) {
   k.Len = -3;
   EXPECT_EQ(k.Text(), "");
 }
+
+// Computed while the program's statics are set up: must not depend on their order.
+static const int32_t kStaticDay = daynumber::FromYMD(2000, 1, 1);
+
+TEST(DayNumber, RightAlsoInStaticInitialisers) {
+  EXPECT_EQ(kStaticDay, daynumber::FromYMD(2000, 1, 1));
+  EXPECT_EQ(kStaticDay, 146097);  // 400 Gregorian years after 1.1.1600
+}
