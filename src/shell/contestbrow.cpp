@@ -214,6 +214,12 @@ bool TContestBrow::FormKeyDown(int key, int shift) {
     if (ToMessages::AskYesNo("", "", "Programm beenden?", false)) close();
     return true;
   }
+  if (key == Qt::Key_F1) {
+    // F1 is the desktop's context help: it takes the help road of the help button.
+    bool callHelp = true;
+    HelpHandler(1, kHelpContext, callHelp);
+    return true;
+  }
   (void)shift;
   return false;
 }

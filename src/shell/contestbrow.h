@@ -81,6 +81,7 @@ class TContestBrow : public QWidget {
 
   // The maker's label: it is no menu entry and never becomes opaque.
   static constexpr int kMakerTag = 98;
+  static constexpr int kHelpContext = 310110018;  // the window's context-help number
 
   TContestCode code_ = 'd';
   std::string versionLine_;

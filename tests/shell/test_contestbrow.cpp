@@ -284,9 +284,11 @@ TEST_F(ContestBrowTest, HelpButtonOpensTheHelpFileInTheViewer) {
   EXPECT_FALSE(callHelp);
   EXPECT_FALSE(TContestBrow::HelpHandler(2, 0, callHelp));
   w.btnHilfeBm3Click();
+  QTest::keyClick(w.Brow()->Grid(), Qt::Key_F1);
   qputenv("PATH", path);
-  ASSERT_EQ(desk_.StartedPrograms.size(), 2);
+  ASSERT_EQ(desk_.StartedPrograms.size(), 3);
   EXPECT_TRUE(desk_.StartedPrograms[1].contains(Q("zorcont.chm")));
+  EXPECT_EQ(desk_.StartedPrograms[2], desk_.StartedPrograms[1]);
 }
 
 TEST_F(ContestBrowTest, LayoutFollowsTheScreenWidth) {
