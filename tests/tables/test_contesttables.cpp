@@ -151,6 +151,57 @@ TEST_F(ContestTables, SearchesPositionOnTheFirstKeyAtOrAfterTheText) {
   EXPECT_EQ(log.GetCall(), "OK1AA");
 }
 
+TEST_F(ContestTables, DokAndZoneSearchesWalkTheirOwnKeys) {
+  TdbContest log(TdbContestBase::kQsoLog, 0, kLog);
+  struct Q {
+    char band;
+    const char* call;
+    const char* dok;
+    const char* zone;
+  };
+  int32_t t = 0;
+  for (Q x : {Q{'k', "DL1AA", "P01", "05"}, Q{'k', "DL2BB", "B01", "14"},
+              Q{'m', "DL3CC", "A01", "03"}, Q{'k', "DL4DD", "B01ABCDE", "09"}}) {
+    TContestQSORec r;
+    r.SetBandcode(x.band);
+    r.SetCall(x.call);
+    r.SetDOK(x.dok);
+    r.SetWAZ_USStaat(x.zone);
+    r.SetZeit(++t);
+    log.SetQSORec(r);
+    ASSERT_TRUE(log.Add());
+  }
+  // The whole log: "DOK1,DOK2" and "WAZ_USStaat"; the band ones start with the band code.
+  EXPECT_TRUE(log.SearchDOK("A"));
+  EXPECT_EQ(log.GetCall(), "DL3CC");
+  EXPECT_TRUE(log.SearchDOK("B01A"));  // a DOK of eight characters after "B01"
+  EXPECT_EQ(log.GetCall(), "DL4DD");
+  EXPECT_TRUE(log.SearchBandDOK("kB"));
+  EXPECT_EQ(log.GetCall(), "DL2BB");
+  EXPECT_TRUE(log.SearchBandDOK("kC"));
+  EXPECT_EQ(log.GetCall(), "DL1AA");
+  EXPECT_TRUE(log.SearchZone("04"));
+  EXPECT_EQ(log.GetCall(), "DL1AA");
+  EXPECT_TRUE(log.SearchBandZone("k06"));
+  EXPECT_EQ(log.GetCall(), "DL4DD");
+  EXPECT_TRUE(log.SearchBandZone("m"));
+  EXPECT_EQ(log.GetCall(), "DL3CC");
+  EXPECT_FALSE(log.SearchZone("15"));
+}
+
+TEST_F(ContestTables, ChangingAQsoOntoTheSecondOfAnotherIsRefused) {
+  TdbContest log(TdbContestBase::kQsoLog, 0, kLog);
+  AddQso(log, 'k', "DL1AAA", "CW", 100);
+  AddQso(log, 'k', "DL1BBB", "CW", 200);
+  TContestQSORec q = log.GetQSORec();
+  q.SetZeit(100);
+  log.SetQSORec(q);
+  EXPECT_FALSE(log.Modify());
+  ASSERT_TRUE(log.FindNumber(2));
+  EXPECT_EQ(log.GetQSORec().Zeit(), 200);
+  EXPECT_EQ(Walk(log, contestkeys::kDatumZeit), "DL1AAA DL1BBB");
+}
+
 TEST_F(ContestTables, ContestListRefusesASecondContestOfOneCodeAndName) {
   TdbContest list(TdbContestBase::kList);
   TContestListRec r;
