@@ -105,10 +105,13 @@ TEST_F(ContestTables, SearchesPositionOnTheFirstKeyAtOrAfterTheText) {
     const char* dxcc;
     const char* loc;
     const char* call2;
+    const char* dok;
+    const char* zone;
   };
   int32_t t = 0;
-  for (Q x : {Q{'k', "OK1AA", "OK", "JO70", "12"}, Q{'k', "DL1AA", "DL", "JN39", "7"},
-              Q{'m', "F5AA", "F", "JN18", "3"}}) {
+  for (Q x : {Q{'k', "OK1AA", "OK", "JO70", "12", "P01", "05"},
+              Q{'k', "DL1AA", "DL", "JN39", "7", "B01ABCDE", "14"},
+              Q{'m', "F5AA", "F", "JN18", "3", "A01", "03"}}) {
     TContestQSORec r;
     r.SetBandcode(x.band);
     r.SetCall(x.call);
@@ -116,6 +119,8 @@ TEST_F(ContestTables, SearchesPositionOnTheFirstKeyAtOrAfterTheText) {
     r.SetPrefix(x.dxcc);
     r.SetLoc(x.loc);
     r.SetCall2(x.call2);
+    r.SetDOK(x.dok);
+    r.SetWAZ_USStaat(x.zone);
     r.SetZeit(++t);
     log.SetQSORec(r);
     ASSERT_TRUE(log.Add());
@@ -138,6 +143,19 @@ TEST_F(ContestTables, SearchesPositionOnTheFirstKeyAtOrAfterTheText) {
   EXPECT_EQ(log.GetCall(), "DL1AA");
   EXPECT_TRUE(log.SearchCall("DL"));
   EXPECT_EQ(log.GetCall(), "DL1AA");
+  EXPECT_TRUE(log.SearchDOK("A"));
+  EXPECT_EQ(log.GetCall(), "F5AA");
+  EXPECT_TRUE(log.SearchDOK("B01A"));  // the eight characters of DOK1 and DOK2
+  EXPECT_EQ(log.GetCall(), "DL1AA");
+  EXPECT_TRUE(log.SearchBandDOK("kC"));
+  EXPECT_EQ(log.GetCall(), "OK1AA");
+  EXPECT_TRUE(log.SearchZone("04"));
+  EXPECT_EQ(log.GetCall(), "OK1AA");
+  EXPECT_TRUE(log.SearchBandZone("k06"));
+  EXPECT_EQ(log.GetCall(), "DL1AA");
+  EXPECT_TRUE(log.SearchBandZone("m"));
+  EXPECT_EQ(log.GetCall(), "F5AA");
+  EXPECT_FALSE(log.SearchZone("15"));
   EXPECT_FALSE(log.SearchPrefix("Z"));  // nothing at or after it
   EXPECT_FALSE(log.SearchBandCall("n"));
 
@@ -149,44 +167,6 @@ TEST_F(ContestTables, SearchesPositionOnTheFirstKeyAtOrAfterTheText) {
   EXPECT_EQ(log.GetCall(), "MINE");
   EXPECT_TRUE(log.SearchCall("OK", true));
   EXPECT_EQ(log.GetCall(), "OK1AA");
-}
-
-TEST_F(ContestTables, DokAndZoneSearchesWalkTheirOwnKeys) {
-  TdbContest log(TdbContestBase::kQsoLog, 0, kLog);
-  struct Q {
-    char band;
-    const char* call;
-    const char* dok;
-    const char* zone;
-  };
-  int32_t t = 0;
-  for (Q x : {Q{'k', "DL1AA", "P01", "05"}, Q{'k', "DL2BB", "B01", "14"},
-              Q{'m', "DL3CC", "A01", "03"}, Q{'k', "DL4DD", "B01ABCDE", "09"}}) {
-    TContestQSORec r;
-    r.SetBandcode(x.band);
-    r.SetCall(x.call);
-    r.SetDOK(x.dok);
-    r.SetWAZ_USStaat(x.zone);
-    r.SetZeit(++t);
-    log.SetQSORec(r);
-    ASSERT_TRUE(log.Add());
-  }
-  // The whole log: "DOK1,DOK2" and "WAZ_USStaat"; the band ones start with the band code.
-  EXPECT_TRUE(log.SearchDOK("A"));
-  EXPECT_EQ(log.GetCall(), "DL3CC");
-  EXPECT_TRUE(log.SearchDOK("B01A"));  // a DOK of eight characters after "B01"
-  EXPECT_EQ(log.GetCall(), "DL4DD");
-  EXPECT_TRUE(log.SearchBandDOK("kB"));
-  EXPECT_EQ(log.GetCall(), "DL2BB");
-  EXPECT_TRUE(log.SearchBandDOK("kC"));
-  EXPECT_EQ(log.GetCall(), "DL1AA");
-  EXPECT_TRUE(log.SearchZone("04"));
-  EXPECT_EQ(log.GetCall(), "DL1AA");
-  EXPECT_TRUE(log.SearchBandZone("k06"));
-  EXPECT_EQ(log.GetCall(), "DL4DD");
-  EXPECT_TRUE(log.SearchBandZone("m"));
-  EXPECT_EQ(log.GetCall(), "DL3CC");
-  EXPECT_FALSE(log.SearchZone("15"));
 }
 
 TEST_F(ContestTables, ChangingAQsoOntoTheSecondOfAnotherIsRefused) {
