@@ -166,6 +166,58 @@ TEST_F(Resolution, LikePrefixes) {
   EXPECT_EQ(Resolve(t, "ZZ1AB"), 1);
 }
 
+TEST_F(Resolution, RedirectionFormsAndTheEntityAtADate) {
+  Add({.Prefix = "UA", .Dxcc = "UA", .Country = "Russia", .ValidFrom = Day(2000, 1, 1)});
+  Add({.Prefix = "XY1", .WiePref = "UA-NT"});  // "-NT": the like-prefix as of today
+  Add({.Prefix = "XV1", .WiePref = "UA"});     // without it: as of the QSO date
+  Add({.Prefix = "FT?W", .Dxcc = "FT5W", .Country = "Crozet"});
+  Add({.Prefix = "XX", .Dxcc = "XX", .OldPrefix = "FT5W", .OldPrefixUntil = Day(2000, 1, 1)});
+  Add({.Prefix = "RA9", .Dxcc = "RA9", .Country = "Asiatic Russia"});
+  Add({.Prefix = "UA9", .Dxcc = "UA9", .Dxcc2 = "RA", .Dxcc2Until = Day(2000, 1, 1)});
+  Add({.Prefix = "KH8-", .Dxcc = "KH8", .Country = "American Samoa"});
+  Add({.Prefix = "YY", .Dxcc = "YY", .OldPrefix = "KH8-", .OldPrefixUntil = Day(2000, 1, 1)});
+  Add({.Prefix = "TX", .Dxcc = "FK/C", .Menue = "1", .Country = "Chesterfield"});
+  Add({.Prefix = "TX", .Dxcc = "FO", .Menue = "2", .Country = "French Polynesia"});
+  Add({.Prefix = "FO0", .WiePref = "TX-2"});  // prefix and menu number: no question
+  const int32_t y1990 = Day(1990, 1, 1), y2001 = Day(2001, 1, 1);
+  struct Case {
+    const char* call;
+    int32_t date;
+    int result;
+    const char* prefix;
+    const char* country;
+  };
+  const Case cases[] = {
+      {"XY1A", y1990, 0, "XY1", "Russia"},
+      {"XV1A", y1990, 2, "XV1", "Russia"},
+      {"XX1A", y1990, 0, "XX1", "Crozet"},  // "FT5" is stored as "FT?"
+      {"XX1A", y2001, 0, "XX1", ""},
+      {"UA9ABC", y1990, 0, "UA9", "Asiatic Russia"},  // "RA" takes the call's digit
+      {"YY1A", y1990, 0, "YY1", "American Samoa"},    // the designation drops its "-"
+      {"FO0ABC", y1990, 0, "FO0", "French Polynesia"},
+  };
+  TdbPrefix t;
+  for (const Case& c : cases) {
+    TPrefQso qso{c.call, "", "", ""};
+    uint8_t status = 0;
+    EXPECT_EQ(t.ResolveCall(c.call, c.date, false, nullptr, nullptr, status, &qso, true), c.result)
+        << c.call;
+    EXPECT_EQ(t.GetPrefix(), c.prefix) << c.call;
+    EXPECT_EQ(t.GetCountry(), c.country) << c.call;
+  }
+  EXPECT_EQ(desktop_.DialogsRun, 0);
+
+  // The prefix list's view of an entry: its entity as of a date.
+  ASSERT_TRUE(t.SearchKey(PrefixKey("XX"), kKeyPrefix));
+  EXPECT_EQ(t.DxccAtDate(y1990), "FT5W");
+  EXPECT_EQ(t.DxccAtDate(y2001), "XX");
+  t.RefreshAtDate(y1990);
+  EXPECT_EQ(t.GetCountry(), "Crozet");
+  ASSERT_TRUE(t.SearchKey(PrefixKey("UA"), kKeyPrefix));
+  t.RefreshAtDate(y1990);
+  EXPECT_EQ(t.GetCountry(), "not current");
+}
+
 TEST_F(Resolution, SecondaryFilesAnswerFirst) {
   Add({.Prefix = "DL1ABC", .Dxcc = "OE"}, kSingleCalls);
   Add({.Prefix = "DL0X", .Dxcc = "E5/N", .WholeCall = 'J'}, kCallGroups);
