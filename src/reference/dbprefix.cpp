@@ -103,6 +103,8 @@ bool TdbPrefix::FirstEntryAtOrAfter(TCandidateIndex* c, const std::string& key, 
 }
 
 TdbPrefix::TMatch TdbPrefix::Match(const std::string& t, char& wildcard, TCandidateIndex* index) {
+  // An empty designation (a like-prefix that was only "-NT") names no entry.
+  if (t.empty()) return kNoFit;
   const size_t dash = t.find('-');
   if (dash != std::string::npos && dash + 1 < t.size() && IsDigit(t[dash + 1])) {
     // "prefix-number" names one entry of a shared prefix: the choice is made already.

@@ -153,6 +153,7 @@ TEST_F(Resolution, LikePrefixes) {
   Add({.Prefix = "DA0", .Dxcc = "", .WiePref = "OE"});    // another length: OE's entry
   Add({.Prefix = "4U1V", .Dxcc = "", .WiePref = "OE#"});  // ends in "#": the rest follows
   Add({.Prefix = "ZZ", .Dxcc = "", .WiePref = "QQ"});     // leads nowhere
+  Add({.Prefix = "ZY", .Dxcc = "", .WiePref = "-NT"});    // names no prefix at all
   TdbPrefix t;
   ASSERT_EQ(Resolve(t, "DA1ABC"), 0);
   EXPECT_EQ(t.GetDXCC(), "DL");
@@ -164,6 +165,7 @@ TEST_F(Resolution, LikePrefixes) {
   EXPECT_EQ(t.GetDXCC(), "OE");
   EXPECT_EQ(t.GetPrefix(), "4U1V");
   EXPECT_EQ(Resolve(t, "ZZ1AB"), 1);
+  EXPECT_EQ(Resolve(t, "ZY1AB"), 1);
 }
 
 TEST_F(Resolution, RedirectionFormsAndTheEntityAtADate) {
