@@ -345,8 +345,12 @@ void TkvBrowStringGridCtrl::ClickCell(int col, int row, int qtModifiers) {
     b_.AddSelectRow(2);
   else if (shift & browsekeys::kCtrl)
     b_.AddSelectRow(1);
-  else
+  else {
+    // A plain click elsewhere starts the selection anew; on a selected row it keeps it,
+    // as it may start a drag.
+    if (b_.multiSelect_ && b_.FindeSelectRow(p.CurrentRef()) == 0) b_.select_->Clear();
     b_.AddSelectRow(b_.multiSelect_ ? 3 : 0);
+  }
   ShowPage();
 }
 

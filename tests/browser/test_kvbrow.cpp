@@ -8,6 +8,7 @@
 #include "browser/browfixture.h"
 #include "browser/browgeometry.h"
 #include "browser/browgridctrl.h"
+#include "browser/browselect.h"
 #include "browser/kvbrow.h"
 #include "foundation/cp1252.h"
 #include "foundation/kvedit.h"
@@ -298,6 +299,32 @@ TEST_F(KvBrowTest, TheViewChoiceFollowsTheModesOffered) {
   brow_.InitAnsicht();
   EXPECT_TRUE(brow_.ViewCombo()->isVisible());
   EXPECT_EQ(brow_.ViewCombo()->itemText(1), Q("Miniaturansicht"));
+}
+
+TEST_F(KvBrowTest, APlainClickInMultiSelectModeStartsTheSelectionAnew) {
+  AddNumbered(6);
+  brow_.SetMultiSelect(true);
+  OpenBrow();
+  auto click = [this](int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    TkvMouseGrid* g = brow_.Grid();
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, modifiers,
+                      g->visualItemRect(g->item(row, 0)).center());
+  };
+  auto selected = [this] { return brow_.Selection().Refs(); };
+  click(1);
+  EXPECT_EQ(selected(), (std::vector<int32_t>{1}));
+  // A plain click elsewhere leaves only the clicked row selected: a list function that
+  // works on the selection must not take the earlier row along.
+  click(3);
+  EXPECT_EQ(brow_.CurrentRef(), 3);
+  EXPECT_EQ(selected(), (std::vector<int32_t>{3}));
+  click(4, Qt::ControlModifier);
+  EXPECT_EQ(selected(), (std::vector<int32_t>{3, 4}));
+  // A plain click on a selected row keeps the selection (it may start a drag).
+  click(3);
+  EXPECT_EQ(selected(), (std::vector<int32_t>{3, 4}));
+  click(6);
+  EXPECT_EQ(selected(), (std::vector<int32_t>{6}));
 }
 
 }  // namespace
