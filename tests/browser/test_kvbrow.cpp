@@ -223,6 +223,23 @@ TEST_F(KvBrowTest, DeleteAsksAndRemovesTheSelectedRowsRecord) {
   EXPECT_EQ(driver_->RecordCount(), 3);
 }
 
+TEST_F(KvBrowTest, WhereverTheGridCursorGoesTheDeleteTakesThatRowsRecord) {
+  AddCalls({"DA1", "DB2", "DC3", "DD4"});
+  OpenBrow();
+  TTestDesktop desktop;
+  // Letters are no browse keys: the grid itself moves its cursor to the row they begin.
+  QTest::keyClicks(brow_.Grid(), QStringLiteral("DC"));
+  ASSERT_EQ(brow_.Grid()->currentRow(), 3);
+  EXPECT_EQ(brow_.CurrentRef(), 3);
+  desktop.Answers = {true};
+  QTest::keyClick(brow_.Grid(), Qt::Key_Delete);
+  EXPECT_FALSE(driver_->ReadByRef(3));
+  EXPECT_TRUE(driver_->ReadByRef(1));
+  // A cursor moved below the filled rows goes back to the current row.
+  brow_.Grid()->setCurrentCell(6, 0);
+  EXPECT_EQ(brow_.Grid()->currentRow(), brow_.Page()->CurrentRow());
+}
+
 TEST_F(KvBrowTest, EscapeMakesTheCloseQueryAskOnce) {
   OpenBrow();
   TTestDesktop desktop;
