@@ -51,6 +51,11 @@ TkvBrowStringGridCtrl::TkvBrowStringGridCtrl(TkvBrow& owner) : b_(owner) {
     if (b_.multiSelect_) b_.select_->Clear();
     if (b_.OnBrowDoppelKlick) b_.OnBrowDoppelKlick();
   });
+  // Keys the browser leaves to the grid (letters search the cells, for one) move its
+  // cursor too: the page's current row follows, so that every list function works on
+  // the row the person sees marked.
+  QObject::connect(grid_, &QTableWidget::currentCellChanged, &owner,
+                   [this](int row, int col) { FollowCursor(col, row); });
   grid_->OnDrawCell = [this](QPainter& painter, int col, int row, const QRect& rect,
                              bool selected) { PaintCell(painter, col, row, rect, selected); };
   QObject::connect(grid_, &QTableWidget::cellChanged, &owner, [this](int row, int col) {
@@ -324,6 +329,17 @@ void TkvBrowStringGridCtrl::ThumbTo(int position) {
   if (b_.page_->ThumbToRecord(position, bar_->maximum(), key, ref)) GotoKey(key, ref);
 }
 
+void TkvBrowStringGridCtrl::FollowCursor(int col, int row) {
+  if (!Usable() || b_.page_->Closing() || row < 0 || col < 0) return;
+  TKBrowser& p = *b_.page_;
+  const int pageRow = PageRowOfCell(b_.viewMode_, {col, row}, visibleRows_, visibleCols_,
+                                    grid_->FixedCols(), grid_->FixedRows());
+  if (pageRow >= 1 && pageRow <= p.FilledRows())
+    p.SetCurrentRow(pageRow);
+  else
+    ShowPage();  // no record there: the cursor goes back to the current row
+}
+
 void TkvBrowStringGridCtrl::ClickCell(int col, int row, int qtModifiers) {
   if (!Usable() || b_.page_->Closing()) return;
   TKBrowser& p = *b_.page_;
@@ -345,8 +361,12 @@ void TkvBrowStringGridCtrl::ClickCell(int col, int row, int qtModifiers) {
     b_.AddSelectRow(2);
   else if (shift & browsekeys::kCtrl)
     b_.AddSelectRow(1);
-  else
+  else {
+    // A plain click elsewhere starts the selection anew; on a selected row it keeps it,
+    // as it may start a drag.
+    if (b_.multiSelect_ && b_.FindeSelectRow(p.CurrentRef()) == 0) b_.select_->Clear();
     b_.AddSelectRow(b_.multiSelect_ ? 3 : 0);
+  }
   ShowPage();
 }
 

@@ -44,6 +44,8 @@ class TkvBrowStringGridCtrl : public TKBrowserOwner {
   void ScrollAction(int action);
   void ThumbTo(int position);
   void ClickCell(int col, int row, int qtModifiers);
+  // The grid's cursor moved by the grid itself: the page's current row follows it.
+  void FollowCursor(int col, int row);
 
   void SetHeader(const std::string& header, const std::string& footer, const std::string& colKeys,
                  const std::string& colFormats);

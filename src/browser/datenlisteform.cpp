@@ -136,11 +136,15 @@ TDatenListeForm::TDatenListeForm(QWidget* owner, const std::string& caption, boo
   brow_->OnBrowDoppelKlick = [this] { selectMode_ ? TakeOver() : RunChange(); };
   brow_->OnBrowEnter = [this] { selectMode_ ? TakeOver() : RunChange(); };
 
+  // The window sees the keys of the quick-search field before the browser does, which
+  // would otherwise take Enter for itself.
+  brow_->SearchField()->installEventFilter(this);
+
   ToLayout::StyleForm(this, false);
   brow_->SearchField()->setFocus();
 }
 
-TDatenListeForm::~TDatenListeForm() = default;
+TDatenListeForm::~TDatenListeForm() { brow_->SearchField()->removeEventFilter(this); }
 
 QAction* TDatenListeForm::MenuItem(const std::string& name) const {
   return menu_->findChild<QAction*>(Q(name), Qt::FindDirectChildrenOnly);
@@ -238,10 +242,21 @@ void TDatenListeForm::keyPressEvent(QKeyEvent* event) {
     done(2);
     return;
   }
-  if (selectMode_ && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-      takeOver_->isVisible() && takeOver_->isEnabled()) {
-    takeOver_->click();
-    return;
-  }
+  if (EnterTakesOver(event->key())) return;
   QDialog::keyPressEvent(event);
+}
+
+bool TDatenListeForm::EnterTakesOver(int key) {
+  if (!selectMode_ || (key != Qt::Key_Return && key != Qt::Key_Enter) || !takeOver_->isVisible() ||
+      !takeOver_->isEnabled())
+    return false;
+  takeOver_->click();
+  return true;
+}
+
+bool TDatenListeForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == brow_->SearchField() && event->type() == QEvent::KeyPress &&
+      (static_cast<QKeyEvent*>(event)->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+    return EnterTakesOver(static_cast<QKeyEvent*>(event)->key());
+  return QDialog::eventFilter(watched, event);
 }

@@ -51,10 +51,13 @@ class TDatenListeForm : public QDialog {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   template <class F>
   void RunLocked(F&& function);
+  // Enter in select mode: the take-over button, when it can be clicked.
+  bool EnterTakesOver(int key);
   void ProgressHandler(int phase, int position, bool& stop, int maximum);
 
   TDatenListeCtrl* ctrl_;

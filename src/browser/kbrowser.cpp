@@ -541,6 +541,16 @@ int TKBrowser::Complete(TKBrowserOwner& owner, bool& changed) {
         if (row.Status > -10) {
           const int e = ReadRow(row.Ref);
           if (e > 2) {
+            // The rows from here on still hold the texts of the records that stood in
+            // their places before: they are left blank and unread, never shown beside
+            // another record's key.
+            for (int j = i; j <= rowsOnPage_; ++j) {
+              RowRec& rest = rows_[size_t(j)];
+              if (rest.Ref <= 0 || rest.TextBuilt) continue;
+              if (!rest.Text.empty()) changed = true;
+              rest.Text.clear();
+              if (rest.Status > -10) rest.Status = -1;
+            }
             result = e;
             break;
           }

@@ -114,6 +114,8 @@ class TKBrowser {
  protected:
   // Lets other stations at the file for a moment during a long walk.
   virtual int PauseFileLock();
+  // Reads the record of a row; 0 or the driver's error class.
+  virtual int ReadRow(int32_t ref);
 
  private:
   class LockScope;
@@ -144,7 +146,6 @@ class TKBrowser {
   int Reload(TKBrowserOwner& owner, bool& changed);
   int RereadAround(TKBrowserOwner& owner, const std::string& key, int32_t ref, bool& changed);
   int Complete(TKBrowserOwner& owner, bool& changed);
-  int ReadRow(int32_t ref);
   int32_t ThumbMargin(int32_t scale);
   int32_t ThumbOf(const std::string& key, int32_t ref, int32_t scale, int32_t margin);
 

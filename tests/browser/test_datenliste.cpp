@@ -270,6 +270,20 @@ TEST_F(DatenListeTest, SelectModeTakesTheCurrentRecordOverButNotFromAnEmptyList)
   EXPECT_EQ(list.TakenRef(), 2);
 }
 
+TEST_F(DatenListeTest, EnterInTheQuickSearchFieldTakesTheFoundRecordOver) {
+  AddCalls({"DA1", "DB2", "DC3"});
+  TCallList list(true, driver_, fkt_);
+  EXPECT_TRUE(Run(list, [&](TDatenListeForm& f) {
+    TkvEdit* search = f.Brow()->SearchField();
+    EXPECT_TRUE(search->hasFocus());
+    QTest::keyClicks(search, QStringLiteral("db"));
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_TRUE(f.Brow()->Page()->Closing());
+    return 2;
+  }));
+  EXPECT_EQ(list.TakenRef(), 2);
+}
+
 TEST_F(DatenListeTest, ThreeSelectedRecordsAreDeletedTogetherAndTheSelectionCleared) {
   AddNumbered(6);
   TCallList list(false, driver_, fkt_);

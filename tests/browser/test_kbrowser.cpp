@@ -230,6 +230,35 @@ TEST_F(BrowserTest, AnUnreadableRowIsMarkedAndTheRowsBelowShowTheirOwnRecords) {
   EXPECT_EQ(Calls(*b), "C004 C005 C006 C007");
 }
 
+// A record whose read fails with an engine error.
+class TFailingBrowser : public TKBrowser {
+ public:
+  using TKBrowser::TKBrowser;
+  int32_t FailRef = 0;
+
+ protected:
+  int ReadRow(int32_t ref) override { return ref == FailRef ? 3 : TKBrowser::ReadRow(ref); }
+};
+
+TEST_F(BrowserTest, AnEngineErrorLeavesTheRowsFromTheFailedOneBlankNotWithOtherTexts) {
+  AddNumbered(8);
+  TFailingBrowser b(driver_, false, Key(""), Key(""), kCall, 250);
+  ASSERT_EQ(b.ShrinkPage(*owner_, 4, changed_), 0);
+  ASSERT_EQ(b.FirstPage(*owner_, changed_), 0);
+  b.FailRef = 3;
+  int moved = 0;
+  EXPECT_EQ(b.ScrollForward(*owner_, 1, 0, moved, changed_), 3);
+  EXPECT_FALSE(b.PageValid());
+  EXPECT_EQ(Calls(b), "C002 C003 C004 C005");
+  // No row shows the text of the record that stood in its place before the shift.
+  EXPECT_EQ(Texts(b, 4), "[C002;2][][][]");
+  for (int row = 2; row <= 4; ++row) EXPECT_EQ(b.Row(row).Status, -1) << row;
+  // The next step reads the page again.
+  b.FailRef = 0;
+  ASSERT_EQ(b.Reread(*owner_, changed_), 0);
+  EXPECT_EQ(Texts(b, 4), "[C002;2][C003;3][C004;4][C005;5]");
+}
+
 // Counts the lock pauses and whether the lock is held during the walk.
 class TPausingBrowser : public TKBrowser {
  public:

@@ -8,6 +8,7 @@
 #include "browser/browfixture.h"
 #include "browser/browgeometry.h"
 #include "browser/browgridctrl.h"
+#include "browser/browselect.h"
 #include "browser/kvbrow.h"
 #include "foundation/cp1252.h"
 #include "foundation/kvedit.h"
@@ -222,6 +223,23 @@ TEST_F(KvBrowTest, DeleteAsksAndRemovesTheSelectedRowsRecord) {
   EXPECT_EQ(driver_->RecordCount(), 3);
 }
 
+TEST_F(KvBrowTest, WhereverTheGridCursorGoesTheDeleteTakesThatRowsRecord) {
+  AddCalls({"DA1", "DB2", "DC3", "DD4"});
+  OpenBrow();
+  TTestDesktop desktop;
+  // Letters are no browse keys: the grid itself moves its cursor to the row they begin.
+  QTest::keyClicks(brow_.Grid(), QStringLiteral("DC"));
+  ASSERT_EQ(brow_.Grid()->currentRow(), 3);
+  EXPECT_EQ(brow_.CurrentRef(), 3);
+  desktop.Answers = {true};
+  QTest::keyClick(brow_.Grid(), Qt::Key_Delete);
+  EXPECT_FALSE(driver_->ReadByRef(3));
+  EXPECT_TRUE(driver_->ReadByRef(1));
+  // A cursor moved below the filled rows goes back to the current row.
+  brow_.Grid()->setCurrentCell(6, 0);
+  EXPECT_EQ(brow_.Grid()->currentRow(), brow_.Page()->CurrentRow());
+}
+
 TEST_F(KvBrowTest, EscapeMakesTheCloseQueryAskOnce) {
   OpenBrow();
   TTestDesktop desktop;
@@ -298,6 +316,32 @@ TEST_F(KvBrowTest, TheViewChoiceFollowsTheModesOffered) {
   brow_.InitAnsicht();
   EXPECT_TRUE(brow_.ViewCombo()->isVisible());
   EXPECT_EQ(brow_.ViewCombo()->itemText(1), Q("Miniaturansicht"));
+}
+
+TEST_F(KvBrowTest, APlainClickInMultiSelectModeStartsTheSelectionAnew) {
+  AddNumbered(6);
+  brow_.SetMultiSelect(true);
+  OpenBrow();
+  auto click = [this](int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    TkvMouseGrid* g = brow_.Grid();
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, modifiers,
+                      g->visualItemRect(g->item(row, 0)).center());
+  };
+  auto selected = [this] { return brow_.Selection().Refs(); };
+  click(1);
+  EXPECT_EQ(selected(), (std::vector<int32_t>{1}));
+  // A plain click elsewhere leaves only the clicked row selected: a list function that
+  // works on the selection must not take the earlier row along.
+  click(3);
+  EXPECT_EQ(brow_.CurrentRef(), 3);
+  EXPECT_EQ(selected(), (std::vector<int32_t>{3}));
+  click(4, Qt::ControlModifier);
+  EXPECT_EQ(selected(), (std::vector<int32_t>{3, 4}));
+  // A plain click on a selected row keeps the selection (it may start a drag).
+  click(3);
+  EXPECT_EQ(selected(), (std::vector<int32_t>{3, 4}));
+  click(6);
+  EXPECT_EQ(selected(), (std::vector<int32_t>{6}));
 }
 
 }  // namespace
