@@ -121,7 +121,7 @@ class TCallFkt : public TDatenFkt {
  public:
   explicit TCallFkt(TdbTreiber* driver) : driver_(driver) {}
   bool OpenFiles() override { return true; }
-  void CloseFiles() override { ++Closed; }
+  void CloseFiles() override { ++ClosedFiles; }
   bool New(int32_t& ref, QWidget*) override {
     TCallTable t(driver_);
     if (!t.Add("DF5")) return false;
@@ -141,7 +141,8 @@ class TCallFkt : public TDatenFkt {
   }
   TdbBase* Table = nullptr;
   std::vector<std::string> Deleted;
-  int Closed = 0;
+  // Counted outside the object: the list frees its function object after closing its files.
+  static inline int ClosedFiles = 0;
 
  private:
   TdbTreiber* driver_;
@@ -208,6 +209,7 @@ class DatenListeTest : public BrowserTest {
 
 TEST_F(DatenListeTest, AListWindowSortsSearchesAndDeletesThroughItsFunctions) {
   AddCalls({"DL3", "DA1", "DK7", "OE2"});
+  TCallFkt::ClosedFiles = 0;
   {
     TCallList list(false, driver_, fkt_);
     EXPECT_TRUE(list.FilesOpen());
@@ -246,7 +248,7 @@ TEST_F(DatenListeTest, AListWindowSortsSearchesAndDeletesThroughItsFunctions) {
     });
     EXPECT_FALSE(ok);
   }
-  EXPECT_EQ(fkt_->Closed, 1);
+  EXPECT_EQ(TCallFkt::ClosedFiles, 1);
 }
 
 TEST_F(DatenListeTest, SelectModeTakesTheCurrentRecordOverButNotFromAnEmptyList) {
