@@ -175,8 +175,10 @@ bool TdbBase::AddRecord(size_t length) {
 bool TdbBase::Delete(bool lock) {
   IFDriver* d = Engine(*this);
   if (!d || ref_ <= 0) return false;
-  if (lock) d->LockFile();
-  if (DriverError() != kDbOk) return false;
+  if (lock) {
+    d->LockFile();
+    if (DriverError() != kDbOk) return false;
+  }
   bool ok = d->Remove(ref_);
   if (lock) {
     const uint16_t err = DriverError();

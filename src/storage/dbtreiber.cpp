@@ -114,8 +114,10 @@ bool TdbTreiber::DeleteRecord(bool lock) {
     dberr::Raise(kDbNotFound);
     return false;
   }
-  if (lock) driver_->LockFile();
-  if (DriverError() != kDbOk) return false;
+  if (lock) {
+    driver_->LockFile();
+    if (DriverError() != kDbOk) return false;
+  }
   bool ok = driver_->Remove(driver_->CurrentRef());
   if (lock) {
     const uint16_t err = DriverError();
