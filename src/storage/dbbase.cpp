@@ -183,6 +183,8 @@ bool TdbBase::Delete(bool lock) {
   if (lock) {
     const uint16_t err = DriverError();
     d->UnlockFile();
+    // In shared mode the delete is stored only by the commit at the unlock.
+    ok = ok && DriverError() == kDbOk;
     dberr::Raise(err);
   }
   return ok;

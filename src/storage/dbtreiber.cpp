@@ -122,6 +122,8 @@ bool TdbTreiber::DeleteRecord(bool lock) {
   if (lock) {
     const uint16_t err = DriverError();
     driver_->UnlockFile();
+    // In shared mode the delete is stored only by the commit at the unlock.
+    ok = ok && DriverError() == kDbOk;
     dberr::Raise(err);
   }
   return ok;

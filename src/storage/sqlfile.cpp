@@ -288,7 +288,10 @@ void TSqlFile::Unlock() {
   if (LockDepth == 1) DropCursor();
   if (--LockDepth == 0 && txnByLock_ && GroupLevels == 0) {
     txnByLock_ = false;
-    if (!sqlite3_get_autocommit(db_)) Exec("COMMIT");
+    // A commit that cannot be had is given up: left open, the transaction would swallow
+    // every later write of this file. The error word tells the writes were not stored.
+    if (!sqlite3_get_autocommit(db_) && Exec("COMMIT") != SQLITE_OK && !sqlite3_get_autocommit(db_))
+      sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
   }
 }
 
