@@ -250,6 +250,13 @@ bool TSqlFile::BeginWrite() {
   RetryKind = kRetryWrite;
   SyncGroups(*this);
   if (DriverError() >= kDbRefused) return false;
+  // The engine rolled back the transaction of a running group (a write to disk failed):
+  // the group's later writes must not be stored on their own.
+  if (GroupLevels > 0 && sqlite3_get_autocommit(db_)) {
+    dberr::Set(kDbFailed, SQLITE_ABORT_ROLLBACK, Description(SQLITE_ABORT_ROLLBACK), Params.Name,
+               "write");
+    return false;
+  }
   ownTxn_ = sqlite3_get_autocommit(db_) != 0;
   // A transaction of its own takes the write lock at once, so that reading the highest
   // AUTOKEY number and the insert are one step for every process on the file.
@@ -263,6 +270,9 @@ bool TSqlFile::EndWrite(bool ok) {
     return false;
   }
   if (!ok) sqlite3_exec(db_, "ROLLBACK TO w", nullptr, nullptr, nullptr);
+  // A failure that made the engine roll back the whole transaction took the savepoint
+  // with it; the error word keeps the failure itself.
+  if (!ok && sqlite3_get_autocommit(db_)) return false;
   return Exec("RELEASE w") == SQLITE_OK && ok;
 }
 

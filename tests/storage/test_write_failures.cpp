@@ -1,6 +1,7 @@
 // Failure paths of writes: a failure is reported, never success, and leaves the file
 // usable for the writes that follow.
 #include <signal.h>
+#include <sqlite3.h>
 #include <sys/resource.h>
 
 #include <QFileInfo>
@@ -58,6 +59,34 @@ TEST_F(StorageTest, FullDiskIsReportedAndEveryAddThatReturnedIsKept) {
   EXPECT_EQ(again.RecordCount(), added + 1);
   ASSERT_TRUE(again.Last(kNumber));
   EXPECT_EQ(again.Number(), added + 1);
+}
+
+// A unique code of four printable characters for record i.
+std::string Code(int i) {
+  std::string c;
+  for (int k = 0; k < 4; ++k, i /= 90) c += char(33 + i % 90);
+  return c;
+}
+
+TEST_F(StorageTest, GroupWhoseWritesTheDiskRefusedStoresNothingOfWhatFollows) {
+  TTestTable t(driver_);
+  ASSERT_TRUE(t.Add("DL1", 1));
+  TWriteGroup group;
+  {
+    // A group larger than the cache reaches the disk before its commit.
+    TFileSizeLimit full(QFileInfo(QString::fromStdString(dir_.File("TEST.db"))).size());
+    bool ok = true;
+    for (int i = 0; i < 200000 && ok; ++i) ok = t.Add("DX" + std::to_string(i), i, Code(i));
+    ASSERT_FALSE(ok);
+    const int primary = DriverErrorCode() & 0xFF;
+    EXPECT_TRUE(primary == SQLITE_IOERR || primary == SQLITE_FULL) << DriverErrorText();
+  }
+  EXPECT_FALSE(t.Add("DAFTER", 1, "zzzz"));
+  EXPECT_FALSE(group.Commit());
+  Reopen();
+  TTestTable again(driver_);
+  EXPECT_EQ(Walk(again, kCall), "DL1");
+  ASSERT_TRUE(again.Add("DL2", 2));
 }
 
 }  // namespace
