@@ -92,6 +92,8 @@ TSqlFile::~TSqlFile() {
   auto it = std::find(gGroupFiles.begin(), gGroupFiles.end(), this);
   if (it != gGroupFiles.end()) gGroupFiles.erase(it);
   DropCursor();
+  // Writes made under a file lock still held are stored as the unlock would store them.
+  if (db_ && txnByLock_ && GroupLevels == 0 && !sqlite3_get_autocommit(db_)) Exec("COMMIT");
   if (db_ && !sqlite3_get_autocommit(db_)) Exec("ROLLBACK");
   for (auto& [id, stmt] : stmts_) sqlite3_finalize(stmt);
   if (db_) sqlite3_close(db_);

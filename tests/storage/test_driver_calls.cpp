@@ -188,6 +188,15 @@ TEST_F(SharedStorageTest, UnlockWhoseCommitFailsReportsItAndLeavesTheFileUsable)
   EXPECT_EQ(Walk(again, kCall), "DL1 DL2 DL3");
 }
 
+TEST_F(SharedStorageTest, WritesUnderALockStillHeldAtTheCloseAreKept) {
+  TTestTable t(driver_);
+  driver_->Driver()->LockFile();
+  ASSERT_TRUE(t.Add("DL1", 1));
+  Reopen();
+  EXPECT_EQ(driver_->RecordCount(), 1);
+  EXPECT_EQ(driver_->Driver()->FileLockHeld(), 0);
+}
+
 class GroupTest : public StorageTest {
  protected:
   void SetUp() override {
