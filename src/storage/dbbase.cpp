@@ -175,12 +175,16 @@ bool TdbBase::AddRecord(size_t length) {
 bool TdbBase::Delete(bool lock) {
   IFDriver* d = Engine(*this);
   if (!d || ref_ <= 0) return false;
-  if (lock) d->LockFile();
-  if (DriverError() != kDbOk) return false;
+  if (lock) {
+    d->LockFile();
+    if (DriverError() != kDbOk) return false;
+  }
   bool ok = d->Remove(ref_);
   if (lock) {
     const uint16_t err = DriverError();
     d->UnlockFile();
+    // In shared mode the delete is stored only by the commit at the unlock.
+    ok = ok && DriverError() == kDbOk;
     dberr::Raise(err);
   }
   return ok;

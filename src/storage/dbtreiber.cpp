@@ -114,12 +114,16 @@ bool TdbTreiber::DeleteRecord(bool lock) {
     dberr::Raise(kDbNotFound);
     return false;
   }
-  if (lock) driver_->LockFile();
-  if (DriverError() != kDbOk) return false;
+  if (lock) {
+    driver_->LockFile();
+    if (DriverError() != kDbOk) return false;
+  }
   bool ok = driver_->Remove(driver_->CurrentRef());
   if (lock) {
     const uint16_t err = DriverError();
     driver_->UnlockFile();
+    // In shared mode the delete is stored only by the commit at the unlock.
+    ok = ok && DriverError() == kDbOk;
     dberr::Raise(err);
   }
   return ok;

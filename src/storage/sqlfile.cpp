@@ -92,6 +92,8 @@ TSqlFile::~TSqlFile() {
   auto it = std::find(gGroupFiles.begin(), gGroupFiles.end(), this);
   if (it != gGroupFiles.end()) gGroupFiles.erase(it);
   DropCursor();
+  // Writes made under a file lock still held are stored as the unlock would store them.
+  if (db_ && txnByLock_ && GroupLevels == 0 && !sqlite3_get_autocommit(db_)) Exec("COMMIT");
   if (db_ && !sqlite3_get_autocommit(db_)) Exec("ROLLBACK");
   for (auto& [id, stmt] : stmts_) sqlite3_finalize(stmt);
   if (db_) sqlite3_close(db_);
@@ -250,6 +252,13 @@ bool TSqlFile::BeginWrite() {
   RetryKind = kRetryWrite;
   SyncGroups(*this);
   if (DriverError() >= kDbRefused) return false;
+  // The engine rolled back the transaction of a running group (a write to disk failed):
+  // the group's later writes must not be stored on their own.
+  if (GroupLevels > 0 && sqlite3_get_autocommit(db_)) {
+    dberr::Set(kDbFailed, SQLITE_ABORT_ROLLBACK, Description(SQLITE_ABORT_ROLLBACK), Params.Name,
+               "write");
+    return false;
+  }
   ownTxn_ = sqlite3_get_autocommit(db_) != 0;
   // A transaction of its own takes the write lock at once, so that reading the highest
   // AUTOKEY number and the insert are one step for every process on the file.
@@ -263,6 +272,9 @@ bool TSqlFile::EndWrite(bool ok) {
     return false;
   }
   if (!ok) sqlite3_exec(db_, "ROLLBACK TO w", nullptr, nullptr, nullptr);
+  // A failure that made the engine roll back the whole transaction took the savepoint
+  // with it; the error word keeps the failure itself.
+  if (!ok && sqlite3_get_autocommit(db_)) return false;
   return Exec("RELEASE w") == SQLITE_OK && ok;
 }
 
@@ -288,7 +300,10 @@ void TSqlFile::Unlock() {
   if (LockDepth == 1) DropCursor();
   if (--LockDepth == 0 && txnByLock_ && GroupLevels == 0) {
     txnByLock_ = false;
-    if (!sqlite3_get_autocommit(db_)) Exec("COMMIT");
+    // A commit that cannot be had is given up: left open, the transaction would swallow
+    // every later write of this file. The error word tells the writes were not stored.
+    if (!sqlite3_get_autocommit(db_) && Exec("COMMIT") != SQLITE_OK && !sqlite3_get_autocommit(db_))
+      sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
   }
 }
 

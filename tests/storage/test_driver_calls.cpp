@@ -166,6 +166,37 @@ TEST_F(SharedStorageTest, LockThatCannotBeHadIsAnErrorAfterAskingTheRetryHandler
   EXPECT_FALSE(t.AddRecord(kRecLen));
 }
 
+TEST_F(SharedStorageTest, UnlockWhoseCommitFailsReportsItAndLeavesTheFileUsable) {
+  TTestTable t(driver_);
+  ASSERT_TRUE(t.Add("DL1", 1));
+  ASSERT_TRUE(t.Add("DL2", 2));
+  ASSERT_TRUE(t.First(kCall));
+  SetLockRetryDelay(5);
+  // Another station reads and keeps its read lock, so the delete cannot be committed.
+  ASSERT_EQ(sqlite3_exec(other_, "BEGIN; SELECT count(*) FROM records", nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  EXPECT_FALSE(t.Delete(true));
+  EXPECT_EQ(DriverError(), kDbRefused);
+  EXPECT_EQ(driver_->Driver()->FileLockHeld(), 0);
+  sqlite3_exec(other_, "COMMIT", nullptr, nullptr, nullptr);
+  SetLockRetryDelay(30);
+  EXPECT_EQ(t.RecordCount(), 2);
+  // Writes after it are stored for good.
+  ASSERT_TRUE(t.Add("DL3", 3));
+  Reopen();
+  TTestTable again(driver_);
+  EXPECT_EQ(Walk(again, kCall), "DL1 DL2 DL3");
+}
+
+TEST_F(SharedStorageTest, WritesUnderALockStillHeldAtTheCloseAreKept) {
+  TTestTable t(driver_);
+  driver_->Driver()->LockFile();
+  ASSERT_TRUE(t.Add("DL1", 1));
+  Reopen();
+  EXPECT_EQ(driver_->RecordCount(), 1);
+  EXPECT_EQ(driver_->Driver()->FileLockHeld(), 0);
+}
+
 class GroupTest : public StorageTest {
  protected:
   void SetUp() override {
