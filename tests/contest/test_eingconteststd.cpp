@@ -91,6 +91,15 @@ class ConfigDialog : public TablesTest {
     EXPECT_TRUE(reader.FindNumber(number));
     return reader.GetListRec();
   }
+  // Changes the stored list record of a contest as the log window would.
+  void ChangeStored(int32_t number, const std::function<void(TContestListRec&)>& change) {
+    TdbContest list(TdbContestBase::kList);
+    ASSERT_TRUE(list.FindNumber(number));
+    TContestListRec rec = list.GetListRec();
+    change(rec);
+    list.SetListRec(rec);
+    ASSERT_TRUE(list.Modify());
+  }
   // A contest 'd' made through the dialog; its number.
   int32_t MakeContest(const char* name) {
     Run(false, false, 'd', [&](TForm& f) {
@@ -524,13 +533,8 @@ TEST_F(ConfigDialog, StoringAnExistingContestKeepsItsConfigurationFlagsAndTotals
     cfg.SetBandQsos(1, 12);
     config.SetConfigRec(cfg);
     ASSERT_TRUE(config.Modify());
-    TContestListRec rec = Stored(nr);
-    rec.SetTotalsInConfig(255);
-    TdbContest list(TdbContestBase::kList);
-    ASSERT_TRUE(list.FindNumber(nr));
-    list.SetListRec(rec);
-    ASSERT_TRUE(list.Modify());
   }
+  ChangeStored(nr, [](TContestListRec& rec) { rec.SetTotalsInConfig(255); });
   ASSERT_TRUE(list_->FindNumber(nr));
   Run(true, false, 'd', [](TForm& f) {
     EXPECT_TRUE(f.crstsnichtsperren->isChecked());
@@ -608,16 +612,11 @@ TEST_F(ConfigDialog, RigContestKeepsItsMrrNumberAndSprintUnlocksTheReports) {
 // letters, and the locked automatic choices once the log window locked them.
 TEST_F(ConfigDialog, AnExistingContestShowsItsStoredChoices) {
   const int32_t nr = MakeContest("Saar 2026");
-  {
-    TdbContest list(TdbContestBase::kList);
-    ASSERT_TRUE(list.FindNumber(nr));
-    TContestListRec rec = list.GetListRec();
+  ChangeStored(nr, [](TContestListRec& rec) {
     rec.SetEntryLock(255);
     rec.SetStartSSB(255);
     rec.SetQslSentDefault('B');
-    list.SetListRec(rec);
-    ASSERT_TRUE(list.Modify());
-  }
+  });
   UtcOffsetHours = 1;
   ASSERT_TRUE(list_->FindNumber(nr));
   Run(true, false, 'd', [](TForm& f) {
