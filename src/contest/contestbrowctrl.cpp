@@ -136,8 +136,13 @@ void TContestBrowCtrl::WireBrowser() {
   brow_->OnDatensatz_Loeschen = [this] { return DeleteContest(brow_->CurrentRef()); };
 }
 
+// The highest number of this edition's code: a list file shared with another edition may
+// end on a contest that this list never shows.
 void TContestBrowCtrl::PositionOnNewest() {
-  if (listTable_->Last(contestkeys::kListNummer)) brow_->GotoRecord(listTable_->CurrentRef());
+  bool found = listTable_->Last(contestkeys::kListNummer);
+  while (found && listTable_->GetListRec().Typ() != code_)
+    found = listTable_->PrevRecord(contestkeys::kListNummer);
+  if (found) brow_->GotoRecord(listTable_->CurrentRef());
 }
 
 TdbContest& TContestBrowCtrl::RowTable() {

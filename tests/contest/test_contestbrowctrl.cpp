@@ -98,6 +98,14 @@ TEST_F(ContestList, ListsOnlyTheEditionsCodeAndOpensOnTheNewest) {
   EXPECT_EQ(brow_.CurrentRef(), refs[3]);
 }
 
+TEST_F(ContestList, OpensOnTheNewestContestOfItsCodeWhenAnotherCodeIsNewer) {
+  // A list file shared with another edition: its contest holds the highest number.
+  const auto refs = Add({{'d', "Alpha", kOct4}, {'d', "Beta", kMarch7}, {'V', "Fremd", kOct4}});
+  Open();
+  EXPECT_EQ(brow_.CurrentRef(), refs[1]);
+  EXPECT_EQ(ctrl_->ListTable().GetListRec().Typ(), 'd');
+}
+
 TEST_F(ContestList, SortByDatePutsTheDateFirstAndTheHeaderFollows) {
   Add({{'d', "Gamma", kOct4}, {'d', "Alpha", 0}, {'d', "Beta", kMarch7}, {'X', "Xmas", 1}});
   Open();

@@ -91,6 +91,15 @@ class ConfigDialog : public TablesTest {
     EXPECT_TRUE(reader.FindNumber(number));
     return reader.GetListRec();
   }
+  // Changes the stored list record of a contest as the log window would.
+  void ChangeStored(int32_t number, const std::function<void(TContestListRec&)>& change) {
+    TdbContest list(TdbContestBase::kList);
+    ASSERT_TRUE(list.FindNumber(number));
+    TContestListRec rec = list.GetListRec();
+    change(rec);
+    list.SetListRec(rec);
+    ASSERT_TRUE(list.Modify());
+  }
   // A contest 'd' made through the dialog; its number.
   int32_t MakeContest(const char* name) {
     Run(false, false, 'd', [&](TForm& f) {
@@ -133,6 +142,8 @@ TEST_F(ConfigDialog, NewContestGetsItsDefaultsAndBeendenStoresWithoutStarting) {
   EXPECT_EQ(r.TimeAuto(), 255);
   EXPECT_EQ(r.Byte(194), 'D');
   EXPECT_EQ(r.Byte(195), 255);
+  EXPECT_EQ(r.OneOperator(), 255);
+  EXPECT_EQ(r.PointsPerKm(), 1);
   EXPECT_EQ(r.RstSentNotFixed(), 0);
   EXPECT_EQ(r.RstRcvdNotFixed(), 0);
   EXPECT_EQ(r.Category(), 1);
@@ -522,13 +533,8 @@ TEST_F(ConfigDialog, StoringAnExistingContestKeepsItsConfigurationFlagsAndTotals
     cfg.SetBandQsos(1, 12);
     config.SetConfigRec(cfg);
     ASSERT_TRUE(config.Modify());
-    TContestListRec rec = Stored(nr);
-    rec.SetTotalsInConfig(255);
-    TdbContest list(TdbContestBase::kList);
-    ASSERT_TRUE(list.FindNumber(nr));
-    list.SetListRec(rec);
-    ASSERT_TRUE(list.Modify());
   }
+  ChangeStored(nr, [](TContestListRec& rec) { rec.SetTotalsInConfig(255); });
   ASSERT_TRUE(list_->FindNumber(nr));
   Run(true, false, 'd', [](TForm& f) {
     EXPECT_TRUE(f.crstsnichtsperren->isChecked());
@@ -600,6 +606,84 @@ TEST_F(ConfigDialog, RigContestKeepsItsMrrNumberAndSprintUnlocksTheReports) {
     EXPECT_TRUE(f.crstsnichtsperren->isChecked());
     return 2;
   });
+}
+
+// An existing contest shows what it stored: the clock basis, the start mode, the QSL
+// letters, and the locked automatic choices once the log window locked them.
+TEST_F(ConfigDialog, AnExistingContestShowsItsStoredChoices) {
+  const int32_t nr = MakeContest("Saar 2026");
+  ChangeStored(nr, [](TContestListRec& rec) {
+    rec.SetEntryLock(255);
+    rec.SetStartSSB(255);
+    rec.SetQslSentDefault('B');
+  });
+  UtcOffsetHours = 1;
+  ASSERT_TRUE(list_->FindNumber(nr));
+  Run(true, false, 'd', [](TForm& f) {
+    EXPECT_TRUE(f.rZeitOrt->isChecked());
+    EXPECT_TRUE(f.rssb->isChecked());
+    EXPECT_FALSE(f.rcw->isChecked());
+    EXPECT_EQ(f.eQSLw->text(), QStringLiteral("B"));
+    EXPECT_FALSE(f.edatumauto->isEnabled());
+    EXPECT_FALSE(f.ezeitauto->isEnabled());
+    EXPECT_FALSE(f.eBandauto->isEnabled());
+    EXPECT_TRUE(f.eaktrsts->isEnabled());
+    return Click(f, f.btnOK);
+  });
+  const TContestListRec r = Stored(nr);
+  EXPECT_EQ(r.StartSSB(), 255);
+  EXPECT_EQ(r.QslSentDefault(), 'B');
+  EXPECT_EQ(UtcOffsetHours, def_.ClockUtcShiftHours);
+}
+
+// More than seven categories are shown in two columns.
+TEST_F(ConfigDialog, ManyCategoriesTakeTwoColumns) {
+  Run(false, false, 'V', [](TForm& f) {
+    const QList<QAbstractButton*> buttons = f.categories->buttons();
+    EXPECT_EQ(buttons.size(), 9);
+    EXPECT_EQ(buttons.first()->x(), buttons.at(4)->x());
+    EXPECT_GT(buttons.last()->x(), buttons.first()->x());
+    return 2;
+  });
+}
+
+// The prompts of the entry class, the licence date and the membership question keep
+// their answers; the Naval number warns but does not stop the store.
+TEST_F(ConfigDialog, ClassDateAndMembershipPromptsRoundTrip) {
+  auto make = [&](char code, const std::function<void(TForm&)>& fill) {
+    Run(false, false, code, [&](TForm& f) {
+      Complete(f, "Prompt");
+      f.eDatumvon->setText(QStringLiteral("01.02.2026"));
+      f.eDatumbis->setText(QStringLiteral("01.02.2026"));
+      fill(f);
+      return Click(f, f.btnOK);
+    });
+    const int32_t nr = list_->GetListRec().Nummer();
+    EXPECT_TRUE(list_->FindNumber(nr)) << code;
+    return Stored(nr);
+  };
+  EXPECT_EQ(make('Y', [](TForm& f) { f.rZusatz22->setChecked(true); }).ExtraNumber(), 1);
+  Run(true, false, 'Y', [](TForm& f) {
+    EXPECT_TRUE(f.rZusatz22->isChecked());
+    return 2;
+  });
+  EXPECT_EQ(
+      make('W', [](TForm& f) { f.edatum->setText(QStringLiteral("01.04.1990")); }).ExtraNumber(),
+      daynumber::FromYMD(1990, 4, 1));
+  Run(true, false, 'W', [](TForm& f) {
+    EXPECT_EQ(f.edatum->text(), QStringLiteral("01.04.1990"));
+    return 2;
+  });
+  EXPECT_EQ(make('Z', [](TForm& f) { f.eHMja->setChecked(true); }).MemberAnswer(), 255);
+  Run(true, false, 'Z', [](TForm& f) {
+    EXPECT_EQ(f.GroupFrage->title(), QStringLiteral("IPARC"));
+    EXPECT_TRUE(f.eHMja->isChecked());
+    return 2;
+  });
+  desktop_.Messages.clear();
+  EXPECT_EQ(make('i', [](TForm& f) { f.eJahre->clear(); }).ExtraText(), "");
+  EXPECT_EQ(desktop_.Texts(TMessageKind::Warning),
+            QStringList{Q("Sie haben keine Angabe über die Naval-Mitgliedschaft getätigt.")});
 }
 
 }  // namespace
