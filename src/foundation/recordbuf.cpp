@@ -48,7 +48,7 @@ std::string GetStr(const uint8_t* rec, size_t off, size_t capacity) {
 void SetStr(uint8_t* rec, size_t off, size_t capacity, std::string_view text) {
   size_t len = std::min(text.size(), capacity);
   rec[off] = uint8_t(len);
-  std::memcpy(rec + off + 1, text.data(), len);
+  if (len > 0) std::memcpy(rec + off + 1, text.data(), len);  // an empty view may hold null
   // Clear the rest so equal texts give equal records.
   std::memset(rec + off + 1 + len, 0, capacity - len);
 }
@@ -57,7 +57,7 @@ void SetStr(uint8_t* rec, size_t off, size_t capacity, std::string_view text) {
 
 void TRecord::Assign(const uint8_t* data, size_t size) {
   Clear();
-  std::memcpy(bytes_.data(), data, std::min(size, bytes_.size()));
+  if (data && size > 0) std::memcpy(bytes_.data(), data, std::min(size, bytes_.size()));
 }
 
 const uint8_t* TRecord::At(size_t off, size_t width) const {
