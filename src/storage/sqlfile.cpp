@@ -142,7 +142,8 @@ bool TSqlFile::RebuildKeys(const std::string& signature) {
   std::vector<uint8_t> rec;
   int rc = SQLITE_OK;
   std::vector<std::string> keys(size_t(n) + 1);
-  while (rc == SQLITE_OK && sqlite3_step(sel) == SQLITE_ROW) {
+  int step = SQLITE_DONE;
+  while (rc == SQLITE_OK && (step = sqlite3_step(sel)) == SQLITE_ROW) {
     const auto* p = static_cast<const uint8_t*>(sqlite3_column_blob(sel, 1));
     rec.assign(std::max(Params.MaxRecordLength, size_t(sqlite3_column_bytes(sel, 1))), 0);
     std::copy_n(p, sqlite3_column_bytes(sel, 1), rec.begin());
@@ -159,6 +160,8 @@ bool TSqlFile::RebuildKeys(const std::string& signature) {
     rc = sqlite3_step(put) == SQLITE_DONE ? SQLITE_OK : sqlite3_errcode(db_);
     sqlite3_reset(put);
   }
+  // A read that ended before the last record must not drop the old table with the rest.
+  if (rc == SQLITE_OK && step != SQLITE_DONE) rc = step;
   sqlite3_finalize(sel);
   sqlite3_finalize(put);
   if (rc != SQLITE_OK) {
