@@ -43,14 +43,9 @@ bool Hold(const TFileDef& def, const std::string& dir, const std::string& tag) {
   return true;
 }
 
-// After the database was shut down its files are closed already: the held uses are
-// only forgotten.
-void Drop(TdbTreiber*& driver) {
-  if (dbbase::DatabaseStarted())
-    ToDatBase::CloseFile(false, driver, false);
-  else
-    driver = nullptr;
-}
+// Releases one use of the file. After the database was shut down the file is closed
+// already; the last use then frees the handle the shutdown left for it.
+void Drop(TdbTreiber*& driver) { ToDatBase::CloseFile(false, driver, false); }
 
 void Release(const std::string& tag) {
   auto it =

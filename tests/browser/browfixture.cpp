@@ -51,11 +51,16 @@ void TTextOwner::BuildRow(RowRec& row) {
 
 void BrowserTest::SetUp() { Open(false); }
 
-void BrowserTest::TearDown() { ToDatBase::CloseAll(); }
+void BrowserTest::TearDown() { Close(); }
+
+void BrowserTest::Close() {
+  owner_.reset();
+  ToDatBase::CloseFile(false, driver_, false);
+  ToDatBase::CloseAll();
+}
 
 void BrowserTest::Open(bool shared) {
-  ToDatBase::CloseAll();
-  driver_ = nullptr;
+  Close();
   ToKeys keys = Keys();
   ASSERT_EQ(ToDatBase::OpenFile(false, driver_, keys, shared, BuildKey, keys.Count(), dir_.Path(),
                                 "BROW", kRecLen, kRecLen),

@@ -43,6 +43,7 @@ class BrowserTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
   void Open(bool shared);
+  void Close();
   // Adds the calls in order; their references are 1, 2, ... in a fresh file.
   void AddCalls(const std::vector<std::string>& calls);
   // "C001" .. "Cnnn".
