@@ -1,10 +1,9 @@
 #include "contest/stationfile.h"
 
-#include <cstdio>
-
 #include "foundation/filebase.h"
 #include "foundation/memofile.h"
 #include "foundation/progdir.h"
+#include "foundation/strings.h"
 
 namespace stationfile {
 
@@ -18,9 +17,8 @@ std::string PrefixOf(char code) {
 }
 
 std::string FileName(std::string_view prefix, int32_t contestNr) {
-  char number[16];
-  std::snprintf(number, sizeof number, "%6d", int(contestNr));
-  return TFileBaseSS::AddBackslash(ProgramDirectory()) + std::string(prefix) + number + ".STN";
+  return TFileBaseSS::AddBackslash(ProgramDirectory()) + std::string(prefix) +
+         ToStrings::IntToStrPadded(contestNr, 6) + ".STN";
 }
 
 bool Load(const std::string& fileName, std::string& text) {

@@ -43,12 +43,6 @@ int Number(std::string_view s) {
   return n;
 }
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
-
 // Splits at any of the separators; a trailing separator leaves no empty field.
 std::vector<std::string_view> Split(std::string_view s, std::string_view separators) {
   std::vector<std::string_view> fields;
@@ -128,7 +122,7 @@ std::optional<TFitted> FitToPicture(std::string_view picture, std::string_view t
 std::string UpperText(std::string_view text) { return ToStrings::AnsiUpperCase(text); }
 
 std::string CompleteDate(std::string_view text, int todayDay, int todayMonth, int todayYear) {
-  const std::string_view t = Trim(text);
+  const std::string t = ToStrings::Trim(text);
   if (t.empty()) return std::string(text);
   std::vector<std::string_view> fields;
   if (HasAny(t, "./- ")) {
@@ -153,7 +147,7 @@ std::string CompleteDate(std::string_view text, int todayDay, int todayMonth, in
 }
 
 std::string CompleteTime(std::string_view text) {
-  const std::string_view t = Trim(text);
+  const std::string t = ToStrings::Trim(text);
   if (t.empty()) return std::string(text);
   std::vector<std::string_view> fields;
   if (HasAny(t, ":.")) {
@@ -200,7 +194,7 @@ std::string SingleText(float value, char decimalChar, int maxDecimals) {
 }
 
 float ReadSingle(std::string_view text) {
-  std::string t(Trim(text));
+  std::string t = ToStrings::Trim(text);
   if (t.empty()) return 0;
   for (char& c : t)
     if (c == ',') c = '.';
