@@ -121,3 +121,34 @@ TEST_F(ContestLoad, FailedWriteIsToldToTheCaller) {
   EXPECT_EQ(def.EditionTitle, "ZOR WAG");
   EXPECT_TRUE(LoadContestDefinition(def, list, 'W', false));
 }
+
+// The definition is rebuilt from the list record as it stands at each call: nothing of an
+// earlier call stays behind, not even in a definition that is handed in again.
+TEST_F(ContestLoad, EveryCallStartsAgainFromTheListRecord) {
+  TdbContest list(TdbContestBase::kList);
+  Store(list, ListRecord('V', 8));
+  int32_t number = list.GetListRec().Nummer();
+  TContestRec def;
+  ASSERT_TRUE(LoadContestDefinition(def, list, 'V', true));
+  EXPECT_EQ(Texts(def.ValidDoks).size(), 7u);  // the guest class admits the home area only
+
+  TContestListRec changed = list.GetListRec();
+  changed.SetCategory(1);
+  changed.SetDOK("P05");
+  list.SetListRec(changed);
+  ASSERT_TRUE(LoadContestDefinition(def, list, 'V', true));
+  EXPECT_EQ(Texts(def.ValidDoks).size(), 0u);
+  EXPECT_EQ(Texts(def.SpecialDoks).size(), 0u);
+  EXPECT_EQ(Texts(def.Modes), (std::vector<std::string>{"CW"}));
+  EXPECT_EQ(def.SentText[1], "P05");
+
+  // A code the table does not know leaves the frame only, and the list record as it was.
+  const TContestListRec before = list.GetListRec();
+  ASSERT_TRUE(LoadContestDefinition(def, list, 'x', true));
+  TContestRec frame;
+  frame.ClockUtcShiftHours = def.ClockUtcShiftHours;
+  for (size_t item = 1; item <= 7; ++item) frame.OutputMenuItems.set(item);
+  EXPECT_EQ(def, frame);
+  EXPECT_EQ(list.GetListRec(), before);
+  EXPECT_EQ(StoredByte(number), 0);
+}
