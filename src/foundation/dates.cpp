@@ -42,8 +42,8 @@ std::string Format(std::string_view picture, std::string_view letters, const TFi
 }
 
 // Reads the digits under each run of field letters; blanks around them are allowed,
-// anything else (or an empty field) makes the text invalid. digitCount tells how many
-// digits each field held; 0 for a field the picture lacks.
+// anything else (or an empty field, or a digit under a separator) makes the text invalid.
+// digitCount tells how many digits each field held; 0 for a field the picture lacks.
 bool Read(std::string_view text, std::string_view picture, std::string_view letters,
           TFields& values, TFields& digitCount) {
   values = {0, 0, 0};
@@ -71,6 +71,11 @@ bool Read(std::string_view text, std::string_view picture, std::string_view lett
       values[size_t(field)] = value;
       digitCount[size_t(field)] = digits;
       any = true;
+    } else {
+      // A digit where the picture has a separator means the fields are not where the
+      // picture puts them ("1530" as "hh:mm" would read 15:00).
+      for (size_t k = i; k < end && k < text.size(); ++k)
+        if (text[k] >= '0' && text[k] <= '9') return false;
     }
     i = end;
   }

@@ -17,7 +17,7 @@ const char* const kHelpViewers[] = {"xchm", "kchmviewer"};
 
 QString FindInFolder(const std::string& folder, const QString& name) {
   if (folder.empty()) return {};
-  QDir dir(QString::fromStdString(folder));
+  QDir dir(Q(folder));
   for (const QString& entry : dir.entryList(QDir::Files | QDir::Readable))
     if (entry.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(entry);
   return {};

@@ -79,6 +79,10 @@ TEST(ToDates, TimePictures) {
   for (const char* bad : {"24:00", "12:60", "", "  :  ", "ab:cd", "-1:00", "1:"})
     EXPECT_EQ(D::TimeStringToTime(bad, "hh:mm"), -1) << bad;
   EXPECT_EQ(D::TimeStringToTime("15:3", "hh:mm:ss"), -1);
+  // Digits typed without the separators do not slide into the wrong fields.
+  EXPECT_EQ(D::TimeStringToTime("1530", "hh:mm"), -1);
+  EXPECT_EQ(D::TimeStringToTime("153045", "hh:mm:ss"), -1);
+  EXPECT_EQ(D::DateStringToDate("01012024", "dd.mm.yyyy"), -1);
   EXPECT_EQ(D::TimeStringToTime("12:00:60", "hh:mm:ss"), -1);
 
   for (int32_t t = 0; t < 86400; t += 59)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -141,4 +142,15 @@ TEST(Help, OpensOnlyWhenViewerAndHelpFileAreThere) {
   EXPECT_EQ(desk.StartedPrograms, QStringList(viewer + QLatin1Char(' ') + Q(help)));
   EXPECT_TRUE(desk.OpenedLinks.isEmpty());
   EXPECT_TRUE(desk.Messages.empty());
+}
+
+TEST(Help, FindsTheHelpFileInAProgramDirectoryWithAnUmlaut) {
+  TTestDesktop desk;
+  TTestDir dir;
+  // The program directory holds Windows-1252 bytes like every text of the program.
+  const std::string folder = dir.Path() + "Prüfung";
+  ASSERT_TRUE(QDir().mkpath(Q(folder)));
+  TProgramDir programDir(folder);
+  Touch(Q(folder + "/zorcont.chm"));
+  EXPECT_EQ(hh_funcs::FindHelpFile(), folder + "/zorcont.chm");
 }

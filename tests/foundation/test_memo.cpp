@@ -202,3 +202,23 @@ TEST(EditMemo, UnwritableFileKeepsTheNotesInTheEditor) {
   EXPECT_EQ(desk.Texts(TMessageKind::Error),
             QStringList(Q("Die Datei \"" + file + "\" konnte nicht gespeichert werden.")));
 }
+
+TEST(EditMemo, SavedUnchangedKeepsEveryByte) {
+  TTestDesktop desk;
+  TTestDir dir;
+  const std::string file = dir.File("NOTIZ.TXT");
+  // A no-break space (0xA0) between the columns, and every other byte the editor shows.
+  std::string bytes;
+  for (int c = 0x20; c <= 0xFF; ++c)
+    if (c != 0x7F) bytes += char(c);
+  bytes =
+      "DL1ABC\xA0\xA0"
+      "599\r\n" +
+      bytes + "\r\n";
+  WriteBytes(file, bytes);
+  TBounds b;
+  std::vector<std::string> lines;
+  std::string text;
+  ASSERT_TRUE(RunEditor(desk, file, b, lines, text, nullptr, "btnOK"));
+  EXPECT_EQ(ReadBytes(file), bytes);
+}
