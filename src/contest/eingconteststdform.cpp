@@ -24,6 +24,7 @@
 #include "foundation/help.h"
 #include "foundation/kvedit.h"
 #include "foundation/messages.h"
+#include "foundation/plaintext.h"
 #include "foundation/strings.h"
 #include "reference/baender.h"
 #include "storage/dbbase.h"
@@ -651,7 +652,7 @@ bool TEingContestStdForm::CheckPrompt(TContestListRec& rec, bool checks) {
                            : checkboxgroupzusatz3->isChecked() ? 2
                                                                : 0);
       if (code_ == 'v') rec.SetExtraText(Cut(Text(egroupzusatz3), 6));
-      if (memogroupzusatz3->toPlainText().isEmpty()) return warn(memogroupzusatz3);
+      if (ExactPlainText(memogroupzusatz3).isEmpty()) return warn(memogroupzusatz3);
       return true;
   }
   return true;
@@ -795,7 +796,7 @@ bool TEingContestStdForm::btnOKClick(TSender sender) {
   const std::string prefix = stationfile::PrefixOf(code_);
   if (!prefix.empty())
     stationfile::Save(stationfile::FileName(prefix, list_.GetListRec().Nummer()),
-                      S(memogroupzusatz3->toPlainText()));
+                      S(ExactPlainText(memogroupzusatz3)));
   Reload();
   return true;
 }

@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "foundation/cp1252.h"
+#include "foundation/plaintext.h"
 
 TMemoForm::TMemoForm(const QString& caption, const QString& title, const QString& text,
                      QWidget* parent)
@@ -48,11 +48,4 @@ TMemoForm::TMemoForm(const QString& caption, const QString& title, const QString
   memo_->setFocus();
 }
 
-QString TMemoForm::Text() const {
-  // toPlainText would turn every no-break space into a blank; the raw text keeps each
-  // character, and only its block separators become line ends.
-  QString text = memo_->document()->toRawText();
-  for (QChar& c : text)
-    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = QLatin1Char('\n');
-  return text;
-}
+QString TMemoForm::Text() const { return ExactPlainText(memo_); }

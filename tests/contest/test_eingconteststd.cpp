@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextDocument>
 #include <functional>
 
 #include "contest/contestfkt.h"
@@ -451,7 +452,8 @@ TEST_F(ConfigDialog, StationTextRoundTripsThroughItsStationFile) {
     Click(f, f.btnOK);
     EXPECT_EQ(f.result(), 0);
     EXPECT_EQ(QApplication::focusWidget(), f.memogroupzusatz3);
-    f.memogroupzusatz3->setPlainText(Q("FT-817, 5 W\nDipol über Dach"));
+    // The no-break space between number and unit is kept as typed.
+    f.memogroupzusatz3->setPlainText(Q("FT-817, 5\xA0W\nDipol über Dach"));
     f.checkboxgroupzusatz3_2->setChecked(true);
     return Click(f, f.btnOK);
   });
@@ -461,9 +463,13 @@ TEST_F(ConfigDialog, StationTextRoundTripsThroughItsStationFile) {
   EXPECT_EQ(Stored(nr).ExtraNumber(), 3);
   const std::string file = stationfile::FileName("OQRP", nr);
   ASSERT_TRUE(QFile::exists(Q(file)));
+  std::string stored;
+  ASSERT_TRUE(stationfile::Load(file, stored));
+  EXPECT_NE(stored.find("5\xA0W"), std::string::npos);
   ASSERT_TRUE(list_->FindNumber(nr));
   Run(true, false, 'b', [](TForm& f) {
-    EXPECT_EQ(f.memogroupzusatz3->toPlainText(), Q("FT-817, 5 W\nDipol über Dach"));
+    EXPECT_EQ(f.memogroupzusatz3->document()->toRawText(),
+              Q("FT-817, 5\xA0W") + QChar::ParagraphSeparator + Q("Dipol über Dach"));
     EXPECT_TRUE(f.checkboxgroupzusatz3_2->isChecked());
     return 2;
   });
