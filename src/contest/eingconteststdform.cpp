@@ -143,8 +143,14 @@ void TEingContestStdForm::BuildWindow() {
   eDatumbis = edit("eDatumbis", 10);
   eZeitvon = edit("eZeitvon", 5);
   eZeitbis = edit("eZeitbis", 5);
-  for (TkvEdit* e : {eDatumvon, eDatumbis}) e->SetDataType(TkvDataType::Date);
-  for (TkvEdit* e : {eZeitvon, eZeitbis}) e->SetDataType(TkvDataType::Time);
+  for (TkvEdit* e : {eDatumvon, eDatumbis}) {
+    e->SetDataType(TkvDataType::Date);
+    e->SetPictureMask("DD.MM.YYYY");
+  }
+  for (TkvEdit* e : {eZeitvon, eZeitbis}) {
+    e->SetDataType(TkvDataType::Time);
+    e->SetPictureMask("HH:MM");
+  }
   btnregeln = button("btnregeln", "Regeln");
   auto* lc = new QGridLayout(gContest);
   lc->addWidget(label("", "Name"), 0, 0);

@@ -4,6 +4,8 @@
 #include <QThread>
 #include <fstream>
 
+#include "foundation/cp1252.h"
+#include "foundation/desktop.h"
 #include "storage/dberrlog.h"
 
 namespace {
@@ -15,7 +17,8 @@ int gBusy = 0;
 bool gStarting = true;
 
 std::string Stamp() {
-  return QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")).toStdString();
+  // The program's clock, so that the error logs carry the time the rest of the program sees.
+  return S(Desktop().NowLocal().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")));
 }
 }  // namespace
 

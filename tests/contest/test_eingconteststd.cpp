@@ -244,12 +244,19 @@ TEST_F(ConfigDialog, DatesTypedByHandAreMarkedAsEdited) {
   Run(false, false, 'd', [&](TForm& f) {
     f.eDatumbis->setFocus();
     f.eDatumbis->selectAll();
-    QTest::keyClicks(f.eDatumbis, QStringLiteral("18.07.2016"));
+    // The picture puts the dots in by itself.
+    QTest::keyClicks(f.eDatumbis, QStringLiteral("18072016"));
+    EXPECT_EQ(f.eDatumbis->GetValueStr(), "18.07.2016");
     f.eZeitvon->setFocus();  // leaves the date field, enters the time field unchanged
+    f.eDatumvon->setFocus();
+    f.eZeitbis->setFocus();
+    f.eZeitbis->selectAll();
+    QTest::keyClicks(f.eZeitbis, QStringLiteral("1130"));
+    EXPECT_EQ(f.eZeitbis->GetValueStr(), "11:30");
     f.eDatumvon->setFocus();
     return 2;
   });
-  EXPECT_EQ(list_->GetListRec().EditedBits(), 2);
+  EXPECT_EQ(list_->GetListRec().EditedBits(), 2 | 8);
 }
 
 // Each check of the store: its text, the pink mark and the focus on the control, and
