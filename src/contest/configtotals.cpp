@@ -1,15 +1,10 @@
 #include "contest/configtotals.h"
 
+#include <vector>
+
 #include "contest/contestrec.h"
+#include "contest/contestscore.h"
 #include "tables/contestrecs.h"
-
-namespace {
-
-// The score of bands whose multipliers and points are given: multipliers x points, the
-// points alone where no multiplier was worked.
-int64_t BandScore(int64_t multis, int64_t points) { return multis == 0 ? points : multis * points; }
-
-}  // namespace
 
 TConfigTotals ComputeConfigTotals(const TContestRec& def, char code, const TContestListRec& list,
                                   const TContestConfigRec& config,
@@ -33,29 +28,26 @@ TConfigTotals ComputeConfigTotals(const TContestRec& def, char code, const TCont
       r.Points = list.RowPoints(row);
     }
   }
-  int64_t perBandScore = 0;
+  std::vector<TBandScore> bands;
   if (fromConfig) {
     for (int i = 1; i <= TContestConfigRec::kBands; ++i) {
       t.Qsos += config.BandQsos(i);
       t.Multis += config.BandMultipliers(i);
       t.Points += config.BandPoints(i);
-      perBandScore += BandScore(config.BandMultipliers(i), config.BandPoints(i));
+      bands.push_back({config.BandMultipliers(i), config.BandPoints(i)});
     }
   } else {
     for (const TConfigBandRow& r : t.Rows) {
       t.Qsos += r.Qsos;
       t.Multis += r.Multis;
       t.Points += r.Points;
-      perBandScore += BandScore(r.Multis, r.Points);
+      bands.push_back({r.Multis, r.Points});
     }
   }
   if (def.MultiplierBandMode == 1) t.Multis = t.Rows[0].Multis;
 
   const bool kinds = def.MultiplierKinds.any();
-  if (kinds && !def.ScorePointsOnly)
-    t.Score = int32_t(def.ScorePerBand ? perBandScore : BandScore(t.Multis, t.Points));
-  else
-    t.Score = t.Points;
+  t.Score = int32_t(ContestScore(def, t.Multis, t.Points, bands));
 
   t.QsoText = std::to_string(t.Qsos) + " QSO";
   const std::string& word = def.MultiplierName[1];

@@ -1,0 +1,5 @@
+#include "log/contlogalle.h"
+
+TContLogAlle::TContLogAlle() = default;
+
+TContLogAlle::~TContLogAlle() = default;
