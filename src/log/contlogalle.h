@@ -168,9 +168,10 @@ class TContLogAlle {
 
   enum class TDupeAction { kAccept, kRefuse, kMark };
   // The checks in the order the call check runs them, for the working record of qsoTable,
-  // each only while the QSO is still accepted. kMark: the caller sets the zero-points mark.
-  static TDupeAction CheckDupes(const TdbContestBase& qsoTable, char contestCode,
-                                const TContestRec& def, bool quiet);
+  // each only while the QSO is still accepted. kMark: the working record got the
+  // zero-points mark (255), so the dupe scores nothing.
+  static TDupeAction CheckDupes(TdbContestBase& qsoTable, char contestCode, const TContestRec& def,
+                                bool quiet);
 
   // ---- Multiplier engine --------------------------------------------------------------
 

@@ -162,7 +162,7 @@ uint8_t TContLogAlle::DupeLog(std::string_view call, const TContestRec& def,
   return 1;
 }
 
-TContLogAlle::TDupeAction TContLogAlle::CheckDupes(const TdbContestBase& qsoTable, char contestCode,
+TContLogAlle::TDupeAction TContLogAlle::CheckDupes(TdbContestBase& qsoTable, char contestCode,
                                                    const TContestRec& def, bool quiet) {
   const TContestQSORec q = qsoTable.GetQSORec();
   const std::string call = q.Call();
@@ -180,5 +180,9 @@ TContLogAlle::TDupeAction TContLogAlle::CheckDupes(const TdbContestBase& qsoTabl
                DupeBandDay(call, q.Bandcode(), contestCode, qsoTable, def, q.Datum(), quiet);
   accepted = accepted && take(DupeLog(call, def, qsoTable, quiet));
   if (!accepted) return TDupeAction::kRefuse;
-  return mark ? TDupeAction::kMark : TDupeAction::kAccept;
+  if (!mark) return TDupeAction::kAccept;
+  TContestQSORec marked = qsoTable.GetQSORec();
+  marked.SetZeroPoints(255);
+  qsoTable.SetQSORec(marked);
+  return TDupeAction::kMark;
 }
