@@ -7,7 +7,6 @@
 #include "contest/exchangesplit.h"
 #include "foundation/strings.h"
 #include "log/loghelpers.h"
-#include "tables/contestkeys.h"
 #include "tables/contesttables.h"
 
 using loghelpers::IsDigit;
@@ -177,15 +176,17 @@ int TContLogAlle::IsNewSquareOnBand(const TdbContestBase& qsoTable) {
   // A QSO not stored yet, or without a square, opens none.
   if (qso.Nummer() == 0 || square.size() < 4) return 0;
   const char band = qso.Bandcode();
-  TdbContest log(TdbContestBase::kQsoLog, 0, qsoTable.GetContestNumber());
   const auto inSquare = [&](const TContestQSORec& r) {
     return r.Bandcode() == band && r.Loc().substr(0, 4) == square;
   };
-  if (!log.SearchBandLoc(std::string(1, band) + square) || !inSquare(log.GetQSORec())) return 1;
-  for (bool ok = true; ok; ok = log.NextRecord(contestkeys::kBandLoc)) {
-    const TContestQSORec r = log.GetQSORec();
-    if (!inSquare(r)) return 0;
-    if (r.Nummer() == qso.Nummer() && r.CMulti().substr(0, 4) == square) return 1;
+  // The square is new when nothing of it was worked on the band, or when this QSO's own
+  // stored record lies in it and was counted for it. The number is unique, so that record
+  // is found by its number instead of walking every QSO of the square; when it lies in
+  // the square, the square was worked on the band.
+  TdbContest log(TdbContestBase::kQsoLog, 0, qsoTable.GetContestNumber());
+  if (log.FindNumber(qso.Nummer())) {
+    const TContestQSORec stored = log.GetQSORec();
+    if (inSquare(stored)) return stored.CMulti().substr(0, 4) == square ? 1 : 0;
   }
-  return 0;
+  return !log.SearchBandLoc(std::string(1, band) + square) || !inSquare(log.GetQSORec()) ? 1 : 0;
 }
