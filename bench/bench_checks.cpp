@@ -140,6 +140,7 @@ void BM_DupeChainAndPreview(benchmark::State& state) {
   };
   std::mt19937 rng(7);
   std::vector<double> ms;
+  int refused = 0, known = 0;
   for (auto _ : state) {
     TContestQSORec q;
     q.SetCall(Call(int(rng() % 16000)));
@@ -150,14 +151,18 @@ void BM_DupeChainAndPreview(benchmark::State& state) {
     q.SetDOK("Q05");
     const auto start = std::chrono::steady_clock::now();
     b.log->SetQSORec(q);
-    if (TContLogAlle::CheckDupes(*b.log, 'd', def, true) != TContLogAlle::TDupeAction::kRefuse)
-      alle.PreviewQso(*b.log, *b.list, points, def);
+    if (TContLogAlle::CheckDupes(*b.log, 'd', def, true) == TContLogAlle::TDupeAction::kRefuse)
+      ++refused;
+    else
+      known += alle.PreviewQso(*b.log, *b.list, points, def);
     ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                      .count());
   }
   std::sort(ms.begin(), ms.end());
   state.counters["p50_ms"] = ms[ms.size() / 2];
   state.counters["p99_ms"] = ms[std::min(ms.size() - 1, ms.size() * 99 / 100)];
+  state.counters["refused%"] = 100.0 * refused / double(ms.size());
+  state.counters["known%"] = 100.0 * known / double(ms.size());
 }
 BENCHMARK(BM_DupeChainAndPreview)->Arg(1)->Arg(3)->Arg(5)->Iterations(3000);
 
