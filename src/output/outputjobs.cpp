@@ -18,10 +18,13 @@ bool RunWriters(TAlleRout& out, uint8_t job, const TContestRec& def, const TZeit
   using namespace stdrout;
   switch (job) {
     case 5:
+      // Every list starts at the top of its page, so each begins on a page of its own.
       WriteCoverSheet(out, def, periods, listTable, configTable);
       out.NewPage();
       WriteMultiplierCheckList(out, def, listTable, configTable);
+      out.NewPage();
       ExportBandLog(out, def, periods, listTable, configTable);
+      out.NewPage();
       return !ExportLog(out, def, periods, listTable, false, TEdiTexts{}, configTable);
     case 0:
     case 6: return !WriteCoverSheet(out, def, periods, listTable, configTable);
