@@ -8,6 +8,17 @@
 #include "output/exportexchange.h"
 #include "output/exportsource.h"
 #include "reference/baender.h"
+#include "reference/dbprefix.h"
+
+TAdifDxccNumbers::TAdifDxccNumbers() : table_(std::make_unique<TdbPrefix>()) {}
+
+TAdifDxccNumbers::~TAdifDxccNumbers() = default;
+
+std::string TAdifDxccNumbers::NumberOf(const std::string& dxcc) {
+  const auto known = known_.find(dxcc);
+  if (known != known_.end()) return known->second;
+  return known_[dxcc] = ToStrings::Trim(table_->AdifNumberOfDxcc(dxcc));
+}
 
 namespace adifexport {
 namespace {

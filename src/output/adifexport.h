@@ -3,12 +3,29 @@
 // the log.
 
 #include <functional>
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 struct TExportLog;
 class TContestQSORec;
+class TdbPrefix;
+
+// The ADIF entity numbers of one export job: one prefix table for the whole job, each
+// DXCC looked up once.
+class TAdifDxccNumbers {
+ public:
+  TAdifDxccNumbers();
+  ~TAdifDxccNumbers();
+  // Empty when the prefix table knows no entity of that DXCC.
+  std::string NumberOf(const std::string& dxcc);
+
+ private:
+  std::unique_ptr<TdbPrefix> table_;
+  std::map<std::string, std::string> known_;
+};
 
 namespace adifexport {
 

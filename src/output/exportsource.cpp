@@ -6,6 +6,9 @@
 #include "contest/contestscore.h"
 #include "foundation/dates.h"
 #include "foundation/strings.h"
+#include "output/allerout.h"
+#include "tables/contesttables.h"
+#include "tables/setups.h"
 
 std::string TExportLog::ContestCall() const { return ToStrings::Trim(List.OwnCall()); }
 
@@ -37,6 +40,16 @@ std::string TExportLog::Town() const {
 }
 
 namespace exportsource {
+
+void LoadJobLog(TExportLog& log, const TAlleRout& out, TdbContestBase& listTable,
+                TdbContestBase* configTable) {
+  log.List = listTable.GetListRec();
+  if (configTable) log.Config = configTable->GetConfigRec();
+  log.Station = Setups().GetEigeneStation();
+  log.SettingsCall = Setups().GetOwnCall(false);
+  log.Totals = {out.QsoCount, out.Points, out.Multi1, out.Multi2, out.Multi3, out.MultiTotal};
+  log.CallWidth = out.WidthCall;
+}
 
 std::string QsoDate(int32_t datum, std::string_view picture, std::string_view fallback) {
   return datum <= 0 ? std::string(fallback) : ToDates::DateToDateString(datum, picture);

@@ -12,6 +12,8 @@
 #include "tables/setuprecs.h"
 
 struct TContestRec;
+class TAlleRout;
+class TdbContestBase;
 
 struct TExportTotals {
   int32_t Qsos = 0, Points = 0, Multi1 = 0, Multi2 = 0, Multi3 = 0, MultiTotal = 0;
@@ -46,6 +48,11 @@ struct TExportLog {
 };
 
 namespace exportsource {
+// The log of the running job: the list record, the own station and call of the
+// settings, the job's totals and call width, and the configuration record when a
+// configuration table is given (the headers' claimed score).
+void LoadJobLog(TExportLog& log, const TAlleRout& out, TdbContestBase& listTable,
+                TdbContestBase* configTable);
 // The QSO's date in the picture; fallback when it has none (day number 0 or less).
 std::string QsoDate(int32_t datum, std::string_view picture, std::string_view fallback);
 // The text, or the stand-in when it is empty or blank.

@@ -7,9 +7,9 @@
 #include "foundation/dates.h"
 #include "foundation/memofile.h"
 #include "foundation/strings.h"
+#include "output/allerout.h"
 #include "output/exportexchange.h"
 #include "output/exportsource.h"
-#include "reference/baender.h"
 
 namespace stfexport {
 namespace {
@@ -70,13 +70,6 @@ std::string Soapbox(const TExportLog& log) {
 
 }  // namespace
 
-std::string BandColumn(char bandCode, bool sixCmAsFive) {
-  std::string name = oBaender->BandNameOf(bandCode, false);
-  name = ToStrings::FitWidth(ToStrings::Left(name, ToStrings::Length(name) - 1), 4, true);
-  if (sixCmAsFive && name == "6 c ") return ToStrings::FitWidth("5", 4, true);
-  return ToStrings::FitWidth(ToStrings::ReplaceAll(name, "c", ""), 4, true);
-}
-
 std::vector<std::string> HeaderLines(const TExportLog& log, std::string_view category) {
   const TContestRec& def = log.Def;
   const ToSetupEigeneStation& st = log.Station;
@@ -126,7 +119,7 @@ std::string QsoLine(const TExportLog& log, const TContestQSORec& qso) {
   const char code = log.Code();
   const std::string date = exportsource::QsoDate(qso.Datum(), "yyyymmdd", "    -   ");
   const std::string time = ToDates::TimeToTimeString(qso.Zeit(), "hhmm");
-  const std::string band = BandColumn(qso.Bandcode(), true);
+  const std::string band = TAlleRout::BandColumn(qso.Bandcode(), true);
   const std::string mode = ToStrings::FitWidth(Or(qso.Mode(), " - "), 6, true);
   const std::string call = ToStrings::FitWidth(Or(qso.Call(), "-"), log.CallWidth, true);
   const bool ownGerman = log.SettingsCall.starts_with('D');

@@ -16,8 +16,4 @@ std::vector<std::string> HeaderLines(const TExportLog& log, std::string_view cat
 std::string QsoLine(const TExportLog& log, const TContestQSORec& qso);
 constexpr const char* kEndLine = "EndQSOList";
 
-// The band column: the long band name without its last character in 4 places, "c" taken
-// out ("70  ", "2   ", "160 "); the 6 cm band is "5" when sixCmAsFive (the STF form).
-std::string BandColumn(char bandCode, bool sixCmAsFive);
-
 }  // namespace stfexport

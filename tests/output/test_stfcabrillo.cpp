@@ -5,6 +5,7 @@
 
 #include "exportfixture.h"
 #include "foundation/strings.h"
+#include "output/allerout.h"
 #include "output/cabrilloexport.h"
 #include "output/exportexchange.h"
 #include "output/stfexport.h"
@@ -64,11 +65,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StfBand, ColumnsOfTheBands) {
-  EXPECT_EQ(stfexport::BandColumn('l', true), "70  ");
-  EXPECT_EQ(stfexport::BandColumn('k', true), "2   ");
-  EXPECT_EQ(stfexport::BandColumn('a', true), "160 ");
-  EXPECT_EQ(stfexport::BandColumn('p', true), "5   ");
-  EXPECT_EQ(stfexport::BandColumn('p', false), "6   ");
+  EXPECT_EQ(TAlleRout::BandColumn('l', true), "70  ");
+  EXPECT_EQ(TAlleRout::BandColumn('k', true), "2   ");
+  EXPECT_EQ(TAlleRout::BandColumn('a', true), "160 ");
+  EXPECT_EQ(TAlleRout::BandColumn('p', true), "5   ");
+  EXPECT_EQ(TAlleRout::BandColumn('p', false), "6   ");
 }
 
 TEST(StfLine, LayoutsByContest) {
