@@ -38,7 +38,9 @@ class CheckList : public OutputTest {
     const auto lines = CrLfLines(RunJob(14, "d.MUL"));
     EXPECT_GE(lines.size(), 5u);
     for (size_t i = 5; i < lines.size(); ++i) rows.push_back(lines[i].substr(5));
-    if (lines.size() >= 4) EXPECT_EQ(lines[3].substr(5, 8), "Multi   ");
+    if (lines.size() >= 4) {
+      EXPECT_EQ(lines[3].substr(5, 8), "Multi   ");
+    }
     return rows;
   }
   static std::string Row(const char* value, const char* c80, const char* c40, const char* c20) {
