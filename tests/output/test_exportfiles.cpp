@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "contest/stationfile.h"
 #include "exportfilecheck.h"
 #include "output/outputfixture.h"
 #include "tables/contesttables.h"
@@ -178,6 +179,21 @@ TEST_F(ExportFiles, PointsContestClaimsNoScoreLine) {
   const std::string stf = Stf("P.STF");
   EXPECT_EQ(stf.find("CLAIMEDSCORE"), std::string::npos);
   ExpectGolden("P.STF", stf);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ExportFiles, OqrpLogDescribesItsStation) {
+  MakeLog('b', 1);
+  ChangeList([](TContestListRec& r) { r.SetExtraNumber(3); });
+  AddQso({.Call = "DK2XY", .Datum = Day("08.03.2025"), .Zeit = At(1)});
+  EXPECT_EQ(Stf("b0.STF").find("\r\nEQUIPMENT"), std::string::npos);  // no station file
+  ASSERT_TRUE(stationfile::Save(stationfile::FileName("OQRP", contest_), "FT-817\n5 W"));
+  EXPECT_NE(Stf("b.STF").find("\r\nEQUIPMENT    IM OQRPC HABE ICH AUF DEM 80/40/20M-BAND MIT "
+                              "EINEM INDIVIDUELLEN UNIKAT TEILGENOMMEN.  FT-817 5 W\r\nPOWER\r\n"),
+            std::string::npos);
 }
 
 }  // namespace
