@@ -2,8 +2,14 @@
 // band.
 #include <gtest/gtest.h>
 
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include "foundation/cp1252.h"
 #include "foundation/strings.h"
 #include "output/outputfixture.h"
+#include "output/outputjobs.h"
 #include "tables/contesttables.h"
 
 namespace {
@@ -72,6 +78,27 @@ TEST_F(CheckList, DxccGridOfEuropeOnly) {
   def_.MultiplierKinds.set(3);
   EXPECT_EQ(Rows(),
             (std::vector<std::string>{Row("DL", "", "DL1AA", ""), Row("F", "F5AA", "", "F6BB")}));
+}
+
+TEST_F(CheckList, PrintedListRepeatsItsHeaderOnEveryPage) {
+  const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+  if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+  def_.MultiplierKinds.set(4);
+  for (int i = 0; i < 150; ++i) Add("DK1AA", 'b', ("D" + std::to_string(100 + i)).c_str());
+  desktop_.PrinterAccepted = true;
+  desktop_.PrintToPdf = Q(dir_.File("mul.pdf"));
+  outputjobs::RunOutputJob(2, def_, *list_, *config_);
+  EXPECT_TRUE(Errors().isEmpty());
+  QProcess p;
+  p.start(pdftotext, {QStringLiteral("-layout"), desktop_.PrintToPdf, QStringLiteral("-")});
+  ASSERT_TRUE(p.waitForFinished(30000));
+  const QString text = QString::fromUtf8(p.readAllStandardOutput());
+  const int pages = int(text.count(QChar(u'\f')));
+  EXPECT_GE(pages, 2);
+  EXPECT_EQ(int(text.count(QRegularExpression(
+                QStringLiteral("Multiplier Check List\\s+DL1ABC\\s+Page :\\d")))),
+            pages);
+  EXPECT_EQ(int(text.count(QRegularExpression(QStringLiteral("\\sD\\d{3}\\s+DK1AA")))), 150);
 }
 
 }  // namespace
