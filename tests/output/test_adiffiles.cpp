@@ -87,11 +87,13 @@ class AdifFiles : public OutputTest {
   QString node_, modules_;
 };
 
-TEST_F(AdifFiles, BothReadersTakeSaarAndSerialLogs) {
-  for (char code : {'d', 'C'}) {
+TEST_F(AdifFiles, BothReadersTakeSaarSerialAndListenerLogs) {
+  // A SAAR log, a serial log and a listener's log.
+  const std::pair<char, uint8_t> logs[] = {{'d', 1}, {'C', 1}, {'W', 7}};
+  for (const auto& [code, category] : logs) {
     SCOPED_TRACE(code);
     const std::string name = std::string(1, code) + ".ADI";
-    MakeContest(code, 1);
+    MakeContest(code, category);
     AddQso({.Call = "DK2XY",
             .Datum = Day("08.03.2025"),
             .Zeit = Time("08:01:00"),
