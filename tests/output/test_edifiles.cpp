@@ -15,6 +15,7 @@
 #include "output/ediparticipant.h"
 #include "output/outputfixture.h"
 #include "output/uhfteilnehmer.h"
+#include "output/zeitraumeutag.h"
 #include "support/testdir.h"
 #include "tables/contesttables.h"
 #include "tables/setups.h"
@@ -149,6 +150,24 @@ TEST_F(EdiFiles, LogWithoutDatesAndTheKeptTexts) {
     return 1;
   };
   Edi("e3.EDI");
+}
+
+TEST_F(EdiFiles, CountsOnlyTheRecordsOfTheChosenHour) {
+  MakeContest('E', 1);
+  FillLog();
+  desktop_.DialogHandler = [](QDialog& d) {
+    if (dynamic_cast<Tuhfteilnehmer*>(&d)) return 1;
+    auto* f = dynamic_cast<TzeitraumeutagForm*>(&d);
+    if (!f) return 2;  // the file viewer
+    f->show();
+    f->evon->setText(QStringLiteral("14:00"));
+    f->ebis->setText(QStringLiteral("14:59"));
+    f->btnOKClick();
+    return f->result();
+  };
+  const auto lines = Edi("E.EDI");
+  EXPECT_TRUE(Has(lines, "CQSOs=2;1"));
+  EXPECT_EQ(lines.back().substr(0, 11), "250307;1403");
 }
 
 }  // namespace
