@@ -1,8 +1,20 @@
+#include "contest/contestrec.h"
+#include "output/adifexport.h"
 #include "output/allerout.h"
+#include "output/exportsource.h"
+#include "tables/contesttables.h"
 
-// The ADIF format is not written yet: no header, no records.
-void TAlleRout::WriteADIFHeader(const TContestRec&) {}
-void TAlleRout::WriteADIFRecord(bool, const TContestRec&, std::string& line, TdbContestBase&,
-                                TdbContestBase&) {
-  line.clear();
+void TAlleRout::WriteADIFHeader(const TContestRec& def) {
+  adifDxcc_ = std::make_shared<TAdifDxccNumbers>();
+  TExportLog log(def);
+  for (const std::string& line : adifexport::HeaderLines(log)) WriteLine(line);
+}
+
+void TAlleRout::WriteADIFRecord(bool rstOnly, const TContestRec& def, std::string& line,
+                                TdbContestBase& qsoTable, TdbContestBase& listTable) {
+  if (!adifDxcc_) adifDxcc_ = std::make_shared<TAdifDxccNumbers>();
+  TExportLog log(def);
+  exportsource::LoadJobLog(log, *this, listTable, nullptr);
+  line = adifexport::Record(log, qsoTable.GetQSORec(), rstOnly,
+                            [this](const std::string& dxcc) { return adifDxcc_->NumberOf(dxcc); });
 }

@@ -20,6 +20,7 @@ class TContestQSORec;
 class TdbContestBase;
 class TPageSink;
 class TTextTarget;
+class TAdifDxccNumbers;
 
 // Output modes of the job kinds.
 enum class TOutputMode : uint8_t {
@@ -45,6 +46,8 @@ struct TJobInfo {
 struct TEdiTexts {
   uint8_t OperatorKind = 0;  // 0 one operator, 1 several
   std::string ClubDok, Band, Power, Transceiver, Antenna;
+  // The job's periods: the header counts the records that the run will write.
+  TZeitraum4Rec Periods;
 };
 
 class TAlleRout {
@@ -197,6 +200,10 @@ class TAlleRout {
   // ---- State of the target file ------------------------------------------------------
   std::string fileName_;
   std::unique_ptr<TTextTarget> file_;
+
+  // ---- State of the ADIF writer ------------------------------------------------------
+  // The DXCC numbers of the job, from one prefix table opened by the header.
+  std::shared_ptr<TAdifDxccNumbers> adifDxcc_;
 
   // ---- State of the cover sheet ------------------------------------------------------
 

@@ -73,6 +73,7 @@ bool TAlleRout::ChooseTargetFile(uint8_t jobKind, TdbContestBase& listTable,
 bool TAlleRout::HasTargetFile() const { return file_->IsOpen(); }
 
 bool TAlleRout::CloseTargetFile(bool report) {
+  adifDxcc_.reset();  // the job's prefix table closes with its file
   if (!file_->IsOpen()) return true;
   if (!file_->Close()) {
     ToMessages::ShowError("Die Datei " + fileName_ +

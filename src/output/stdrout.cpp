@@ -90,7 +90,9 @@ bool ExportLog(TAlleRout& out, const TContestRec& def, const TZeitraum4Rec& peri
   if (out.Mode() == TOutputMode::ADIF && list.Typ() != 'A')
     rstOnly = ToMessages::AskYesNo("", "", "Von der Kontrollnummer nur RS(T) exportieren?", true);
   if (!perBand) {
-    WriteSection(out, def, periods, listTable, configTable, qsoTable, edi, '\0', rstOnly, true);
+    TEdiTexts texts = edi;
+    texts.Periods = periods;
+    WriteSection(out, def, periods, listTable, configTable, qsoTable, texts, '\0', rstOnly, true);
     return false;
   }
   bool first = true;

@@ -1,10 +1,21 @@
+#include "contest/contestrec.h"
 #include "output/allerout.h"
+#include "output/exportsource.h"
+#include "output/stfexport.h"
+#include "tables/contesttables.h"
 
-// The STF format is not written yet: no header, no lines.
-void TAlleRout::WriteSTFHeader(const std::string&, const TContestRec&, TdbContestBase&,
-                               TdbContestBase&) {}
-void TAlleRout::WriteSTFLine(const TContestRec&, TdbContestBase&, std::string& line,
-                             TdbContestBase&) {
-  line.clear();
+void TAlleRout::WriteSTFHeader(const std::string& category, const TContestRec& def,
+                               TdbContestBase& listTable, TdbContestBase& configTable) {
+  TExportLog log(def);
+  exportsource::LoadJobLog(log, *this, listTable, &configTable);
+  for (const std::string& line : stfexport::HeaderLines(log, category)) WriteLine(line);
 }
-void TAlleRout::WriteSTFEnd() {}
+
+void TAlleRout::WriteSTFLine(const TContestRec& def, TdbContestBase& listTable, std::string& line,
+                             TdbContestBase& qsoTable) {
+  TExportLog log(def);
+  exportsource::LoadJobLog(log, *this, listTable, nullptr);
+  line = stfexport::QsoLine(log, qsoTable.GetQSORec());
+}
+
+void TAlleRout::WriteSTFEnd() { WriteLine(stfexport::kEndLine); }

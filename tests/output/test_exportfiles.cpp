@@ -1,0 +1,199 @@
+// STF and Cabrillo files of whole logs, byte for byte against golden files, and the
+// Cabrillo checker's rules on every Cabrillo file.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "contest/stationfile.h"
+#include "exportfilecheck.h"
+#include "output/outputfixture.h"
+#include "tables/contesttables.h"
+#include "tables/setups.h"
+
+namespace {
+
+class ExportFiles : public OutputTest {
+ protected:
+  void SetUp() override {
+    OutputTest::SetUp();
+    ToSetupEigeneStation st;
+    st.SetName("Jörg Müller");
+    st.SetStreet("Hauptstr. 1");
+    st.SetPostcodeTown("66111 Saarbrücken");
+    st.SetEmail("dl1abc@example.org");
+    Setups().SetEigeneStation(st);
+  }
+  // A log of the code whose stored tallies claim 5 QSOs, 8 points and 2 multipliers.
+  void MakeLog(char code, uint8_t category, const char* call = "DL1ABC") {
+    MakeContest(code, category);
+    ChangeList([&](TContestListRec& r) {
+      r.SetName("SAAR 2025");
+      r.SetOwnCall(call);
+      r.SetOneOperator(255);
+      r.SetRowQsos(1, 5);
+      r.SetRowPoints(1, 8);
+      r.SetRowMultipliers(1, 2);
+      r.SetRowFirstMultiplier(1, 2);
+    });
+    // Codes that keep their tallies per band in the configuration record.
+    TContestConfigRec c = config_->GetConfigRec();
+    c.SetBandQsos(1, 5);
+    c.SetBandPoints(1, 8);
+    c.SetBandMultipliers(1, 2);
+    c.SetBandMultiplierN(1, 1, 2);
+    config_->SetConfigRec(c);
+    ASSERT_TRUE(config_->Modify());
+  }
+  // A QSO added, then changed in the fields the fixture does not set.
+  void AddQsoWith(const TTestQso& q, const std::function<void(TContestQSORec&)>& change) {
+    AddQso(q);
+    TdbContest log(TdbContestBase::kQsoLog, 0, contest_);
+    ASSERT_TRUE(log.Last(4));
+    TContestQSORec r = log.GetQSORec();
+    change(r);
+    log.SetQSORec(r);
+    ASSERT_TRUE(log.Modify());
+  }
+  std::string Stf(const std::string& name) {
+    const std::string bytes = RunJob(8, name);
+    EXPECT_FALSE(bytes.empty());
+    return bytes;
+  }
+  std::string Cabrillo(const std::string& name) {
+    const std::string bytes = RunJob(10, name);
+    const auto faults = exportcheck::Cabrillo(CrLfLines(bytes));
+    EXPECT_TRUE(faults.empty()) << name << ": " << (faults.empty() ? "" : faults.front());
+    return bytes;
+  }
+  static int32_t At(int minute) { return Time("08:00:00") + 60 * minute; }
+};
+
+TEST_F(ExportFiles, SaarLog) {
+  MakeLog('d', 1, "DL1ABC/P");
+  const int32_t day = Day("08.03.2025");
+  AddQso({.Call = "DK2XY",
+          .Datum = day,
+          .Zeit = At(1),
+          .Mode = "SSB",
+          .Sent = "59 001",
+          .Rcvd = "59 012Q01",
+          .Points = 2});
+  AddQso({.Call = "DL9ÖZ",
+          .Datum = day,
+          .Zeit = At(2),
+          .Mode = "SSB",
+          .Sent = "59 002",
+          .Rcvd = "57 003"});
+  AddQso({.Call = "F5AAA",
+          .Datum = day,
+          .Zeit = At(3),
+          .Band = 'p',
+          .Mode = "AM",
+          .Sent = "59 003",
+          .Rcvd = "59 044",
+          .Points = 3});
+  AddQso({.Call = "DK2XY",
+          .Datum = day,
+          .Zeit = At(4),
+          .Band = 'c',
+          .Mode = "RTTY",
+          .Sent = "599004",
+          .Rcvd = "599017"});
+  AddQso({.Call = "DL0ZZ", .Datum = day, .Zeit = At(5), .BandChange = 'B'});
+  const std::string cbr = Cabrillo("d.CBR");
+  EXPECT_NE(cbr.find("\r\nCATEGORY-STATION: PORTABLE\r\n"), std::string::npos);
+  EXPECT_NE(cbr.find("\r\nCONTEST: SAAR-2025\r\n"), std::string::npos);
+  ExpectGolden("d.CBR", cbr);
+  // A QSO without mode or exchange gets the stand-ins of STF.
+  AddQso({.Call = "ON4AA", .Datum = day, .Zeit = At(6), .Mode = "", .Sent = "", .Rcvd = ""});
+  const std::string stf = Stf("d.STF");
+  EXPECT_NE(stf.find("\r\nCLAIMEDSCORE 16\r\n"), std::string::npos);
+  EXPECT_NE(stf.find("\r\nMAILADDRESS  JÖRG MÜLLER\r\n"), std::string::npos);
+  EXPECT_NE(stf.find("\r\n20250308 0803 5    AM     F5AAA "), std::string::npos);
+  ExpectGolden("d.STF", stf);
+}
+
+TEST_F(ExportFiles, ChristmasLogDropsGermanNumbers) {
+  MakeLog('X', 1);
+  const int32_t day = Day("26.12.2025");
+  AddQso({.Call = "DK2XY",
+          .Datum = day,
+          .Zeit = At(1),
+          .Sent = "599001",
+          .Rcvd = "599123",
+          .CMulti = "Q01"});
+  AddQso({.Call = "OE1XYZ",
+          .Datum = day,
+          .Zeit = At(2),
+          .Sent = "599002",
+          .Rcvd = "599123",
+          .Points = 3,
+          .CMulti = "OE"});
+  const std::string stf = Stf("X.STF");
+  EXPECT_NE(stf.find("DK2XY    599  -                599  -               "), std::string::npos);
+  EXPECT_NE(stf.find("OE1XYZ   599  -                599 123              "), std::string::npos);
+  ExpectGolden("X.STF", stf);
+  ExpectGolden("X.CBR", Cabrillo("X.CBR"));
+}
+
+TEST_F(ExportFiles, TwoPartExchangeKeepsItsColumns) {
+  MakeLog('B', 1);
+  const int32_t day = Day("08.03.2025");
+  AddQso({.Call = "DK2XY", .Datum = day, .Zeit = At(1), .Sent = "599/Q01", .Rcvd = "59912/A01"});
+  AddQso({.Call = "DL3AB", .Datum = day, .Zeit = At(2), .Sent = "59913", .Rcvd = "599"});
+  const std::string stf = Stf("B.STF");
+  EXPECT_NE(stf.find("599 -   Q01"), std::string::npos);
+  ExpectGolden("B.STF", stf);
+  const std::string cbr = Cabrillo("B.CBR");
+  EXPECT_NE(cbr.find("599 -    Q01"), std::string::npos);
+  ExpectGolden("B.CBR", cbr);
+}
+
+TEST_F(ExportFiles, ListenerLog) {
+  MakeLog('W', 7);
+  AddQsoWith({.Call = "DK2XY",
+              .Datum = Day("08.03.2025"),
+              .Zeit = At(1),
+              .Sent = "579",
+              .Rcvd = "599Q01",
+              .CMulti = "Q01",
+              .Call2 = "DL9ZZ"},
+             [](TContestQSORec&) {});
+  ExpectGolden("W.STF", Stf("W.STF"));
+  const std::string cbr = RunJob(10, "W.CBR");
+  EXPECT_NE(cbr.find("\r\nCATEGORY-TRANSMITTER: SWL\r\n"), std::string::npos);
+  ExpectGolden("W.CBR", cbr);
+}
+
+TEST_F(ExportFiles, CategoriesOfAMixedLowPowerClass) {
+  MakeLog('W', 3);
+  AddQso({.Call = "DK2XY", .Datum = Day("08.03.2025"), .Zeit = At(1)});
+  const std::string cbr = Cabrillo("W3.CBR");
+  EXPECT_NE(cbr.find("\r\nCATEGORY-MODE: MIXED\r\n"), std::string::npos);
+  EXPECT_NE(cbr.find("\r\nCATEGORY-POWER: LOW\r\n"), std::string::npos);
+}
+
+TEST_F(ExportFiles, PointsContestClaimsNoScoreLine) {
+  MakeLog('P', 1);
+  AddQso({.Call = "DK2XY", .Datum = Day("08.03.2025"), .Zeit = At(1)});
+  const std::string stf = Stf("P.STF");
+  EXPECT_EQ(stf.find("CLAIMEDSCORE"), std::string::npos);
+  ExpectGolden("P.STF", stf);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ExportFiles, OqrpLogDescribesItsStation) {
+  MakeLog('b', 1);
+  ChangeList([](TContestListRec& r) { r.SetExtraNumber(3); });
+  AddQso({.Call = "DK2XY", .Datum = Day("08.03.2025"), .Zeit = At(1)});
+  EXPECT_EQ(Stf("b0.STF").find("\r\nEQUIPMENT"), std::string::npos);  // no station file
+  ASSERT_TRUE(stationfile::Save(stationfile::FileName("OQRP", contest_), "FT-817\n5 W"));
+  EXPECT_NE(Stf("b.STF").find("\r\nEQUIPMENT    IM OQRPC HABE ICH AUF DEM 80/40/20M-BAND MIT "
+                              "EINEM INDIVIDUELLEN UNIKAT TEILGENOMMEN.  FT-817 5 W\r\nPOWER\r\n"),
+            std::string::npos);
+}
+
+}  // namespace
