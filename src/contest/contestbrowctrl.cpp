@@ -7,8 +7,10 @@
 #include "contest/currentdef.h"
 #include "foundation/cp1252.h"
 #include "foundation/messages.h"
+#include "foundation/progdir.h"
 #include "reference/datprefix.h"
 #include "reference/dbprefix.h"
+#include "reference/prefixinstall.h"
 #include "storage/dbbase.h"
 #include "tables/contestkeys.h"
 #include "tables/contesttables.h"
@@ -16,6 +18,7 @@
 #include "tables/projecttables.h"
 #include "tables/setupseparat.h"
 #include "tables/setuptables.h"
+#include "tables/tablefile.h"
 
 namespace {
 
@@ -74,6 +77,8 @@ TContestBrowCtrl::TContestBrowCtrl(TkvBrow* browser, QWidget* mainWindow, TConte
     fail("Die Einstellungen konnten nicht gelesen werden. Das Programm wird beendet.",
          "The settings could not be read. The program ends.");
 
+  // A data directory without prefix files gets the ones the program ships.
+  prefixinstall::InstallShippedFiles(ShippedDataDirectory(), tablefiles::DataDir());
   prefixOpen_ = oDatPrefix && oDatPrefix->OpenFileSet(kPrefixFileSet, false);
   {
     TdbPrefix prefixes;

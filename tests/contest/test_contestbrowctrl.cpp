@@ -13,7 +13,10 @@
 #include "foundation/cp1252.h"
 #include "foundation/daynumber.h"
 #include "foundation/kvmousegrid.h"
+#include "foundation/progdir.h"
 #include "foundation/testdesktop.h"
+#include "reference/dbprefix.h"
+#include "support/shippedprefix.h"
 #include "tables/contestkeys.h"
 #include "tables/contesttables.h"
 #include "tables/projecttables.h"
@@ -96,6 +99,19 @@ TEST_F(ContestList, ListsOnlyTheEditionsCodeAndOpensOnTheNewest) {
   EXPECT_EQ(Cell(0, 4), "");
   // The newest contest (highest number) is the current row.
   EXPECT_EQ(brow_.CurrentRef(), refs[3]);
+}
+
+TEST_F(ContestList, FirstStartTakesTheShippedPrefixFilesAndDoesNotWarn) {
+  if (shippedprefix::Dir().empty()) GTEST_SKIP() << "no country file";
+  const std::string shipped = ShippedDataDirectory();
+  SetShippedDataDirectory(shippedprefix::Dir());
+  Open();
+  SetShippedDataDirectory(shipped);
+  EXPECT_TRUE(desk_.Texts(TMessageKind::Error).isEmpty());
+  EXPECT_TRUE(FileExists("BMPREFIX.db"));
+  TdbPrefix prefixes;
+  EXPECT_EQ(prefixes.RecordCount(),
+            shippedprefix::Report().Prefixes + shippedprefix::Report().DeletedEntities);
 }
 
 TEST_F(ContestList, OpensOnTheNewestContestOfItsCodeWhenAnotherCodeIsNewer) {
