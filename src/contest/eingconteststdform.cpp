@@ -484,6 +484,8 @@ void TEingContestStdForm::FormCreate() {
   if (rec.StartSSB()) rssb->setChecked(true);
   if (rec.StartFM()) rFM->setChecked(true);
   if (rec.StartPR()) rPR->setChecked(true);
+  // A stored class allows only its modes, in review as on the category road.
+  if (rec.Category() > 0) EnableClassModes();
 
   ShowTotals();
 
@@ -875,6 +877,11 @@ void TEingContestStdForm::eteilnahmeartClick() {
                            "Multiplikator-Berechnung erfolgt jedoch nicht mit dem Programm, "
                            "sondern durch die Auswertesoftware des Veranstalters.",
                            false);
+  EnableClassModes();
+  ShowCategoryPeriod();
+}
+
+void TEingContestStdForm::EnableClassModes() {
   for (QRadioButton* r : {rcw, rssb, rFM, rPR}) r->setEnabled(false);
   for (const std::string& mode : def_.Modes) {
     if (mode == "CW") rcw->setEnabled(true);
@@ -886,15 +893,21 @@ void TEingContestStdForm::eteilnahmeartClick() {
       rPR->setText(mode == "DIGITAL" ? QStringLiteral("DIGI") : Q(mode));
     }
   }
-  ShowCategoryPeriod();
+  QRadioButton* firstEnabled = nullptr;
+  bool enabledChecked = false;
   for (QRadioButton* r : {rcw, rssb, rFM, rPR}) {
-    if (r->isEnabled()) continue;
+    if (r->isEnabled()) {
+      if (!firstEnabled) firstEnabled = r;
+      enabledChecked = enabledChecked || r->isChecked();
+      continue;
+    }
     // An exclusive group cannot uncheck its checked button directly.
     const bool exclusive = r->autoExclusive();
     r->setAutoExclusive(false);
     r->setChecked(false);
     r->setAutoExclusive(exclusive);
   }
+  if (!enabledChecked && firstEnabled) firstEnabled->setChecked(true);
 }
 
 // A category tied to a contest period brings the period's dates and times, except into

@@ -156,6 +156,42 @@ TEST_F(ConfigDialog, NewContestGetsItsDefaultsAndBeendenStoresWithoutStarting) {
   EXPECT_TRUE(config.FindNumber(r.Nummer()));
 }
 
+// A class of one mode starts the log in that mode; a class of several keeps the mode the
+// user ticked; review offers only the stored class's modes.
+TEST_F(ConfigDialog, TheClassDecidesTheStartMode) {
+  struct Case {
+    int ClassButton;  // 0 "Klasse A: 80m SSB", 1 "Klasse B: 80m CW", 5 "Klasse F: 2m SSB und CW"
+    bool TickSsbFirst;
+    bool StartsSsb;
+  };
+  const Case cases[] = {{0, false, true}, {1, true, false}, {5, true, true}, {5, false, false}};
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.ClassButton);
+    const std::string name = "Saar " + std::to_string(++n);
+    Run(false, false, 'd', [&](TForm& f) {
+      Type(f.eName, name.c_str());
+      f.rZeitUTC->setChecked(true);
+      (c.TickSsbFirst ? f.rssb : f.rcw)->setChecked(true);
+      QTest::mouseClick(f.categories->button(c.ClassButton), Qt::LeftButton);
+      EXPECT_EQ(f.rssb->isChecked(), c.StartsSsb);
+      EXPECT_EQ(f.rcw->isChecked(), !c.StartsSsb);
+      return Click(f, f.btnOK);
+    });
+    const int32_t nr = list_->GetListRec().Nummer();
+    EXPECT_EQ(Stored(nr).StartSSB() != 0, c.StartsSsb);
+    ASSERT_TRUE(list_->FindNumber(nr));
+    Run(true, true, 'd', [&](TForm& f) {
+      EXPECT_EQ(f.rssb->isChecked(), c.StartsSsb);
+      EXPECT_FALSE(f.rFM->isEnabled());
+      EXPECT_FALSE(f.rPR->isEnabled());
+      EXPECT_EQ(f.rcw->isEnabled(), c.ClassButton != 0);
+      EXPECT_EQ(f.rssb->isEnabled(), c.ClassButton != 1);
+      return Click(f, f.btnOK);
+    });
+  }
+}
+
 TEST_F(ConfigDialog, ContestStartenReturnsTheRecordPositionAndSetsTheClockBasis) {
   int position = Run(false, false, 'd', [](TForm& f) {
     Complete(f, "Saar 2026");
