@@ -162,7 +162,7 @@ int TContestBrowCtrl::NewContest() {
   ToMessages::ShowNotice("Contest", setupseparat::LangText("Versionsprüfung", "Version"),
                          TContestFkt::UpdateNotes(installed), false);
   const int position =
-      oContestFkt->ConfigureContest(code_, false, *configTable_, *listTable_, false);
+      oContestFkt->ConfigureContest(code_, false, *configTable_, *listTable_, false, mainWindow_);
   return position > 0 ? position : 0;
 }
 
@@ -190,7 +190,7 @@ bool TContestBrowCtrl::StartContest(int32_t position) {
 }
 
 void TContestBrowCtrl::ReviewContest() {
-  oContestFkt->ConfigureContest(code_, true, *configTable_, *listTable_, true);
+  oContestFkt->ConfigureContest(code_, true, *configTable_, *listTable_, true, mainWindow_);
 }
 
 void TContestBrowCtrl::ShowOtherPrograms() {}

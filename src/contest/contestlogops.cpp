@@ -44,9 +44,9 @@ bool Fail(const std::string& name, std::string_view germanStep, std::string_view
 void TContestFkt::SetContestLogRunner(TContestLogRunner runner) { LogRunner() = std::move(runner); }
 
 int TContestFkt::ConfigureContest(TContestCode code, bool existing, TdbContest& configTable,
-                                  TdbContest& listTable, bool review) const {
+                                  TdbContest& listTable, bool review, QWidget* owner) const {
   if (code == '\0') return 0;
-  return TEingContestStd::Run(existing, review, code, listTable, configTable);
+  return TEingContestStd::Run(existing, review, code, listTable, configTable, owner);
 }
 
 bool TContestFkt::EnsureContestConfig(int32_t listRef, TdbContest& listTable,
