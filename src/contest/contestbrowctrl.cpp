@@ -71,8 +71,8 @@ TContestBrowCtrl::TContestBrowCtrl(TkvBrow* browser, QWidget* mainWindow, TConte
          "The settings file BMSETUP could not be opened. The program ends.");
   projectsOpen_ = ToDatProject::OpenFiles(ToDatProject::kProjectFile);
   if (!projectsOpen_)
-    fail("Die Projektdatei BMPROJ konnte nicht geöffnet werden. Das Programm wird beendet.",
-         "The project file BMPROJ could not be opened. The program ends.");
+    fail("Die Projektdatei BM5PRO konnte nicht geöffnet werden. Das Programm wird beendet.",
+         "The project file BM5PRO could not be opened. The program ends.");
   if (!SelectSettingsProject() || !opcmd::LoadSettings())
     fail("Die Einstellungen konnten nicht gelesen werden. Das Programm wird beendet.",
          "The settings could not be read. The program ends.");
