@@ -18,6 +18,7 @@
 #include "contest/currentdef.h"
 #include "contest/eingconteststd.h"
 #include "contest/eingconteststdform.h"
+#include "contest/rulestable.h"
 #include "contest/stationfile.h"
 #include "foundation/cp1252.h"
 #include "foundation/dates.h"
@@ -132,7 +133,8 @@ TEST_F(ConfigDialog, NewContestGetsItsDefaultsAndBeendenStoresWithoutStarting) {
     return Click(f, f.btnOK);
   });
   EXPECT_EQ(result, 0);
-  EXPECT_TRUE(desktop_.Texts(TMessageKind::Warning).isEmpty());
+  EXPECT_TRUE(desktop_.Texts(TMessageKind::Warning).isEmpty())
+      << S(desktop_.Texts(TMessageKind::Warning).join(QStringLiteral("|")));
   ASSERT_EQ(ListCount(), 1);
   const TContestListRec r = Stored(list_->GetListRec().Nummer());
   EXPECT_EQ(r.Name(), "Saar 2026");
@@ -188,6 +190,22 @@ TEST_F(ConfigDialog, TheClassDecidesTheStartMode) {
       EXPECT_EQ(f.rcw->isEnabled(), c.ClassButton != 0);
       EXPECT_EQ(f.rssb->isEnabled(), c.ClassButton != 1);
       return Click(f, f.btnOK);
+    });
+  }
+}
+
+// The dialog of every code fits a screen of 1024 x 768 with its window frame, so that no
+// field and no button is cut off.
+TEST_F(ConfigDialog, FitsA1024By768Screen) {
+  for (const rulestable::TCodeRules& row : rulestable::Rows()) {
+    SCOPED_TRACE(std::string("code ") + row.Code);
+    Run(false, false, row.Code, [](TForm& f) {
+      const QSize hint = f.sizeHint();
+      EXPECT_LE(hint.width(), 1024 - 16) << hint.width();
+      EXPECT_LE(hint.height(), 768 - 48) << hint.height();
+      EXPECT_GE(f.width(), hint.width());
+      EXPECT_GE(f.height(), hint.height());
+      return Click(f, f.btnAbbruch);
     });
   }
 }
