@@ -187,18 +187,16 @@ void TkvBrow::BuildToolbar() {
 
 void TkvBrow::ArrangeToolbar() {
   if (!toolRow_) return;
-  int needed = 4;
-  for (int i = 0; i < toolRow_->count(); ++i) {
-    QWidget* w = toolRow_->itemAt(i)->widget();
-    if (!w || w->isHidden() || (toolsWrapped_ && std::count(navTools_.begin(), navTools_.end(), w)))
-      continue;
+  const QMargins margins = toolRow_->contentsMargins();
+  int needed = margins.left() + margins.right();
+  const auto add = [&](QWidget* w) {
     // The search field stretches; it needs only the width of its caption.
-    needed += (w == search_ ? w->minimumWidth() : w->sizeHint().width()) + toolRow_->spacing();
-  }
-  if (toolsWrapped_) {
-    for (QWidget* w : navTools_)
-      if (!w->isHidden()) needed += w->sizeHint().width() + toolRow_->spacing();
-  }
+    if (w && !w->isHidden())
+      needed += (w == search_ ? w->minimumWidth() : w->sizeHint().width()) + toolRow_->spacing();
+  };
+  for (int i = 0; i < toolRow_->count(); ++i) add(toolRow_->itemAt(i)->widget());
+  if (toolsWrapped_)
+    for (QWidget* w : navTools_) add(w);
   const bool wrap = needed > width();
   if (wrap == toolsWrapped_) return;
   toolsWrapped_ = wrap;
