@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 #include <QWidget>
 
@@ -112,6 +113,27 @@ TEST_F(ContestList, FirstStartTakesTheShippedPrefixFilesAndDoesNotWarn) {
   TdbPrefix prefixes;
   EXPECT_EQ(prefixes.RecordCount(),
             shippedprefix::Report().Prefixes + shippedprefix::Report().DeletedEntities);
+}
+
+// A data directory whose prefix file is damaged keeps it and is warned about; the shipped
+// files never replace a file the user has.
+TEST_F(ContestList, ADamagedPrefixFileIsKeptAndWarnedAbout) {
+  if (shippedprefix::Dir().empty()) GTEST_SKIP() << "no country file";
+  {
+    QFile damaged(Q(dir_.File("BMPREFIX.db")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray(4096, 'x'));
+  }
+  const std::string shipped = ShippedDataDirectory();
+  SetShippedDataDirectory(shippedprefix::Dir());
+  Open();
+  SetShippedDataDirectory(shipped);
+  const QStringList errors = desk_.Texts(TMessageKind::Error);
+  ASSERT_FALSE(errors.isEmpty());
+  EXPECT_TRUE(errors.last().startsWith(Q("Achtung: Die Präfixdatei konnte nicht gefunden werden")));
+  QFile kept(Q(dir_.File("BMPREFIX.db")));
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), QByteArray(4096, 'x'));
 }
 
 TEST_F(ContestList, OpensOnTheNewestContestOfItsCodeWhenAnotherCodeIsNewer) {
