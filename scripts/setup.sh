@@ -5,6 +5,8 @@ set -eu
 pkgs="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
       libsqlite3-dev libpng-dev libjpeg-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
       fonts-liberation ccache poppler-utils"
+# The country file the shipped prefix files are built from.
+pkgs="$pkgs hamradio-files"
 # The ADIF readers the export tests read their files back with, beside the build. Tests
 # that need them are skipped where node or the packages are missing.
 node_dir="${ZOR_NODE_DIR:-build/node}"

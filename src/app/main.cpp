@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "foundation/cp1252.h"
+#include "foundation/dates.h"
 #include "foundation/filebase.h"
 #include "foundation/progdir.h"
 #include "shell/contestbrow.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
   startup::StartServices(workDir.c_str(), dataDir.c_str());
   QApplication::setApplicationName(Q("ZOR SAAR"));
   SetProgramDirectory(workDir);
+  ToDates::TakeSystemUtcOffset();
 
   int rc = 0;
   {

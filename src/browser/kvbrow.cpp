@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -99,15 +100,19 @@ void TkvBrow::BuildToolbar() {
   auto* top = new QHBoxLayout;
   top->setContentsMargins(2, 2, 2, 2);
   top->setSpacing(3);
+  toolRow_ = top;
   top->addWidget(MakeImage(this, "SUCH"));
   search_ = new TkvEdit(this);
   search_->setObjectName(QStringLiteral("SCHNELLSUCHE"));
   search_->setPlaceholderText(QStringLiteral("SCHNELLSUCHE"));
   connect(search_, &QLineEdit::textChanged, this, [this] { QuickSearch(); });
+  search_->setMinimumWidth(search_->fontMetrics().horizontalAdvance(search_->placeholderText()) +
+                           16);
   top->addWidget(search_, 1);
 
   top->addWidget(MakeImage(this, "SORT"));
   sortLabel_ = new QLabel(Q("Sortierung:"), this);
+  sortLabel_->setObjectName(QStringLiteral("SortLabel"));
   top->addWidget(sortLabel_);
   sortCombo_ = new QComboBox(this);
   sortCombo_->setObjectName(QStringLiteral("Sortlist"));
@@ -125,9 +130,15 @@ void TkvBrow::BuildToolbar() {
   viewCombo_->setObjectName(QStringLiteral("Ansicht"));
   connect(viewCombo_, &QComboBox::activated, this, [this](int i) { ViewChosen(i); });
   top->addWidget(viewCombo_);
+  // The texts of the choices never shrink below their whole width.
+  for (QComboBox* combo : {sortCombo_, viewCombo_})
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  for (QWidget* w : {static_cast<QWidget*>(sortLabel_), static_cast<QWidget*>(sortCombo_),
+                     static_cast<QWidget*>(sortButton_), static_cast<QWidget*>(viewCombo_)})
+    w->setSizePolicy(QSizePolicy::Fixed, w->sizePolicy().verticalPolicy());
 
-  top->addWidget(MakeImage(this, "LOESCH"));
-  top->addWidget(MakeImage(this, "AKTUALISIEREN"));
+  navTools_.push_back(MakeImage(this, "LOESCH"));
+  navTools_.push_back(MakeImage(this, "AKTUALISIEREN"));
   for (const auto& nav : kNavButtons) {
     QToolButton* b = MakeButton(this, nav.Glyph, nav.Hint);
     const auto move = nav.Move;
@@ -139,21 +150,27 @@ void TkvBrow::BuildToolbar() {
       else if (IsOpen() && !IsDetailsView())
         forward ? grid_->NextRecord() : grid_->PrevRecord();
     });
-    top->addWidget(b);
+    navTools_.push_back(b);
   }
   for (const char* glyph : {"BTNCLOSE", "BTNCLOSE2"}) {
     QToolButton* close = MakeButton(this, glyph, "Schließen der Liste");
     connect(close, &QToolButton::clicked, this, [this] {
       if (OnBrowCloseBtnKlick) OnBrowCloseBtnKlick(this);
     });
-    top->addWidget(close);
+    navTools_.push_back(close);
     if (std::string(glyph) == "BTNCLOSE") {
       editButton_ = MakeButton(this, "BTNEDIT", "direktes Editieren in der Liste");
       editButton_->setCheckable(true);
       connect(editButton_, &QToolButton::toggled, this, [this](bool on) { SetDirectEdit(on); });
-      top->addWidget(editButton_);
+      navTools_.push_back(editButton_);
     }
   }
+
+  for (QWidget* w : navTools_) top->addWidget(w);
+  navRow_ = new QHBoxLayout;
+  navRow_->setContentsMargins(2, 0, 2, 2);
+  navRow_->setSpacing(3);
+  navRow_->addStretch();
 
   auto* body = new QHBoxLayout;
   body->setContentsMargins(0, 0, 0, 0);
@@ -164,7 +181,37 @@ void TkvBrow::BuildToolbar() {
   all->setContentsMargins(0, 0, 0, 0);
   all->setSpacing(0);
   all->addLayout(top);
+  all->addLayout(navRow_);
   all->addLayout(body, 1);
+}
+
+void TkvBrow::ArrangeToolbar() {
+  if (!toolRow_) return;
+  const QMargins margins = toolRow_->contentsMargins();
+  int needed = margins.left() + margins.right();
+  const auto add = [&](QWidget* w) {
+    // The search field stretches; it needs only the width of its caption.
+    if (w && !w->isHidden())
+      needed += (w == search_ ? w->minimumWidth() : w->sizeHint().width()) + toolRow_->spacing();
+  };
+  for (int i = 0; i < toolRow_->count(); ++i) add(toolRow_->itemAt(i)->widget());
+  if (toolsWrapped_)
+    for (QWidget* w : navTools_) add(w);
+  const bool wrap = needed > width();
+  if (wrap == toolsWrapped_) return;
+  toolsWrapped_ = wrap;
+  for (QWidget* w : navTools_) {
+    (wrap ? toolRow_ : navRow_)->removeWidget(w);
+    if (wrap)
+      navRow_->insertWidget(navRow_->count() - 1, w);
+    else
+      toolRow_->addWidget(w);
+  }
+}
+
+void TkvBrow::resizeEvent(QResizeEvent* event) {
+  TkvMousePanel::resizeEvent(event);
+  ArrangeToolbar();
 }
 
 // --- virtual operations ------------------------------------------------------------------
@@ -332,6 +379,7 @@ void TkvBrow::Open(int /*layoutId*/, TdbBase* table, const TKeyStr& highKey, con
     ClearSearch();
     if (sortIndex_ >= 0 && sortIndex_ < SortCount()) SetSortlistItemIndex(sortIndex_);
     sortButton_->setText(Q("Sortierung"));
+    ArrangeToolbar();
     grid_->Resize();
     grid_->Refresh();
   } catch (const EConstructorInvalid&) {
@@ -484,6 +532,7 @@ void TkvBrow::SetSortSelectorVisible(bool visible) {
   sortCombo_->setVisible(visible);
   sortLabel_->setVisible(visible);
   sortButton_->setVisible(visible);
+  ArrangeToolbar();
 }
 
 bool TkvBrow::SortSelectorVisible() const { return !sortCombo_->isHidden(); }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "browser/kbrowser.h"
 #include "foundation/keystr.h"
@@ -21,6 +22,7 @@ class QToolButton;
 class TdbBase;
 class TkvEdit;
 class TkvMouseGrid;
+class QHBoxLayout;
 class TkvBrowSelect;
 class TkvBrowStringGridCtrl;
 
@@ -167,10 +169,14 @@ class TkvBrow : public TkvMousePanel {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   friend class TkvBrowStringGridCtrl;
   void BuildToolbar();
+  // The navigation tools move to a second tool row when one row cannot show every text
+  // of the sort and view choices whole.
+  void ArrangeToolbar();
   void QuickSearch();
   void ViewChosen(int index);
   void PositionOnDriverRecord();
@@ -187,6 +193,10 @@ class TkvBrow : public TkvMousePanel {
   QComboBox* viewCombo_ = nullptr;
   TkvEdit* search_ = nullptr;
   QToolButton* editButton_ = nullptr;
+  QHBoxLayout* toolRow_ = nullptr;
+  QHBoxLayout* navRow_ = nullptr;
+  std::vector<QWidget*> navTools_;
+  bool toolsWrapped_ = false;
   int sortIndex_ = -1;
   int viewMode_ = 0;
   int viewBits_ = 1;

@@ -7,8 +7,10 @@
 #include "contest/currentdef.h"
 #include "foundation/cp1252.h"
 #include "foundation/messages.h"
+#include "foundation/progdir.h"
 #include "reference/datprefix.h"
 #include "reference/dbprefix.h"
+#include "reference/prefixinstall.h"
 #include "storage/dbbase.h"
 #include "tables/contestkeys.h"
 #include "tables/contesttables.h"
@@ -16,6 +18,7 @@
 #include "tables/projecttables.h"
 #include "tables/setupseparat.h"
 #include "tables/setuptables.h"
+#include "tables/tablefile.h"
 
 namespace {
 
@@ -68,12 +71,14 @@ TContestBrowCtrl::TContestBrowCtrl(TkvBrow* browser, QWidget* mainWindow, TConte
          "The settings file BMSETUP could not be opened. The program ends.");
   projectsOpen_ = ToDatProject::OpenFiles(ToDatProject::kProjectFile);
   if (!projectsOpen_)
-    fail("Die Projektdatei BMPROJ konnte nicht geöffnet werden. Das Programm wird beendet.",
-         "The project file BMPROJ could not be opened. The program ends.");
+    fail("Die Projektdatei BM5PRO konnte nicht geöffnet werden. Das Programm wird beendet.",
+         "The project file BM5PRO could not be opened. The program ends.");
   if (!SelectSettingsProject() || !opcmd::LoadSettings())
     fail("Die Einstellungen konnten nicht gelesen werden. Das Programm wird beendet.",
          "The settings could not be read. The program ends.");
 
+  // A data directory without prefix files gets the ones the program ships.
+  prefixinstall::InstallShippedFiles(ShippedDataDirectory(), tablefiles::DataDir());
   prefixOpen_ = oDatPrefix && oDatPrefix->OpenFileSet(kPrefixFileSet, false);
   {
     TdbPrefix prefixes;
@@ -157,7 +162,7 @@ int TContestBrowCtrl::NewContest() {
   ToMessages::ShowNotice("Contest", setupseparat::LangText("Versionsprüfung", "Version"),
                          TContestFkt::UpdateNotes(installed), false);
   const int position =
-      oContestFkt->ConfigureContest(code_, false, *configTable_, *listTable_, false);
+      oContestFkt->ConfigureContest(code_, false, *configTable_, *listTable_, false, mainWindow_);
   return position > 0 ? position : 0;
 }
 
@@ -185,7 +190,7 @@ bool TContestBrowCtrl::StartContest(int32_t position) {
 }
 
 void TContestBrowCtrl::ReviewContest() {
-  oContestFkt->ConfigureContest(code_, true, *configTable_, *listTable_, true);
+  oContestFkt->ConfigureContest(code_, true, *configTable_, *listTable_, true, mainWindow_);
 }
 
 void TContestBrowCtrl::ShowOtherPrograms() {}

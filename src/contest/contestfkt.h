@@ -47,9 +47,10 @@ class TContestFkt {
   std::string ImageDirectory() const;
 
   // Runs the configuration dialog; code '\0' shows nothing and answers 0. The position
-  // of the list record when the dialog was left with "Contest starten", else 0.
+  // of the list record when the dialog was left with "Contest starten", else 0. The dialog
+  // belongs to owner (the active window when none is given).
   int ConfigureContest(TContestCode code, bool existing, TdbContest& configTable,
-                       TdbContest& listTable, bool review) const;
+                       TdbContest& listTable, bool review, QWidget* owner = nullptr) const;
   // Makes sure the contest of a list entry (listRef > 0: that record, else the list
   // table's current one) has its configuration record; false when it could not be added.
   bool EnsureContestConfig(int32_t listRef, TdbContest& listTable, TdbContest& configTable) const;

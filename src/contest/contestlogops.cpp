@@ -5,6 +5,7 @@
 
 #include "contest/contestfkt.h"
 #include "contest/eingconteststd.h"
+#include "contest/stationfile.h"
 #include "foundation/dates.h"
 #include "foundation/memofile.h"
 #include "foundation/messages.h"
@@ -43,9 +44,9 @@ bool Fail(const std::string& name, std::string_view germanStep, std::string_view
 void TContestFkt::SetContestLogRunner(TContestLogRunner runner) { LogRunner() = std::move(runner); }
 
 int TContestFkt::ConfigureContest(TContestCode code, bool existing, TdbContest& configTable,
-                                  TdbContest& listTable, bool review) const {
+                                  TdbContest& listTable, bool review, QWidget* owner) const {
   if (code == '\0') return 0;
-  return TEingContestStd::Run(existing, review, code, listTable, configTable);
+  return TEingContestStd::Run(existing, review, code, listTable, configTable, owner);
 }
 
 bool TContestFkt::EnsureContestConfig(int32_t listRef, TdbContest& listTable,
@@ -96,6 +97,9 @@ bool TContestFkt::DeleteContest(TdbContest& listTable, TdbContest& configTable,
   if (configTable.FindNumber(number) && !configTable.Delete())
     return Fail(name, "Der Konfigurationssatz ließ sich nicht löschen.",
                 "its configuration record could not be deleted.");
+  if (!stationfile::Remove(list.Typ(), number))
+    return Fail(name, "Die Stationsdatei ließ sich nicht löschen.",
+                "its station file could not be deleted.");
   if (!listTable.GotoRecord(listRef) || !listTable.Delete())
     return Fail(name, "Der Listeneintrag ließ sich nicht löschen.",
                 "its list entry could not be deleted.");

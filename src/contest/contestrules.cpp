@@ -18,6 +18,8 @@ constexpr int32_t kRevisionOther = 500010401;
 // other code of the table sets byte 369.
 constexpr std::string_view kCodesWithBandRows = "VBqHE5PA8wm9a4bdegr";
 
+// The version of every code that names none of its own.
+constexpr std::string_view kDefaultVersion = "2016-1.0";
 // The notice line that follows the version title in the version label.
 constexpr std::string_view kMakerNotice = " - Alle Angaben ohne Gew\xE4hr";
 
@@ -52,10 +54,11 @@ void ApplyTitlesAndDates(TContestRec& def, const TCodeRules& row, const TContest
   def.EditionTitle = std::string(row.EditionTitle);
   def.DupeScope = row.DupeScope;
   def.RulesRevision = row.Code == 'V' ? kRevisionV : row.Code == 'B' ? kRevisionB : kRevisionOther;
-  if (!row.VersionText.empty()) {
-    def.VersionTitle = def.EditionTitle + " Version " + std::string(row.VersionText);
-    def.VersionNotice = def.VersionTitle + std::string(kMakerNotice);
-  }
+  // Every code names its version: the log window's caption, the cover sheet and the
+  // exports' creator lines show it.
+  const std::string_view version = row.VersionText.empty() ? kDefaultVersion : row.VersionText;
+  def.VersionTitle = def.EditionTitle + " Version " + std::string(version);
+  def.VersionNotice = def.VersionTitle + std::string(kMakerNotice);
 
   def.ContestName = std::string(row.ContestName);
   int year = 0, month = 0, day = 0;

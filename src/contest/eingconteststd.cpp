@@ -1,5 +1,7 @@
 #include "contest/eingconteststd.h"
 
+#include <QApplication>
+
 #include "contest/contestfkt.h"
 #include "contest/contestload.h"
 #include "contest/currentdef.h"
@@ -10,7 +12,7 @@
 TEingContestStd::TOutputMenu TEingContestStd::OutputMenu = nullptr;
 
 int TEingContestStd::Run(bool existing, bool review, TContestCode code, TdbContest& listTable,
-                         TdbContest& configTable) {
+                         TdbContest& configTable, QWidget* owner) {
   TContestRec own;
   TContestRec& def = CurrentContestDef() ? *CurrentContestDef() : own;
   if (!existing) {
@@ -24,6 +26,7 @@ int TEingContestStd::Run(bool existing, bool review, TContestCode code, TdbConte
     oContestFkt->LoadContestDefinition(def, listTable, code, existing);
   else
     LoadContestDefinition(def, listTable, code, existing);
-  TEingContestStdForm form(existing, review, code, listTable, configTable, def);
+  TEingContestStdForm form(existing, review, code, listTable, configTable, def,
+                           owner ? owner : QApplication::activeWindow());
   return Desktop().ExecDialog(form) == 1 ? listTable.CurrentRef() : 0;
 }

@@ -5,14 +5,17 @@
 #include "contest/contestrec.h"
 
 class TdbContest;
+class QWidget;
 
 class TEingContestStd {
  public:
   // Loads the definition of the code into the list controller's copy, shows the dialog
   // and returns the list table's current record position when it was left with
   // "Contest starten", else 0.
+  // The dialog belongs to owner, else to the active window, so that the keyboard focus
+  // goes back there when it closes.
   static int Run(bool existing, bool review, TContestCode code, TdbContest& listTable,
-                 TdbContest& configTable);
+                 TdbContest& configTable, QWidget* owner = nullptr);
 
   // The print and export menu behind "Drucken / E-Log", run after the contest was
   // stored; registered by the output dispatcher, nothing happens while none is.

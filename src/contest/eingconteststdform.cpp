@@ -362,22 +362,44 @@ void TEingContestStdForm::BuildWindow() {
     ShowDistrictAnswer();
   });
 
+  // Laid out to fit a screen of 1024 x 768: the categories, whose number and length
+  // differ most between the contests, take a row of the whole width.
+  // Short fields are as wide as their longest text.
+  for (TkvEdit* e : {eDatumvon, eDatumbis, eZeitvon, eZeitbis, ePLZ, eLoc})
+    e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00000")) + 12);
+  for (TkvEdit* e : {eQSLw, eqslr})
+    e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("WW")) + 12);
   auto* grid = new QGridLayout(this);
-  grid->addWidget(gContest, 0, 0);
-  grid->addWidget(gTeilnehmer, 1, 0, 3, 1);
-  grid->addWidget(eteilnahmeart, 0, 1);
-  grid->addWidget(gMode, 1, 1);
-  grid->addWidget(groupZeit, 2, 1);
-  grid->addWidget(gAuswertung, 3, 1);
-  grid->addWidget(gProgramm, 0, 2, 2, 1);
-  auto* extra = new QVBoxLayout;
+  grid->setVerticalSpacing(4);
+  // The dialog keeps the size its contents need, also when a prompt shows up later.
+  grid->setSizeConstraint(QLayout::SetFixedSize);
+  auto* left = new QVBoxLayout;
+  left->addWidget(gContest);
+  left->addWidget(gTeilnehmer);
+  left->addStretch();
+  grid->addLayout(left, 0, 0);
+  auto* middle = new QVBoxLayout;
+  middle->addWidget(gProgramm);
+  middle->addWidget(groupZeit);
   for (QGroupBox* g : {groupZusatz, GroupFrage, GroupZusatz2, groupzusatz3, groupboxdatum})
-    extra->addWidget(g);
-  grid->addLayout(extra, 2, 2, 2, 1);
+    middle->addWidget(g);
+  middle->addStretch();
+  grid->addLayout(middle, 0, 1);
+  auto* right = new QVBoxLayout;
+  right->addWidget(gMode);
+  right->addWidget(gAuswertung);
+  right->addStretch();
+  grid->addLayout(right, 0, 2);
+  grid->addWidget(eteilnahmeart, 1, 0, 1, 3);
   auto* buttons = new QHBoxLayout;
   for (QPushButton* b : {btnAbbruch, btnOK, btnHilfe, btnDruck, btnstart}) buttons->addWidget(b);
-  grid->addLayout(buttons, 4, 0, 1, 3);
-  setFixedSize(sizeHint());
+  grid->addLayout(buttons, 2, 0, 1, 3);
+  for (QGroupBox* g : findChildren<QGroupBox*>()) {
+    if (g->layout()) {
+      g->layout()->setContentsMargins(6, 4, 6, 4);
+      g->layout()->setSpacing(3);
+    }
+  }
 }
 
 bool TEingContestStdForm::IsLdk() const { return def_.MultiplierKinds.test(kKindLdk); }
@@ -469,7 +491,8 @@ void TEingContestStdForm::FormCreate() {
     auto* r = new QRadioButton(Q(names[size_t(i)]->Description), eteilnahmeart);
     r->setObjectName(QStringLiteral("category%1").arg(i + 1));
     categories->addButton(r, i);
-    layout->addWidget(r, i % perColumn, i / perColumn);
+    // At their own width: a radio button reacts to clicks on its text only.
+    layout->addWidget(r, i % perColumn, i / perColumn, Qt::AlignLeft);
   }
   if (rec.Category() > 0) {
     if (QAbstractButton* b = categories->button(rec.Category() - 1)) b->setChecked(true);
@@ -484,6 +507,8 @@ void TEingContestStdForm::FormCreate() {
   if (rec.StartSSB()) rssb->setChecked(true);
   if (rec.StartFM()) rFM->setChecked(true);
   if (rec.StartPR()) rPR->setChecked(true);
+  // A stored class allows only its modes, in review as on the category road.
+  if (rec.Category() > 0) EnableClassModes();
 
   ShowTotals();
 
@@ -875,6 +900,11 @@ void TEingContestStdForm::eteilnahmeartClick() {
                            "Multiplikator-Berechnung erfolgt jedoch nicht mit dem Programm, "
                            "sondern durch die Auswertesoftware des Veranstalters.",
                            false);
+  EnableClassModes();
+  ShowCategoryPeriod();
+}
+
+void TEingContestStdForm::EnableClassModes() {
   for (QRadioButton* r : {rcw, rssb, rFM, rPR}) r->setEnabled(false);
   for (const std::string& mode : def_.Modes) {
     if (mode == "CW") rcw->setEnabled(true);
@@ -886,15 +916,21 @@ void TEingContestStdForm::eteilnahmeartClick() {
       rPR->setText(mode == "DIGITAL" ? QStringLiteral("DIGI") : Q(mode));
     }
   }
-  ShowCategoryPeriod();
+  QRadioButton* firstEnabled = nullptr;
+  bool enabledChecked = false;
   for (QRadioButton* r : {rcw, rssb, rFM, rPR}) {
-    if (r->isEnabled()) continue;
+    if (r->isEnabled()) {
+      if (!firstEnabled) firstEnabled = r;
+      enabledChecked = enabledChecked || r->isChecked();
+      continue;
+    }
     // An exclusive group cannot uncheck its checked button directly.
     const bool exclusive = r->autoExclusive();
     r->setAutoExclusive(false);
     r->setChecked(false);
     r->setAutoExclusive(exclusive);
   }
+  if (!enabledChecked && firstEnabled) firstEnabled->setChecked(true);
 }
 
 // A category tied to a contest period brings the period's dates and times, except into

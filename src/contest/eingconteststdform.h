@@ -52,6 +52,9 @@ class TEingContestStdForm : public QDialog {
   void DateLeft(int which);
   void LookUpMemberNumber();
   void ShowCategoryPeriod();
+  // Only the class's modes can be chosen; when the ticked one is not among them, the first
+  // that is takes its place, so the log starts in a mode of the class.
+  void EnableClassModes();
   bool IsLdk() const;
   bool IsArea() const;
 

@@ -36,7 +36,7 @@ constexpr int32_t kSameAsReceived = -1;
 struct TCodeRules {
   TContestCode Code = 0;
   std::string_view EditionTitle{};
-  std::string_view VersionText{};  // empty: the code carries no version title
+  std::string_view VersionText{};  // empty: the edition's version "2016-1.0"
   std::string_view ContestName{};
   bool NameWithYear = false;  // the year of the log's start date follows the name
   std::string_view DateFrom{}, DateTo{}, TimeFrom{}, TimeTo{};

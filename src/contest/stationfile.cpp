@@ -1,5 +1,8 @@
 #include "contest/stationfile.h"
 
+#include <QFile>
+
+#include "foundation/cp1252.h"
 #include "foundation/filebase.h"
 #include "foundation/memofile.h"
 #include "foundation/progdir.h"
@@ -32,6 +35,13 @@ bool Load(const std::string& fileName, std::string& text) {
 bool Save(const std::string& fileName, std::string_view text) {
   if (text.empty()) return false;
   return memofile::SaveLines(fileName, memofile::SplitLines(text));
+}
+
+bool Remove(char code, int32_t contestNr) {
+  const std::string prefix = PrefixOf(code);
+  if (prefix.empty()) return true;
+  const std::string name = FileName(prefix, contestNr);
+  return !TFileBaseSS::FileExists(name) || QFile::remove(Q(name));
 }
 
 }  // namespace stationfile

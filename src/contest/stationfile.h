@@ -19,5 +19,8 @@ bool Load(const std::string& fileName, std::string& text);
 // Writes the text's lines; a text without any character writes nothing, so that an
 // empty memo never wipes a stored description. False when nothing was written.
 bool Save(const std::string& fileName, std::string_view text);
+// Removes the station file of a contest being deleted, so that a later contest given the
+// same number starts without its text. True when no such file is left.
+bool Remove(char code, int32_t contestNr);
 
 }  // namespace stationfile

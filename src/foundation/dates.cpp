@@ -185,6 +185,8 @@ void ToDates::TimeToHMS(int32_t time, int& hour, int& minute, int& second) {
 
 int ToDates::UtcShiftMinutes() { return Desktop().UtcShiftMinutes(); }
 
+void ToDates::TakeSystemUtcOffset() { UtcOffsetHours = UtcShiftMinutes() / 60; }
+
 std::string ToDates::DateToKey(int32_t date, bool keyFlag) {
   return keyFlag ? keycodec::DateKey(date) : std::to_string(date);
 }

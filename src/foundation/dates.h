@@ -45,6 +45,9 @@ class ToDates {
   static void TimeToHMS(int32_t time, int& hour, int& minute, int& second);
   // Minutes to add to the local time to get UTC, as the system's time zone says now.
   static int UtcShiftMinutes();
+  // Sets UtcOffsetHours from the system's time zone, as the program starts: a contest kept
+  // in local time reopens in local time, and the clock gives UTC from the first QSO on.
+  static void TakeSystemUtcOffset();
 
   // Key parts: with keyFlag the 4-byte big-endian form, else plain decimal text.
   static std::string DateToKey(int32_t date, bool keyFlag);

@@ -155,9 +155,11 @@ void TContestBrow::btnNeubm3Click() {
   if (!ctrl_) return;
   const int position = ctrl_->NewContest();
   brow_->GotoRecord(0);
-  if (position <= 0) return;
-  brow_->GotoRecord(position);
-  if (ctrl_->StartContest(position)) ctrl_->ReviewContest();
+  if (position > 0) {
+    brow_->GotoRecord(position);
+    if (ctrl_->StartContest(position)) ctrl_->ReviewContest();
+  }
+  FocusList();
 }
 
 void TContestBrow::btnAendernBm3Click() {
@@ -167,6 +169,7 @@ void TContestBrow::btnAendernBm3Click() {
   const bool start = ctrl_->EditContest(position);
   brow_->GotoRecord(position);
   if (start && ctrl_->StartContest(position)) ctrl_->ReviewContest();
+  FocusList();
 }
 
 void TContestBrow::btnLoeschenBm3Click() {
@@ -175,6 +178,13 @@ void TContestBrow::btnLoeschenBm3Click() {
   if (position <= 0) return;
   ctrl_->DeleteContest(position);
   brow_->GotoRecord(0);
+  FocusList();
+}
+
+// After a dialog the keys go to the list again, whichever button opened it.
+void TContestBrow::FocusList() {
+  activateWindow();
+  brow_->setFocus();
 }
 
 void TContestBrow::btnHilfeBm3Click() {

@@ -78,6 +78,7 @@ class TContestBrow : public QWidget {
   bool FormKeyDown(int key, int shift);
   void MenueBeendenMouseMove(QLabel* label);
   void SetMakerUnderline(bool on);
+  void FocusList();
 
   // The maker's label: it is no menu entry and never becomes opaque.
   static constexpr int kMakerTag = 98;

@@ -23,7 +23,9 @@ constexpr int kFiles[] = {ToDatCall::kCallBookFile, ToDatCall::kCallDataFile,
 }  // namespace
 
 TFileDef ToDatCall::FileDef(int file) {
-  const char* name = file == kCallBookFile ? "BMCALL" : file == kCallDataFile ? "BMCDAT" : "BMCCL";
+  const char* name = file == kCallBookFile   ? "BM5CALL"
+                     : file == kCallDataFile ? "BM5CBUCH"
+                                             : "BMCCL";
   return {name, TCallRec::kSize, &CallKeys(), CallKey, 0};
 }
 

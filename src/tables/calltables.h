@@ -1,5 +1,5 @@
 #pragma once
-// The suite's call book (BMCALL), call data (BMCDAT) and call list (BMCCL): what is
+// The suite's call book (BM5CALL), call data (BM5CBUCH) and call list (BMCCL): what is
 // known of a call (DOK, locator, name, QTH, club numbers), one record per call.
 
 #include <cstdint>

@@ -31,7 +31,7 @@ void SuiteQsoKey(const uint8_t* data, int keyNr, std::string& key) {
 }  // namespace
 
 TFileDef ToDatProject::FileDef() {
-  return {"BMPROJ", TProjectRec::kSize, &ProjectKeys(),
+  return {"BM5PRO", TProjectRec::kSize, &ProjectKeys(),
           [](const uint8_t* rec, int keyNr, std::string& key) {
             key = keyNr == 1 ? keycodec::LongKey(recordbuf::GetI32(rec, 4)) : std::string();
           },

@@ -1,5 +1,5 @@
 #pragma once
-// Logbook projects (BMPROJ, in the program directory beside the settings), the current
+// Logbook projects (BM5PRO, in the program directory beside the settings), the current
 // project, and the suite logbook of a project (BMQS + project number).
 
 #include <cstdint>

@@ -9,7 +9,7 @@
 
 #include "foundation/recordbuf.h"
 
-// One call of the call book (BMCALL) or of the call data (BMCDAT); both files have this
+// One call of the call book (BM5CALL) or of the call data (BM5CBUCH); both files have this
 // layout. 128 bytes:
 //   4 Call (10), 15 DOK (8), 24 locator (6), 31 LDK (3), 35 name (30), 66 QTH (30),
 //   97 DIG number (8), 106 AGCW number (8), 115 MF number (8).
@@ -63,7 +63,7 @@ class TSuiteQSORec : public TRecord {
   void SetZeit(int32_t v) { SetI32(102, v); }
 };
 
-// A logbook project (BMPROJ). 64 bytes: 4 Nummer, 8 name (40).
+// A logbook project (BM5PRO). 64 bytes: 4 Nummer, 8 name (40).
 class TProjectRec : public TRecord {
  public:
   static constexpr size_t kSize = 64;

@@ -191,7 +191,7 @@ class DatenListeTest : public BrowserTest {
   bool Run(TCallList& list, const std::function<int(TDatenListeForm&)>& drive) {
     desktop_.DialogHandler = [&](QDialog& d) {
       auto& form = static_cast<TDatenListeForm&>(d);
-      form.resize(500, 300);
+      form.resize(1000, 300);
       form.show();
       QApplication::processEvents();
       form.setResult(0);

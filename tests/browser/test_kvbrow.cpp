@@ -24,7 +24,8 @@ class KvBrowTest : public BrowserTest {
   void SetUp() override {
     BrowserTest::SetUp();
     table_ = std::make_unique<TCallTable>(driver_);
-    brow_.resize(500, 10 * 20 + 60);
+    // Wide enough for the tool bar in one row.
+    brow_.resize(1000, 10 * 20 + 60);
     brow_.Grid()->SetDefaultRowHeight(20);
     brow_.OnBuildRow = [this](RowRec& row) {
       ++builds_;
@@ -127,6 +128,30 @@ TEST_F(KvBrowTest, KeysMoveTheCurrentRowAndScrollAtThePageEdges) {
   bar->triggerAction(QAbstractSlider::SliderMove);
   EXPECT_EQ(brow_.CurrentRef(), 13);
   EXPECT_EQ(bar->value(), 12);
+}
+
+// The sort and view choices and the quick-search field show their texts whole: a narrow
+// list puts the navigation tools into a second row instead of cutting the texts.
+TEST_F(KvBrowTest, ToolbarTextsStayWholeAtEveryWidth) {
+  AddCalls({"DL3"});
+  OpenBrow();
+  QWidget* search = brow_.findChild<QWidget*>(QStringLiteral("SCHNELLSUCHE"));
+  QWidget* first = brow_.findChild<QWidget*>(QStringLiteral("BTNENDH"));
+  ASSERT_TRUE(search && first);
+  for (int width : {1200, 596, 480}) {
+    SCOPED_TRACE(width);
+    brow_.resize(width, 300);
+    QApplication::processEvents();
+    for (const char* name : {"SortLabel", "Sortlist", "SortButton", "Ansicht"}) {
+      QWidget* w = brow_.findChild<QWidget*>(QString::fromLatin1(name));
+      ASSERT_NE(w, nullptr) << name;
+      EXPECT_GE(w->width(), w->sizeHint().width()) << name;
+    }
+    EXPECT_GE(search->width(),
+              search->fontMetrics().horizontalAdvance(QStringLiteral("SCHNELLSUCHE")));
+    // One row while everything fits, two when it does not.
+    EXPECT_EQ(first->y() > search->y() + search->height() / 2, width < 1000);
+  }
 }
 
 TEST_F(KvBrowTest, ChoosingASortOrderReordersTheListOnlyWhenItChanges) {

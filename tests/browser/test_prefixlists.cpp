@@ -18,7 +18,9 @@
 #include "foundation/testdesktop.h"
 #include "reference/datprefix.h"
 #include "reference/dbprefix.h"
+#include "reference/prefixinstall.h"
 #include "storage/dbtreiber.h"
+#include "support/shippedprefix.h"
 #include "support/testdir.h"
 #include "tables/setups.h"
 #include "tables/setupseparat.h"
@@ -306,6 +308,43 @@ TEST_F(PrefixListTest, ARefusedOrIncompleteDeleteIsAFailure) {
   desktop_.Answers = {true};
   EXPECT_TRUE(fkt.Delete({std::to_string(refs_[0])}));
   EXPECT_EQ(Count(), 3);
+}
+
+// The prefix files the program ships: the list shows the entities with their German names,
+// locators, headings and distances, and a pick by quick search returns the entity.
+class ShippedPrefixListTest : public PrefixListTest {
+ protected:
+  void SetUp() override {
+    if (shippedprefix::Dir().empty()) GTEST_SKIP() << "no country file";
+    ASSERT_TRUE(prefixinstall::InstallShippedFiles(shippedprefix::Dir(), dir_.Path()));
+    PrefixListTest::SetUp();
+  }
+};
+
+TEST_F(ShippedPrefixListTest, ListsTheEntitiesOfTheCountryFile) {
+  EXPECT_EQ(Count(), shippedprefix::Report().Prefixes + shippedprefix::Report().DeletedEntities);
+  TdbPrefix t(kMain);
+  ASSERT_TRUE(t.FindExact("DL"));
+  const std::vector<std::string> c =
+      Cells(prefixlist::RowText(t, Setups().GetEigeneStation().Locator()));
+  EXPECT_EQ(c[0], "DL");
+  EXPECT_EQ(c[2], "Fed. Rep. of Germany");
+  EXPECT_EQ(c[3], "Fed. Rep. of Deutschland");
+  EXPECT_EQ(c[5], "14");
+  EXPECT_EQ(c[7], "JO51AA");
+  EXPECT_NE(c[8], "");
+  EXPECT_NE(c[9], "");
+  EXPECT_EQ(c[12], "230");
+
+  std::string dxcc = "?", prefix = "?";
+  Drive([](TDatenListeForm& f) {
+    EXPECT_NE(f.Brow()->Grid()->Cell(0, 1), "");
+    QTest::keyClicks(f.Brow()->SearchField(), QStringLiteral("ea8"));
+    QTest::mouseClick(f.TakeOverButton(), Qt::LeftButton);
+    return 0;
+  });
+  EXPECT_TRUE(TDatenPrefixFkt::PickPrefix(dxcc, "DXCC holen", prefix));
+  EXPECT_EQ(dxcc, "EA8");
 }
 
 }  // namespace

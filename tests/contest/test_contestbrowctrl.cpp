@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 #include <QWidget>
 
@@ -13,7 +14,10 @@
 #include "foundation/cp1252.h"
 #include "foundation/daynumber.h"
 #include "foundation/kvmousegrid.h"
+#include "foundation/progdir.h"
 #include "foundation/testdesktop.h"
+#include "reference/dbprefix.h"
+#include "support/shippedprefix.h"
 #include "tables/contestkeys.h"
 #include "tables/contesttables.h"
 #include "tables/projecttables.h"
@@ -96,6 +100,40 @@ TEST_F(ContestList, ListsOnlyTheEditionsCodeAndOpensOnTheNewest) {
   EXPECT_EQ(Cell(0, 4), "");
   // The newest contest (highest number) is the current row.
   EXPECT_EQ(brow_.CurrentRef(), refs[3]);
+}
+
+TEST_F(ContestList, FirstStartTakesTheShippedPrefixFilesAndDoesNotWarn) {
+  if (shippedprefix::Dir().empty()) GTEST_SKIP() << "no country file";
+  const std::string shipped = ShippedDataDirectory();
+  SetShippedDataDirectory(shippedprefix::Dir());
+  Open();
+  SetShippedDataDirectory(shipped);
+  EXPECT_TRUE(desk_.Texts(TMessageKind::Error).isEmpty());
+  EXPECT_TRUE(FileExists("BMPREFIX.db"));
+  TdbPrefix prefixes;
+  EXPECT_EQ(prefixes.RecordCount(),
+            shippedprefix::Report().Prefixes + shippedprefix::Report().DeletedEntities);
+}
+
+// A data directory whose prefix file is damaged keeps it and is warned about; the shipped
+// files never replace a file the user has.
+TEST_F(ContestList, ADamagedPrefixFileIsKeptAndWarnedAbout) {
+  if (shippedprefix::Dir().empty()) GTEST_SKIP() << "no country file";
+  {
+    QFile damaged(Q(dir_.File("BMPREFIX.db")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray(4096, 'x'));
+  }
+  const std::string shipped = ShippedDataDirectory();
+  SetShippedDataDirectory(shippedprefix::Dir());
+  Open();
+  SetShippedDataDirectory(shipped);
+  const QStringList errors = desk_.Texts(TMessageKind::Error);
+  ASSERT_FALSE(errors.isEmpty());
+  EXPECT_TRUE(errors.last().startsWith(Q("Achtung: Die Präfixdatei konnte nicht gefunden werden")));
+  QFile kept(Q(dir_.File("BMPREFIX.db")));
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), QByteArray(4096, 'x'));
 }
 
 TEST_F(ContestList, OpensOnTheNewestContestOfItsCodeWhenAnotherCodeIsNewer) {

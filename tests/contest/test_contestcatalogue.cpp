@@ -184,6 +184,34 @@ TEST_F(CatalogueLogs, DeleteAsksTwiceWithTheNameCutThenRemovesAllThree) {
   EXPECT_TRUE(desk.Texts(TMessageKind::Error).isEmpty());
 }
 
+// Contest numbers are handed out again, so a deleted contest takes its station file along.
+TEST_F(CatalogueLogs, DeleteRemovesTheContestsStationFileOnly) {
+  AddContest(list(), 'b', "Eins");
+  const int32_t ref = AddContest(list(), 'b', "Zwei");
+  ASSERT_EQ(list().GetListRec().Nummer(), 2);
+  for (const char* name : {"OQRP     1.STN", "OQRP     2.STN"}) {
+    QFile f(Q(dir_.File(name)));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Station\n");
+  }
+  TTestDesktop desk;
+  desk.Answers = {true, true};
+  ASSERT_TRUE(fkt_.DeleteContest(list(), config(), ref));
+  EXPECT_FALSE(QFile::exists(Q(dir_.File("OQRP     2.STN"))));
+  EXPECT_TRUE(QFile::exists(Q(dir_.File("OQRP     1.STN"))));
+  // A contest of a code without station files deletes no file of that number.
+  const int32_t saar = AddContest(list(), 'd', "Saar");
+  const std::string other =
+      "OQRP" + std::string(5, ' ') + std::to_string(list().GetListRec().Nummer()) + ".STN";
+  {
+    QFile f(Q(dir_.File(other)));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+  desk.Answers = {true, true};
+  ASSERT_TRUE(fkt_.DeleteContest(list(), config(), saar));
+  EXPECT_TRUE(QFile::exists(Q(dir_.File(other))));
+}
+
 TEST_F(CatalogueLogs, DeleteStopsAndReportsWhenTheQsoLogCannotBeOpened) {
   const int32_t ref = AddContest(list(), 'd', "Gesperrt");
   const int32_t number = list().GetListRec().Nummer();

@@ -18,6 +18,7 @@
 #include "contest/currentdef.h"
 #include "contest/eingconteststd.h"
 #include "contest/eingconteststdform.h"
+#include "contest/rulestable.h"
 #include "contest/stationfile.h"
 #include "foundation/cp1252.h"
 #include "foundation/dates.h"
@@ -132,7 +133,8 @@ TEST_F(ConfigDialog, NewContestGetsItsDefaultsAndBeendenStoresWithoutStarting) {
     return Click(f, f.btnOK);
   });
   EXPECT_EQ(result, 0);
-  EXPECT_TRUE(desktop_.Texts(TMessageKind::Warning).isEmpty());
+  EXPECT_TRUE(desktop_.Texts(TMessageKind::Warning).isEmpty())
+      << S(desktop_.Texts(TMessageKind::Warning).join(QStringLiteral("|")));
   ASSERT_EQ(ListCount(), 1);
   const TContestListRec r = Stored(list_->GetListRec().Nummer());
   EXPECT_EQ(r.Name(), "Saar 2026");
@@ -154,6 +156,58 @@ TEST_F(ConfigDialog, NewContestGetsItsDefaultsAndBeendenStoresWithoutStarting) {
   EXPECT_EQ(r.PLZ(), "66111");
   TdbContest config(TdbContestBase::kConfig);
   EXPECT_TRUE(config.FindNumber(r.Nummer()));
+}
+
+// A class of one mode starts the log in that mode; a class of several keeps the mode the
+// user ticked; review offers only the stored class's modes.
+TEST_F(ConfigDialog, TheClassDecidesTheStartMode) {
+  struct Case {
+    int ClassButton;  // 0 "Klasse A: 80m SSB", 1 "Klasse B: 80m CW", 5 "Klasse F: 2m SSB und CW"
+    bool TickSsbFirst;
+    bool StartsSsb;
+  };
+  const Case cases[] = {{0, false, true}, {1, true, false}, {5, true, true}, {5, false, false}};
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.ClassButton);
+    const std::string name = "Saar " + std::to_string(++n);
+    Run(false, false, 'd', [&](TForm& f) {
+      Type(f.eName, name.c_str());
+      f.rZeitUTC->setChecked(true);
+      (c.TickSsbFirst ? f.rssb : f.rcw)->setChecked(true);
+      QTest::mouseClick(f.categories->button(c.ClassButton), Qt::LeftButton);
+      EXPECT_EQ(f.rssb->isChecked(), c.StartsSsb);
+      EXPECT_EQ(f.rcw->isChecked(), !c.StartsSsb);
+      return Click(f, f.btnOK);
+    });
+    const int32_t nr = list_->GetListRec().Nummer();
+    EXPECT_EQ(Stored(nr).StartSSB() != 0, c.StartsSsb);
+    ASSERT_TRUE(list_->FindNumber(nr));
+    Run(true, true, 'd', [&](TForm& f) {
+      EXPECT_EQ(f.rssb->isChecked(), c.StartsSsb);
+      EXPECT_FALSE(f.rFM->isEnabled());
+      EXPECT_FALSE(f.rPR->isEnabled());
+      EXPECT_EQ(f.rcw->isEnabled(), c.ClassButton != 0);
+      EXPECT_EQ(f.rssb->isEnabled(), c.ClassButton != 1);
+      return Click(f, f.btnOK);
+    });
+  }
+}
+
+// The dialog of every code fits a screen of 1024 x 768 with its window frame, so that no
+// field and no button is cut off.
+TEST_F(ConfigDialog, FitsA1024By768Screen) {
+  for (const rulestable::TCodeRules& row : rulestable::Rows()) {
+    SCOPED_TRACE(std::string("code ") + row.Code);
+    Run(false, false, row.Code, [](TForm& f) {
+      const QSize hint = f.sizeHint();
+      EXPECT_LE(hint.width(), 1024 - 16) << hint.width();
+      EXPECT_LE(hint.height(), 768 - 48) << hint.height();
+      EXPECT_GE(f.width(), hint.width());
+      EXPECT_GE(f.height(), hint.height());
+      return Click(f, f.btnAbbruch);
+    });
+  }
 }
 
 TEST_F(ConfigDialog, ContestStartenReturnsTheRecordPositionAndSetsTheClockBasis) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "contest/contestrules.h"
+#include "contest/rulestable.h"
 #include "foundation/daynumber.h"
 #include "rulestest_support.h"
 
@@ -128,9 +129,28 @@ TEST(RulesTableCodes, TitlesDatesDupeScopeAndOutputMenu) {
       EXPECT_EQ(def.DupeScope, c.dupeScope);
     }
     EXPECT_EQ(def.OutputMenuItems, c.output);
-    // Only 'd' and 'B' carry a version title.
-    EXPECT_EQ(def.VersionTitle, c.code == 'B' ? "ZOR BWA Version 2016-2.0" : "");
+    // Every code names its version ('B' its own); the notice follows the title.
+    EXPECT_EQ(def.VersionTitle,
+              c.edition + std::string(" Version ") + (c.code == 'B' ? "2016-2.0" : "2016-1.0"));
+    EXPECT_EQ(def.VersionNotice.rfind(def.VersionTitle, 0), 0u);
+    EXPECT_GT(def.VersionNotice.size(), def.VersionTitle.size());
   }
+}
+
+// The log window's caption, the cover sheet, the STF header and Cabrillo's CREATED-BY all
+// read the version title: no code may leave it empty.
+TEST(RulesTableCodes, EveryCodeNamesItsVersion) {
+  size_t codes = 0;
+  for (const rulestable::TCodeRules& row : rulestable::Rows()) {
+    SCOPED_TRACE(std::string("code ") + row.Code);
+    const TContestRec def = BuildContestDefinition(Log(row.Code));
+    ASSERT_FALSE(def.EditionTitle.empty());
+    EXPECT_EQ(def.VersionTitle,
+              def.EditionTitle + " Version " + (row.Code == 'B' ? "2016-2.0" : "2016-1.0"));
+    EXPECT_EQ(def.VersionNotice.rfind(def.VersionTitle, 0), 0u);
+    ++codes;
+  }
+  EXPECT_EQ(codes, 57u);
 }
 
 using K3 = std::array<int32_t, 3>;

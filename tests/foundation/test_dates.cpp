@@ -136,6 +136,24 @@ TEST(ToDates, ClockComesFromTheDesktopAndTheUtcOffset) {
   EXPECT_EQ(D::TodayUTCString("dd.mm.yyyy"), "  .  .    ");
 }
 
+// The program starts with the offset of the system's zone, so the clock gives UTC and a
+// contest kept in local time is shown so after a restart.
+TEST(ToDates, StartOffsetComesFromTheSystemZone) {
+  TTestDesktop desktop;
+  TOffsetGuard guard;
+  desktop.Now = QDateTime(QDate(2026, 7, 1), QTime(12, 0, 0));
+  const std::pair<int, int> cases[] = {{-120, -2}, {-60, -1}, {0, 0}, {300, 5}, {-330, -5}};
+  for (const auto& [shift, hours] : cases) {
+    desktop.ShiftMinutes = shift;
+    UtcOffsetHours = 7;
+    D::TakeSystemUtcOffset();
+    EXPECT_EQ(UtcOffsetHours, hours) << shift;
+  }
+  desktop.ShiftMinutes = -120;
+  D::TakeSystemUtcOffset();
+  EXPECT_EQ(D::CurrentTimeUTCString("hh:mm"), "10:00");
+}
+
 TEST(ToDates, KeyParts) {
   EXPECT_EQ(D::DateToKey(1234, false), "1234");
   EXPECT_EQ(D::DateToKey(1234, true), keycodec::DateKey(1234));

@@ -106,4 +106,39 @@ TEST_F(StartRoad, CancelledNewContestStoresNothingAndOpensNoLog) {
   EXPECT_FALSE(window.Brow()->HasRecords());
 }
 
+// The dialog belongs to the main window, and the keys go to the list once it closed, so
+// the operator can go on with the arrow keys and Enter.
+TEST_F(StartRoad, TheListHasTheKeyboardFocusAfterTheDialogCloses) {
+  QWidget* owner = nullptr;
+  desk_.DialogHandler = [&](QDialog& d) {
+    owner = d.parentWidget();
+    d.show();
+    d.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+    QTest::mouseClick(static_cast<TEingContestStdForm&>(d).btnAbbruch, Qt::LeftButton);
+    d.hide();
+    return 2;
+  };
+  TContestBrow window;
+  window.resize(1006, 600);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  // The button that opened the dialog had the focus.
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    if (w->focusPolicy() != Qt::NoFocus && w->isVisible() && !window.Brow()->isAncestorOf(w) &&
+        w != window.Brow()) {
+      w->setFocus();
+      break;
+    }
+  }
+  ASSERT_FALSE(window.Brow()->isAncestorOf(QApplication::focusWidget()));
+  window.btnNeubm3Click();
+  QApplication::processEvents();
+  EXPECT_EQ(owner, &window);
+  QWidget* focus = QApplication::focusWidget();
+  ASSERT_NE(focus, nullptr);
+  EXPECT_TRUE(focus == window.Brow() || window.Brow()->isAncestorOf(focus));
+}
+
 }  // namespace

@@ -59,7 +59,7 @@ TEST_F(SettingsFiles, FirstStartCreatesTheFilesWithDefaultsAndAProject) {
   EXPECT_EQ(project.GetNumber(), 1);
   EXPECT_EQ(project.GetProjectRec().Name(), "Standard");
   EXPECT_EQ(project.RecordCount(), 1);
-  EXPECT_TRUE(FileExists("BMPROJ.db"));
+  EXPECT_TRUE(FileExists("BM5PRO.db"));
   // Asked again, the same project, no second one.
   EXPECT_EQ(Projecte().GetProject().GetNumber(), 1);
   EXPECT_EQ(project.RecordCount(), 1);

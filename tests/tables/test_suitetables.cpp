@@ -11,7 +11,7 @@ class SuiteTables : public TablesTest {};
 TEST_F(SuiteTables, CallBookKeepsOneRecordPerCallAndRefusesAnEmptyCall) {
   TdbCall book(TdbCallBase::kCallBook);
   ASSERT_TRUE(book.IsOpen());
-  EXPECT_TRUE(FileExists("BMCALL.db"));
+  EXPECT_TRUE(FileExists("BM5CALL.db"));
   book.ClearRecords();
   book.SetName("Hans");
   EXPECT_FALSE(book.Add());  // no call
@@ -46,7 +46,7 @@ TEST_F(SuiteTables, CallBookKeepsOneRecordPerCallAndRefusesAnEmptyCall) {
   EXPECT_FALSE(book.Modify());
 
   TdbCall data(TdbCallBase::kCallData);
-  EXPECT_TRUE(FileExists("BMCDAT.db"));
+  EXPECT_TRUE(FileExists("BM5CBUCH.db"));
   EXPECT_FALSE(data.FindCall("DL1ABC"));  // a file of its own
   EXPECT_EQ(data.GetName(), "");
 }
