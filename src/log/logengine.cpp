@@ -18,10 +18,16 @@ int32_t TContestLogState::EngineCount(int, char, const TContestRec&, bool, bool,
   return 0;
 }
 
-int32_t TContestLogState::EngineWeight(int, const TContestQSORec&) { return 0; }
+int32_t TContestLogState::EngineWeight(int kind, const TContestQSORec& rec) {
+  return TContLogAlle::MultiplierWeight(kind, rec, def_, listTable_);
+}
 
-bool TContestLogState::EngineColumnMatches(int, int) { return false; }
+bool TContestLogState::EngineColumnMatches(int kind, int column) {
+  return TContLogAlle::MultiKindMatches(kind, column, def_);
+}
 
-std::string TContestLogState::EngineHomeCall(const std::string& call) { return call; }
+std::string TContestLogState::EngineHomeCall(const TContestQSORec& rec) {
+  return TContLogAlle::MultiValueOf(10, rec);
+}
 
 void TContestLogState::EngineRecountPoints() {}

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "foundation/strings.h"
+#include "log/contlogalle.h"
 #include "log/logstate.h"
 #include "tables/contestrecs.h"
 
@@ -26,7 +27,7 @@ struct TKindValue {
 }  // namespace
 
 int TContestLogState::TallyIndexOf(char band) const {
-  return PerBandMultis() ? int(uint8_t(band)) : 1;
+  return uint8_t(TContLogAlle::TallyIndex(band, def_.MultiplierBandMode, true));
 }
 
 void TContestLogState::RecountTotals(bool full) {
@@ -106,7 +107,7 @@ void TContestLogState::RecalcMultipliers(TContestQSORec& rec) {
       }
     }
     if (worked) {
-      const std::string shown = kind == 10 ? Fit(EngineHomeCall(rec.Call()), 14) : Fit(v.Value, 8);
+      const std::string shown = kind == 10 ? Fit(EngineHomeCall(rec), 14) : Fit(v.Value, 8);
       MultiLists.MarkFirst(kind, shown, TMultiLists::kMarkWorked);
       continue;
     }

@@ -128,7 +128,7 @@ class TContestLogState {
                       TBandFigures* figures, TFortschrittWinCtrl* progress);
   int32_t EngineWeight(int kind, const TContestQSORec& rec);
   bool EngineColumnMatches(int kind, int column);
-  std::string EngineHomeCall(const std::string& call);
+  std::string EngineHomeCall(const TContestQSORec& rec);
   void EngineRecountPoints();
   int TallyIndexOf(char band) const;
 

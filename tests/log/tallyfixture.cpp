@@ -27,21 +27,30 @@ void TallyLogTest::MakeContest(char code, const std::string& ownDok, const std::
   l.SetCategory(classNumber);
   list_->SetListRec(l);
   ASSERT_TRUE(list_->Add());
-  number_ = list_->GetListRec().Nummer();
+  const int32_t number = list_->GetListRec().Nummer();
+  {
+    TdbContest config(TdbContestBase::kConfig);
+    TContestConfigRec c;
+    c.SetNummer(number);
+    config.SetConfigRec(c);
+    ASSERT_TRUE(config.Add());
+  }
+  OpenContest(number);
+}
+
+void TallyLogTest::OpenContest(int32_t number) {
+  number_ = number;
+  if (!list_) list_ = std::make_unique<TdbContest>(TdbContestBase::kList);
   ASSERT_TRUE(list_->FindNumber(number_));
-
   config_ = std::make_unique<TdbContest>(TdbContestBase::kConfig);
-  TContestConfigRec c;
-  c.SetNummer(number_);
-  config_->SetConfigRec(c);
-  ASSERT_TRUE(config_->Add());
-
+  ASSERT_TRUE(config_->FindNumber(number_));
+  const TContestListRec l = list_->GetListRec();
   TContestInputs in;
-  in.Code = code;
-  in.ClassNumber = classNumber;
+  in.Code = l.Typ();
+  in.ClassNumber = l.Category();
   in.StartDate = l.DatumVon();
-  in.OwnDok = ownDok;
-  in.OwnCall = ownCall;
+  in.OwnDok = l.DOK();
+  in.OwnCall = l.OwnCall();
   in.OwnLocator = "JN39LG";
   in.Today = l.DatumVon();
   def_ = BuildContestDefinition(in);

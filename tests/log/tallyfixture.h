@@ -31,6 +31,8 @@ class TallyLogTest : public TablesTest {
   // Stores the list and configuration records of a contest and builds its definition.
   void MakeContest(char code, const std::string& ownDok = "Q01",
                    const std::string& ownCall = "DK2ZZ", uint8_t classNumber = 1);
+  // Takes the stored contest of this number: its records and its definition.
+  void OpenContest(int32_t number);
   // Adds QSOs one minute apart, after those already added; returns the stored record.
   TContestQSORec AddQso(const TQso& q);
   TContestLogState& State();
