@@ -1,15 +1,19 @@
 #pragma once
 // The worked multipliers of a contest log, one sorted list per multiplier kind, with the
 // marks the entry panel shows, and per kind the value that the entry being typed added
-// (so that it can be taken back when the entry changes or is cleared). Fixed arrays: a
-// recount refills them for every QSO typed, so nothing is allocated on the way.
+// (so that it can be taken back when the entry changes or is cleared). The lists are the
+// multiplier engine's, which refills them on every recount; they are made once, and
+// their short texts need no allocation on the way.
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "log/contlogalle.h"
 
 class TMultiLists {
  public:
@@ -33,6 +37,12 @@ class TMultiLists {
   };
 
   TMultiLists();
+  ~TMultiLists();
+  TMultiLists(const TMultiLists&) = delete;
+  TMultiLists& operator=(const TMultiLists&) = delete;
+
+  // The lists as the engine's walks fill them.
+  TContLogAlle::TMultiLists& Lists() { return *lists_; }
 
   // Entries of kind 1..100, index 1..500; an empty text ends the list.
   std::string_view Text(int kind, int index) const;
@@ -62,17 +72,11 @@ class TMultiLists {
   std::vector<TShown> Merged(std::span<const int> kinds) const;
 
  private:
-  struct TEntry {
-    char Text[kTextWidth] = {};
-    uint8_t Length = 0;
-    uint8_t Mark = kMarkNone;
-    std::string_view View() const { return {Text, Length}; }
-  };
-  using TList = std::array<TEntry, kEntries>;
+  using TList = TContLogAlle::TMultiList;
   TList& ListOf(int kind);
   const TList& ListOf(int kind) const;
-  int Find(int kind, std::string_view trimmed) const;  // 0-based, -1 none
+  int Find(int kind, std::string_view trimmed) const;  // 1-based, 0 none
 
-  std::vector<TList> lists_;  // kKinds lists, allocated once
+  std::unique_ptr<TContLogAlle::TMultiLists> lists_;
   std::array<TPending, kKinds> pending_;
 };
