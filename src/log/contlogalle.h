@@ -245,6 +245,8 @@ class TContLogAlle {
   // ---- State of the member lists ------------------------------------------------------
   struct TMemberLists;
   TMemberLists& MemberLists();
+  // Index of the first line whose column is the call's base form; -1 when none.
+  int FindCallInColumn(const std::string& fileName, std::string_view call, int listNo, int column);
   std::shared_ptr<TMemberLists> memberLists_;  // made on first use
 
   // ---- State of the preview: the call resolved last, the DXCC choice ------------------
