@@ -30,4 +30,12 @@ std::string TContestLogState::EngineHomeCall(const TContestQSORec& rec) {
   return TContLogAlle::MultiValueOf(10, rec);
 }
 
-void TContestLogState::EngineRecountPoints() {}
+void TContestLogState::EngineRecountPoints() {
+  const TContLogAlle::TQsoPointsFn points = [this](const TdbContestBase& qso) {
+    return logCommon_.CalcQsoPoints(def_, listTable_, qso);
+  };
+  // A rewrite that failed leaves that QSO's stored points as they were; the tallies hold
+  // the points computed now either way.
+  TContLogAlle::RecountLogPoints(LastLogBand, points, *qso_, SessionQsoCount, NextQsoNumber,
+                                 BandQsos, BandPoints);
+}
