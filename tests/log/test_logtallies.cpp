@@ -26,6 +26,10 @@ TEST_F(LogTallies, FullRecountOfASaarLog) {
   EXPECT_EQ(s.NextQsoNumber, 6);
   EXPECT_EQ(s.SessionQsoCount, 0);
   EXPECT_EQ(s.LastLogBand, 'b');
+  EXPECT_EQ(s.MultiTotal, 2);  // Q05 and Z19; B12 is no DOK of the contest
+  EXPECT_EQ(s.BandMultis['b'], 2);
+  EXPECT_EQ(s.Score(), 16);
+  EXPECT_EQ(s.ShowScore().Label21, "16 Pkt.");
   // The recount wrote the points into the log.
   uint16_t stored = 0;
   for (const TContestQSORec& r : Log()) stored = uint16_t(stored + r.Points());
