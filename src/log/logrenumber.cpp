@@ -90,6 +90,10 @@ bool TContestLogState::RenumberLog() {
   // Serials sent on air stay what the station was given.
   const bool keepBandNr = HasSentKind(def_, exchangekind::kSerialPerBand);
   const bool keepModeNr = HasSentKind(def_, exchangekind::kSerialPerMode);
+  // The evaluation below marks every QSO's multipliers in the lists again; the log's
+  // multipliers do not change, so neither do the tallies.
+  const int32_t multiTotal = MultiTotal;
+  const TBandTally bandMultis = BandMultis;
   std::array<int32_t, 256> bandNr{};
   std::array<uint16_t, 256> modeNr{};
   const int32_t count = temp.RecordCount();
@@ -122,6 +126,9 @@ bool TContestLogState::RenumberLog() {
     }
     ok = ok && done == count && group.Commit();
   }
+  MultiTotal = multiTotal;
+  BandMultis = bandMultis;
+  ClearMarksAndPending();
   if (!ok) ToMessages::ShowError(kCopyBackError);
   return ok;
 }

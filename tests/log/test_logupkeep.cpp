@@ -86,10 +86,10 @@ TEST_F(LogUpkeep, NoAnswerOrABandChangeLineDeletesNothing) {
 
 TEST_F(LogUpkeep, RenumberingOrdersByTimeAndDropsBandChangeLines) {
   MakeContest('d');
-  AddQso({"DL1AA", 'c', "", "SSB", 0, 0});
+  AddQso({"DL1AA", 'c', "Q05", "SSB", 0, 0});
   AddQso({"", 'd', "", "", 0, 'd'});
-  const TContestQSORec late = AddQso({"DL2BB", 'd', "", "SSB", 0, 0});
-  AddQso({"DL3CC", 'd', "", "SSB", 0, 0});
+  const TContestQSORec late = AddQso({"DL2BB", 'd', "Q05", "SSB", 0, 0});
+  AddQso({"DL3CC", 'd', "Q05", "SSB", 0, 0});
   // A QSO corrected to an earlier time stands before the later ones after renumbering.
   {
     TdbContest t(TdbContestBase::kQsoLog, 0, number_);
@@ -99,9 +99,20 @@ TEST_F(LogUpkeep, RenumberingOrdersByTimeAndDropsBandChangeLines) {
     t.SetQSORec(r);
     ASSERT_TRUE(t.Modify());
   }
-  ASSERT_TRUE(State().RenumberLog());
+  TContestLogState& s = State();
+  s.CurrentBand = 'd';
+  s.RecountTotals(true);
+  const int32_t multis = s.MultiTotal;
+  const TBandTally bandMultis = s.BandMultis;
+  ASSERT_GT(multis, 0);
+  ASSERT_TRUE(s.RenumberLog());
+  // The QSOs' multipliers are evaluated again, but the tallies stay.
+  EXPECT_EQ(s.MultiTotal, multis);
+  EXPECT_TRUE(s.BandMultis == bandMultis);
   const auto log = Log();
   EXPECT_EQ(Calls(log), "DL2BB DL1AA DL3CC");
+  EXPECT_EQ(log[0].CMulti(), "Q05   ");
+  EXPECT_EQ(log[2].CMulti(), "");  // worked before on its band
   EXPECT_EQ(log[2].Nummer(), 3);
   EXPECT_EQ(log[2].wagBandNr(), 2);
 }
