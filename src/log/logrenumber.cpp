@@ -47,6 +47,7 @@ bool HasSentKind(const TContestRec& def, int32_t kind) {
 bool CopyOut(TdbContest& log, TdbContest& temp, bool serial, TFortschrittWinCtrl& progress) {
   TWriteGroup group;
   temp.DeleteFiles();
+  if (temp.RecordCount() != 0) return false;
   const int32_t count = log.RecordCount();
   int32_t walked = 0;
   const int key = serial ? contestkeys::kNummer : contestkeys::kDatumZeit;
@@ -102,7 +103,8 @@ bool TContestLogState::RenumberLog() {
   {
     TWriteGroup group;
     log.DeleteFiles();
-    for (bool more = temp.First(1); more && ok; more = temp.Next()) {
+    ok = log.RecordCount() == 0;
+    for (bool more = ok && temp.First(1); more && ok; more = temp.Next()) {
       TContestQSORec rec = temp.GetQSORec();
       RecalcMultipliers(rec);
       MultiLists.ClearPending();

@@ -5,6 +5,7 @@
 
 #include "foundation/cp1252.h"
 #include "log/logrecalc.h"
+#include "support/filesizelimit.h"
 #include "tables/contestkeys.h"
 #include "tallyfixture.h"
 
@@ -226,6 +227,37 @@ TEST(RecalcFigures, LongFormOffsets) {
   EXPECT_EQ(config.I16(1608 + 2 * 99), 30000);
   EXPECT_EQ(config.Byte(1808), 0);
   EXPECT_EQ(list, listBefore);
+}
+
+}  // namespace
+}  // namespace tallytest
+
+namespace tallytest {
+namespace {
+
+TEST_F(LogUpkeep, ARenumberingTheDiskRefusesLeavesTheOldLog) {
+  MakeContest('d');
+  {
+    TWriteGroup group;
+    for (int i = 0; i < 300; ++i) AddQso({"DL" + std::to_string(i), 'b', "Q05", "SSB", 1, 0});
+    ASSERT_TRUE(group.Commit());
+  }
+  ASSERT_TRUE(State().RenumberLog());
+  const auto before = Log();
+  {
+    // The scratch log fits, the far larger log cannot be written again.
+    TFileSizeLimit full(QFileInfo(Q(dir_.File("BMLKTEMP.db"))).size() + 4096);
+    EXPECT_FALSE(State().RenumberLog());
+  }
+  ASSERT_FALSE(desktop_.Messages.empty());
+  const QString error = desktop_.Messages.back().Text;
+  EXPECT_EQ(error, QStringLiteral("Fehler beim Neuaufbau der Datenbank"));
+  const auto after = Log();
+  ASSERT_EQ(after.size(), before.size());
+  for (size_t i = 0; i < after.size(); ++i) EXPECT_TRUE(after[i] == before[i]) << i;
+  // Once the disk has room the renumbering goes through.
+  EXPECT_TRUE(State().RenumberLog());
+  EXPECT_EQ(Log().size(), before.size());
 }
 
 }  // namespace
