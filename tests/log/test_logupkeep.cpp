@@ -262,3 +262,41 @@ TEST_F(LogUpkeep, ARenumberingTheDiskRefusesLeavesTheOldLog) {
 
 }  // namespace
 }  // namespace tallytest
+
+namespace tallytest {
+namespace {
+
+TEST_F(LogUpkeep, TheStoredSummaryAfterADeleteHoldsThePointsOfEveryBand) {
+  MakeContest('C', "Q01");
+  for (const char* call : {"DL1AA", "DL2BB", "DL3CC"}) {
+    AddQso({call, 'b', "K32", "SSB", 0, 0});
+    AddQso({call, 'c', "K32", "SSB", 0, 0});
+  }
+  TContestLogState& s = State();
+  s.CurrentBand = 'b';
+  s.RecountTotals(true);
+  ASSERT_GT(s.BandPoints['c'], 0);
+  desktop_.Answers = {true};
+  ASSERT_EQ(s.DeleteEntry(2), TContestLogState::TDeleteResult::kDeleted);  // DL1AA on c
+  ASSERT_TRUE(list_->FindNumber(number_));
+  const TContestListRec l = list_->GetListRec();
+  for (int row = 1; row <= 7; ++row) {
+    const char band = def_.Bands[size_t(row)];
+    if (band == 'b' || band == 'c') {
+      EXPECT_EQ(l.RowPoints(row), s.BandPoints[uint8_t(band)]) << band;
+    }
+  }
+  EXPECT_EQ(s.BandQsos['c'], 2);
+}
+
+TEST_F(LogUpkeep, ARecalculationWithoutItsRecordsIsReported) {
+  MakeContest('d');
+  ASSERT_TRUE(config_->FindNumber(number_));
+  ASSERT_TRUE(config_->Delete());
+  EXPECT_FALSE(State().RecalcLog());
+  EXPECT_EQ(desktop_.Texts(TMessageKind::Error),
+            QStringList{QStringLiteral("Fehler beim Speichern der Contest-Auswertung.")});
+}
+
+}  // namespace
+}  // namespace tallytest
