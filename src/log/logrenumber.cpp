@@ -80,6 +80,8 @@ bool TContestLogState::RenumberLog() {
     return true;
   }
   TdbContest temp(TdbContestBase::kTemp, 0, contestNumber_);
+  // The scratch log is rebuilt from the log every time: it needs no flush to the disk.
+  TdbBase::SetAutoFlushMode(temp.GetDriver(), 1);
   TWaitCursor cursor;
   TFortschrittWinCtrl progress(nullptr, "", kRenumberText, log.RecordCount(), false, false);
   progress.Execute();
