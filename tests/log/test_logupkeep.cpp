@@ -300,3 +300,24 @@ TEST_F(LogUpkeep, ARecalculationWithoutItsRecordsIsReported) {
 
 }  // namespace
 }  // namespace tallytest
+
+namespace tallytest {
+namespace {
+
+TEST_F(LogUpkeep, TheRecalculationKeepsWhatTheWindowSetInTheListRecord) {
+  MakeContest('d');
+  AddQso({"DL1AA", 'b', "Q05", "SSB", 0, 0});
+  TContestLogState& s = State();
+  s.RecountTotals(true);
+  TContestListRec l = list_->GetListRec();
+  l.SetColumnWidth(3, 77);  // not stored yet
+  list_->SetListRec(l);
+  ASSERT_TRUE(s.RecalcLog());
+  TdbContest stored(TdbContestBase::kList);
+  ASSERT_TRUE(stored.FindNumber(number_));
+  EXPECT_EQ(stored.GetListRec().ColumnWidth(3), 77);
+  EXPECT_EQ(stored.GetListRec().RowQsos(1), 1);
+}
+
+}  // namespace
+}  // namespace tallytest
