@@ -278,6 +278,18 @@ TEST_F(EntryMultipliers, ADistrictUnderTheCaptionDokShowsTheWholeDok) {
   EXPECT_TRUE(s.MultiLists.Listed(18, "A"));
 }
 
+TEST_F(EntryMultipliers, AKindStandingForTwoColumnsWritesBoth) {
+  MakeContest('W', "Q01", "DK2ZZ");
+  def_.MultiplierName[2] = "Prefix";  // a name of the DXCC as well
+  TContestLogState& s = State();
+  s.CurrentBand = 'b';
+  TContestQSORec rec = Entry("F1AA", 'b', "");
+  rec.SetDXCC("F");
+  s.RefreshMultiplierStatus(rec);
+  EXPECT_EQ(rec.CMulti(), "F     ");
+  EXPECT_EQ(rec.Multi2(), "F     ");
+}
+
 TEST_F(EntryMultipliers, OneTallyForAllBandsKnowsValuesOfOtherBands) {
   MakeContest('o', "Z01");
   ASSERT_EQ(def_.MultiplierBandMode, 1);
