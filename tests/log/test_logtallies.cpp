@@ -50,6 +50,7 @@ struct TTyped {
   const char* Dok;
   const char* Dxcc = "";
   bool Dupe = false;  // the dupe check marked it (scopes 7-10)
+  const char* Mode = "SSB";
 };
 
 struct TFigures {
@@ -70,7 +71,7 @@ class OneLogOneScore : public TallyLogTest {
       TContestQSORec rec;
       rec.SetCall(t.Call);
       rec.SetBandcode(t.Band);
-      rec.SetMode("SSB");
+      rec.SetMode(t.Mode);
       rec.SetDOK(t.Dok);
       rec.SetDXCC(t.Dxcc);
       rec.SetPrefix(t.Dxcc);
@@ -170,6 +171,15 @@ TEST_F(OneLogOneScore, EveryDokCountsInL) {
          {"DL3CC", 'b', "DVL", "", true},
          {"DL0GC", 'b', "DVL"},
          {"DL5EE", 'b', "B12"}});
+}
+
+TEST_F(OneLogOneScore, ADokInTwoModesWhereModesCountApart) {
+  MakeContest('G', "Q01");
+  ASSERT_EQ(def_.MultiplierBandMode, 2);
+  const TFigures f = Check({{"DL1AA", 'b', "Z05", "", false, "CW"},
+                            {"DL2BB", 'b', "Z05", "", false, "SSB"},
+                            {"DL3CC", 'b', "Z21", "", false, "SSB"}});
+  EXPECT_EQ(f.Multis['b'], 4);  // each a special DOK worth 2, once per band
 }
 
 const std::vector<TTyped> kDxccLog = {{"DL1AA", 'b', "", "DL"}, {"F1ABC", 'b', "", "F"},
