@@ -2,24 +2,12 @@
 
 #include "contest/exchangesplit.h"
 #include "foundation/strings.h"
-#include "storage/dbbase.h"
+#include "output/qsowalk.h"
 #include "tables/contestkeys.h"
-#include "tables/contestrecs.h"
 
 namespace evalcount {
 
 namespace {
-
-// Walks every record of the table in key keyNr that is counted in the log.
-template <typename Fn>
-void WalkCounted(TdbBase& table, int keyNr, Fn fn) {
-  TContestQSORec rec;
-  for (bool ok = table.First(keyNr); ok; ok = table.Next()) {
-    rec.Assign(table.Work().data(), table.Work().size());
-    if (rec.IsBandChangeLine()) continue;
-    if (!fn(rec)) return;
-  }
-}
 
 int RoundUpTo(int value, int step) { return (value + step - 1) / step * step; }
 
@@ -40,7 +28,7 @@ std::optional<int> AgePlace(std::string_view receivedExchange, int step) {
 
 TAgeCounts CountAges(TdbBase& qsoTable, int step) {
   TAgeCounts counts{};
-  WalkCounted(qsoTable, qsoTable.DefaultKeyNr(), [&](const TContestQSORec& rec) {
+  qsowalk::WalkQsos(qsoTable, qsoTable.DefaultKeyNr(), [&](const TContestQSORec& rec) {
     if (rec.Points() == 0) return true;
     if (auto place = AgePlace(exchangesplit::ReceivedExchangeText(rec), step)) ++counts[*place];
     return true;
@@ -56,7 +44,7 @@ int HourPlace(int32_t startDate, int32_t date, int32_t time) {
 
 THourCounts CountHours(TdbBase& qsoTable, int32_t startDate) {
   THourCounts counts;
-  WalkCounted(qsoTable, contestkeys::kDatumZeit, [&](const TContestQSORec& rec) {
+  qsowalk::WalkQsos(qsoTable, contestkeys::kDatumZeit, [&](const TContestQSORec& rec) {
     const int p = HourPlace(startDate, rec.Datum(), rec.Zeit());
     if (p < 1) {
       ++counts.Early;

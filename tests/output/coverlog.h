@@ -1,10 +1,12 @@
 #pragma once
 // Small contest logs for the output tests: QSOs added to a real QSO log file.
 
+#include <memory>
 #include <string>
 
 #include "contest/exchangesplit.h"
 #include "tables/contesttables.h"
+#include "tables/tablesfixture.h"
 
 namespace coverlog {
 
@@ -74,3 +76,17 @@ inline bool Add(TdbContestBase& table, const TQso& q) {
 }
 
 }  // namespace coverlog
+
+// A test on the QSO log of contest 1 in a fresh folder.
+class QsoLogTest : public TablesTest {
+ protected:
+  void SetUp() override {
+    TablesTest::SetUp();
+    qsos_ = std::make_unique<TdbContestBase>(TdbContestBase::kQsoLog, 0, 1);
+  }
+  void TearDown() override {
+    qsos_.reset();
+    TablesTest::TearDown();
+  }
+  std::unique_ptr<TdbContestBase> qsos_;
+};

@@ -14,7 +14,6 @@
 #include "output/evalchart.h"
 #include "output/partyausw.h"
 #include "output/wagausw.h"
-#include "tables/tablesfixture.h"
 
 namespace {
 
@@ -67,18 +66,9 @@ TEST(EvalCount, HourPlacesRunFrom15UtcOverTwoDays) {
   EXPECT_EQ(evalcount::HourPlace(kStart, kStart - 1, 23 * H), -15);
 }
 
-class EvalLog : public TablesTest {
+class EvalLog : public QsoLogTest {
  protected:
-  void SetUp() override {
-    TablesTest::SetUp();
-    qsos_ = std::make_unique<TdbContestBase>(TdbContestBase::kQsoLog, 0, 1);
-  }
-  void TearDown() override {
-    qsos_.reset();
-    TablesTest::TearDown();
-  }
   void Add(const coverlog::TQso& q) { ASSERT_TRUE(coverlog::Add(*qsos_, q)); }
-  std::unique_ptr<TdbContestBase> qsos_;
   TTestDesktop desk_;
 };
 
