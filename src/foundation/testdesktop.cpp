@@ -1,5 +1,7 @@
 #include "foundation/testdesktop.h"
 
+#include <QPrinter>
+
 TTestDesktop::TTestDesktop() { previous_ = SetDesktop(this); }
 
 TTestDesktop::~TTestDesktop() { SetDesktop(previous_); }
@@ -31,7 +33,13 @@ QString TTestDesktop::ChooseSaveFile(const QString&, const QString&, const QStri
   return TakeFront(FilesToSave);
 }
 
-bool TTestDesktop::ChoosePrinter(QPrinter&) { return PrinterAccepted; }
+bool TTestDesktop::ChoosePrinter(QPrinter& printer) {
+  if (PrinterAccepted && !PrintToPdf.isEmpty()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(PrintToPdf);
+  }
+  return PrinterAccepted;
+}
 
 int TTestDesktop::ExecDialog(QDialog& dialog) {
   ++DialogsRun;

@@ -19,6 +19,8 @@ class TTestDesktop : public TDesktop {
   std::deque<QString> FilesToOpen;  // empty queue: the dialog is cancelled
   std::deque<QString> FilesToSave;
   bool PrinterAccepted = false;
+  // When set, an accepted print dialog prints into this PDF file.
+  QString PrintToPdf;
   // Runs a modal dialog instead of exec(): the handler may drive it with QTest and
   // returns the result; without a handler the dialog is cancelled (2).
   std::function<int(QDialog&)> DialogHandler;

@@ -7,6 +7,7 @@
 #include "foundation/desktop.h"
 #include "foundation/messagesform.h"
 #include "foundation/progdir.h"
+#include "output/outputmenu.h"
 #include "reference/refservices.h"
 #include "tables/tableservices.h"
 
@@ -33,6 +34,9 @@ void StartServices(const char* workDir, const char* dataDir) {
     delete oContestFkt;
     oContestFkt = nullptr;
   });
+  // Export writer and the output menu of the configuration dialog.
+  output::Start();
+  gStops.push_back(output::Stop);
 }
 
 void StopServices() {

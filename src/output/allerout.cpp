@@ -1,0 +1,130 @@
+#include "output/allerout.h"
+
+#include <QPrinter>
+#include <array>
+#include <cmath>
+
+#include "foundation/desktop.h"
+#include "foundation/messages.h"
+#include "foundation/strings.h"
+#include "output/pagesink.h"
+#include "output/textfile.h"
+
+TAlleRout* oAlleRout = nullptr;
+
+namespace {
+
+using M = TOutputMode;
+const std::array<TJobInfo, TAlleRout::kJobCount> kJobs = {{
+    {M::Printer, 9, "", ""},   // 0 cover sheet
+    {M::Printer, 9, "", ""},   // 1 an empty document
+    {M::Printer, 10, "", ""},  // 2 multiplier check list
+    {M::Printer, 8, "", ""},   // 3 band log
+    {M::Printer, 8, "", ""},   // 4 QSO list
+    {M::Printer, 9, "", ""},   // 5 everything
+    {M::ELog, 0, "E-Log - Deckblattdatei", "SUM"},
+    {M::ELog, 0, "E-Log - Liste", "ALL"},
+    {M::STF, 0, "STF - Datei", "STF"},
+    {M::ADIF, 0, "ADIF - Datei", "ADI"},
+    {M::Cabrillo, 0, "Cabrillo - Datei", "CBR"},
+    {M::ELog, 0, "E-Log - Bandliste", "BND"},
+    {M::ELog, 0, "E-Log - Gesamtdatei", "TXT"},
+    {M::CSV, 0, "CSV - Datei", "CSV"},
+    {M::ELog, 0, "E-Log - Multicheckliste", "MUL"},
+    {M::EDI, 0, "EDI - Datei", "EDI"},
+    {M::ELog, 0, "", ""},  // 16 nothing
+}};
+
+int Round(double v) { return int(std::lround(v)); }
+
+}  // namespace
+
+TAlleRout::TAlleRout() : file_(std::make_unique<TTextTarget>()) {}
+
+TAlleRout::~TAlleRout() = default;
+
+const TJobInfo& TAlleRout::JobInfo(uint8_t jobKind) {
+  return kJobs[jobKind < kJobCount ? jobKind : kJobCount - 1];
+}
+
+bool TAlleRout::BeginJob(uint8_t jobKind) {
+  pixelsPerInch_ = 1.0;
+  leftMargin_ = 1;
+  lineHeight_ = 1;
+  jobKind_ = jobKind < kJobCount ? jobKind : kJobCount - 1;
+  mode_ = JobInfo(jobKind_).Mode;
+  page_.reset();
+  if (mode_ == TOutputMode::Printer) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setDocName(QStringLiteral("Contest"));
+    if (!Desktop().ChoosePrinter(*printer)) return false;
+    page_ = MakePrinterSink(std::move(printer));
+    if (!page_) {
+      ToMessages::ShowError("Der Drucker konnte nicht gestartet werden.");
+      return false;
+    }
+    page_->SetFont(JobInfo(jobKind_).FontPoints);
+    pixelsPerInch_ = page_->PixelsPerInch();
+    leftMargin_ = Round(1.4 * pixelsPerInch_ / 2.54);
+    lineHeight_ = Round(page_->TextHeight("XygW") * 1.1);
+  }
+  ResetPagePosition();
+  return true;
+}
+
+void TAlleRout::WriteLine(std::string_view line, bool resetX, bool advance) {
+  if (resetX) x_ = leftMargin_;
+  std::string text = mode_ == TOutputMode::STF || mode_ == TOutputMode::Cabrillo
+                         ? ToStrings::AnsiUpperCase(line)
+                         : std::string(line);
+  if (mode_ == TOutputMode::Printer) {
+    if (page_) page_->DrawText(x_, y_, text);
+  } else if (mode_ == TOutputMode::ELog) {
+    file_->WriteLine("     " + text);
+  } else {
+    file_->WriteLine(text);
+  }
+  if (advance) y_ += lineHeight_;
+}
+
+std::string TAlleRout::FitField(std::string_view text, int width) const {
+  if (mode_ == TOutputMode::ADIF || mode_ == TOutputMode::CSV) return ToStrings::Trim(text);
+  return ToStrings::FitWidth(text, width, true);
+}
+
+void TAlleRout::ResetPagePosition() {
+  x_ = leftMargin_;
+  y_ = Round(pixelsPerInch_ * 1.0 / 2.54);
+}
+
+bool TAlleRout::CheckPageBreak() {
+  if (mode_ != TOutputMode::Printer || !page_) return false;
+  x_ = leftMargin_;
+  if (page_->PageHeight() >= y_ + 2 * lineHeight_) return false;
+  NewPage();
+  return true;
+}
+
+void TAlleRout::NewPage() {
+  if (mode_ != TOutputMode::Printer || !page_) return;
+  page_->NewPage();
+  ResetPagePosition();
+}
+
+int TAlleRout::PageNumber() const { return page_ ? page_->PageNumber() : 1; }
+
+void TAlleRout::BoldOn() {
+  if (mode_ == TOutputMode::Printer && page_) page_->SetBold(true);
+}
+
+void TAlleRout::BoldOff() {
+  if (mode_ == TOutputMode::Printer && page_) page_->SetBold(false);
+}
+
+void TAlleRout::EndPrintJob() {
+  if (mode_ != TOutputMode::Printer || !page_) return;
+  BoldOff();
+  bool ok = page_->End();
+  page_.reset();
+  if (!ok) ToMessages::ShowError("Der Ausdruck konnte nicht abgeschlossen werden.");
+}

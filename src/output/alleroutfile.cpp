@@ -1,0 +1,88 @@
+#include <QFile>
+#include <QFileInfo>
+
+#include "contest/contestrec.h"
+#include "foundation/cp1252.h"
+#include "foundation/desktop.h"
+#include "foundation/messages.h"
+#include "foundation/strings.h"
+#include "output/allerout.h"
+#include "output/textfile.h"
+#include "output/wagdatei.h"
+#include "tables/contesttables.h"
+#include "tables/setups.h"
+
+namespace {
+
+const char* const kNoticeTitle = "Dateiausgabe:";
+
+std::string OwnCallForFileNames() {
+  return ToStrings::ReplaceAll(Setups().GetOwnCall(true), "/", "_");
+}
+
+// The class name as part of a file name: no characters that separate folders, drives or
+// extensions.
+std::string ClassForFileNames(std::string_view name) {
+  std::string s = ToStrings::ReplaceAll(name, ":", "");
+  s = ToStrings::ReplaceAll(s, ".", "-");
+  for (const char* c : {"/", "\\", ","}) s = ToStrings::ReplaceAll(s, c, "_");
+  return s;
+}
+
+// The E-Log cover sheet and list, STF, Cabrillo and EDI files are shown for a last look.
+bool ViewedAfterWriting(uint8_t jobKind) {
+  return jobKind == 6 || jobKind == 7 || jobKind == 8 || jobKind == 10 || jobKind == 15;
+}
+
+}  // namespace
+
+std::string TAlleRout::ProposedFileName(uint8_t jobKind, uint8_t category, const TContestRec& def) {
+  std::string name = OwnCallForFileNames();
+  if (category > 0 && category <= def.Classes.kSize) {
+    std::string cls = ClassForFileNames(def.Classes[category].Name);
+    if (!cls.empty()) name += "-" + cls;
+  }
+  return name + "." + JobInfo(jobKind).Extension;
+}
+
+bool TAlleRout::ChooseTargetFile(uint8_t jobKind, TdbContestBase& listTable,
+                                 const TContestRec& def) {
+  const TJobInfo& info = JobInfo(jobKind);
+  if (jobKind < 6 || jobKind > 15 || *info.Title == '\0') return true;
+  const std::string title = info.Title;
+  const std::string ext = info.Extension;
+  if (!English)
+    ToMessages::ShowNotice("", kNoticeTitle,
+                           "Geben Sie im folgenden Dialog an, wohin die " + title + " " +
+                               OwnCallForFileNames() + "." + ext + " gespeichert werden soll.",
+                           false);
+  const std::string proposed = ProposedFileName(jobKind, listTable.GetListRec().Category(), def);
+  QString chosen =
+      Desktop().ChooseSaveFile(Q(title), QString(), Q(proposed), Q(title + " (*." + ext + ")"));
+  if (chosen.isEmpty()) return false;
+  if (QFileInfo(chosen).suffix().isEmpty()) chosen += Q("." + ext);
+  fileName_ = S(chosen);
+  if (!file_->Create(QFile::encodeName(chosen).toStdString())) {
+    ToMessages::ShowError("Die Datei " + fileName_ + " konnte nicht erstellt werden.");
+    return false;
+  }
+  return true;
+}
+
+bool TAlleRout::HasTargetFile() const { return file_->IsOpen(); }
+
+bool TAlleRout::CloseTargetFile(bool report) {
+  if (!file_->IsOpen()) return true;
+  if (!file_->Close()) {
+    ToMessages::ShowError("Die Datei " + fileName_ +
+                          " konnte nicht vollständig geschrieben werden.");
+    return false;
+  }
+  if (report) ReportFileWritten();
+  if (ViewedAfterWriting(jobKind_)) wagdat::ShowFile(fileName_);
+  return true;
+}
+
+void TAlleRout::ReportFileWritten() {
+  ToMessages::ShowNotice("", kNoticeTitle, "Datei " + fileName_ + " wurde erstellt.", false);
+}

@@ -1,0 +1,59 @@
+#include "output/pagesink.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
+
+#include "foundation/cp1252.h"
+
+namespace {
+
+class TPrinterSink : public TPageSink {
+ public:
+  explicit TPrinterSink(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {}
+  ~TPrinterSink() override {
+    if (painter_.isActive()) painter_.end();
+  }
+  bool Begin() { return painter_.begin(printer_.get()); }
+
+  double PixelsPerInch() const override { return printer_->logicalDpiX(); }
+  int PageHeight() const override { return printer_->height(); }
+  void SetFont(int points) override {
+    // fonts-liberation gives "Courier New" its metric twin, so columns stay where the
+    // layout of the pages expects them.
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(points);
+    painter_.setFont(font);
+  }
+  void SetBold(bool bold) override {
+    QFont font = painter_.font();
+    font.setBold(bold);
+    painter_.setFont(font);
+  }
+  int TextHeight(std::string_view) const override { return painter_.fontMetrics().height(); }
+  void DrawText(int x, int y, std::string_view text) override {
+    painter_.drawText(x, y + painter_.fontMetrics().ascent(), Q(text));
+  }
+  void NewPage() override {
+    printer_->newPage();
+    ++page_;
+  }
+  int PageNumber() const override { return page_; }
+  bool End() override { return painter_.isActive() ? painter_.end() : true; }
+
+ private:
+  std::unique_ptr<QPrinter> printer_;
+  QPainter painter_;
+  int page_ = 1;
+};
+
+}  // namespace
+
+std::unique_ptr<TPageSink> MakePrinterSink(std::unique_ptr<QPrinter> printer) {
+  auto sink = std::make_unique<TPrinterSink>(std::move(printer));
+  if (!sink->Begin()) return nullptr;
+  return sink;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Where printed output goes: a sequence of pages on which text is drawn at pixel
+// positions. The printer job draws on a QPrinter (a real printer, or a PDF file when the
+// print dialog chose one); the writers see only this interface.
+
+#include <memory>
+#include <string_view>
+
+class QPrinter;
+
+class TPageSink {
+ public:
+  virtual ~TPageSink() = default;
+  // Pixels per inch of the device, horizontally.
+  virtual double PixelsPerInch() const = 0;
+  // Height of the printable page in pixels.
+  virtual int PageHeight() const = 0;
+  // Sets the mono font of the job in points; bold or normal.
+  virtual void SetFont(int points) = 0;
+  virtual void SetBold(bool bold) = 0;
+  // Height in pixels of the text in the current font.
+  virtual int TextHeight(std::string_view text) const = 0;
+  // Draws the Windows-1252 text with its top-left corner at (x, y).
+  virtual void DrawText(int x, int y, std::string_view text) = 0;
+  virtual void NewPage() = 0;
+  // 1 for the first page.
+  virtual int PageNumber() const = 0;
+  // Ends the document; false when the device failed.
+  virtual bool End() = 0;
+};
+
+// A sink on a printer the print dialog set up; the sink owns the printer. Null when the
+// printer cannot begin a document.
+std::unique_ptr<TPageSink> MakePrinterSink(std::unique_ptr<QPrinter> printer);

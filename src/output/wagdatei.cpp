@@ -1,0 +1,118 @@
+#include "output/wagdatei.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "foundation/cp1252.h"
+#include "foundation/desktop.h"
+#include "foundation/messages.h"
+
+namespace {
+
+QString LocalName(const std::string& fileName) {
+  return QString::fromStdString(cp1252::ToLocalPath(fileName));
+}
+
+QFont MonoFont() {
+  QFont font(QStringLiteral("Courier New"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  return font;
+}
+
+}  // namespace
+
+Twagdatei::Twagdatei(const std::string& fileName, QWidget* parent)
+    : QDialog(parent), fileName_(fileName) {
+  setObjectName(QStringLiteral("wagdatei"));
+  setWindowTitle(Q(fileName));
+  resize(560, 376);
+  redit = new QPlainTextEdit(this);
+  redit->setObjectName(QStringLiteral("redit"));
+  redit->setFont(MonoFont());
+  redit->setLineWrapMode(QPlainTextEdit::NoWrap);
+  redit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  redit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Button1 = new QPushButton(Q("Drucken"), this);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  btnspeichern = new QPushButton(Q("Speichern und Beenden"), this);
+  btnspeichern->setObjectName(QStringLiteral("btnspeichern"));
+  auto* panel = new QHBoxLayout;
+  panel->addWidget(Button1);
+  panel->addStretch();
+  panel->addWidget(btnspeichern);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(redit);
+  layout->addLayout(panel);
+  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+  connect(btnspeichern, &QPushButton::clicked, this, [this] { btnspeichernClick(); });
+  FormCreate();
+}
+
+void Twagdatei::FormCreate() {
+  redit->clear();
+  QFile file(LocalName(fileName_));
+  if (!file.open(QIODevice::ReadOnly)) return;
+  QByteArray bytes = file.readAll();
+  std::string text(bytes.constData(), size_t(bytes.size()));
+  // The editor holds lines; the CR LF of the file come back when it is saved.
+  std::string lines;
+  lines.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    lines += text[i];
+  }
+  if (!lines.empty() && lines.back() == '\n') lines.pop_back();
+  redit->setPlainText(Q(lines));
+}
+
+bool Twagdatei::SaveLines() {
+  std::string text = S(redit->toPlainText());
+  std::string out;
+  out.reserve(text.size() + text.size() / 16 + 2);
+  for (char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  out += "\r\n";
+  QFile file(LocalName(fileName_));
+  bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+            file.write(out.data(), qint64(out.size())) == qint64(out.size()) && file.flush();
+  file.close();
+  if (!ok || file.error() != QFileDevice::NoError) {
+    ToMessages::ShowError("Die Datei " + fileName_ + " konnte nicht gespeichert werden.");
+    return false;
+  }
+  return true;
+}
+
+void Twagdatei::Button1Click() {
+  if (!SaveLines()) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(Q(fileName_));
+  if (!Desktop().ChoosePrinter(printer)) return;
+  QTextDocument doc;
+  doc.setDefaultFont(MonoFont());
+  doc.setPlainText(redit->toPlainText());
+  doc.print(&printer);
+}
+
+void Twagdatei::btnspeichernClick() {
+  if (!SaveLines()) return;
+  redit->clear();
+  done(1);
+}
+
+namespace wagdat {
+
+bool ShowFile(const std::string& fileName) {
+  Twagdatei form(fileName);
+  return Desktop().ExecDialog(form) == 1;
+}
+
+}  // namespace wagdat
