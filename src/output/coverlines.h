@@ -8,6 +8,7 @@
 
 #include "contest/contestrec.h"
 #include "output/coverfigures.h"
+#include "output/zeitraum.h"
 #include "tables/contestrecs.h"
 #include "tables/setuprecs.h"
 
@@ -52,6 +53,9 @@ void WriteBandTable(const TCoverInput& in, const TCoverFigures& f, std::vector<T
 void WriteFinalScore(const TCoverInput& in, std::vector<TCoverLine>& out);
 void WriteCoverDetails(const TCoverInput& in, const TCoverFigures& f, std::vector<TCoverLine>& out);
 void WriteDeclaration(const TCoverInput& in, std::vector<TCoverLine>& out);
+
+// The text of each evaluation window in use (empty for the others).
+std::vector<std::string> WindowTexts(const TZeitraum4Rec& periods);
 
 // The final score the sheet claims, by the one score rule of the contest.
 int64_t FinalScore(const TCoverInput& in);
