@@ -7,6 +7,7 @@
 #include "foundation/desktop.h"
 #include "foundation/messagesform.h"
 #include "foundation/progdir.h"
+#include "log/kvmouseimage.h"
 #include "output/outputmenu.h"
 #include "reference/refservices.h"
 #include "tables/tableservices.h"
@@ -33,6 +34,12 @@ void StartServices(const char* workDir, const char* dataDir) {
   gStops.push_back([] {
     delete oContestFkt;
     oContestFkt = nullptr;
+  });
+  // The statistics object of the worked tables.
+  oStatistiken = new ToStatistiken();
+  gStops.push_back([] {
+    delete oStatistiken;
+    oStatistiken = nullptr;
   });
   // Export writer and the output menu of the configuration dialog.
   output::Start();
