@@ -5,6 +5,7 @@
 
 #include "contest/contestscore.h"
 #include "coverinput.h"
+#include "foundation/dates.h"
 #include "foundation/strings.h"
 
 namespace {
@@ -165,6 +166,25 @@ TEST(CoverLines, LogWithoutContestCodeShowsTheVhfTableAndOnlyRules) {
   const std::vector<std::string> call = LinesStartingWith(lines, "Call: DL1ABC");
   ASSERT_EQ(call.size(), 1u);
   EXPECT_TRUE(call[0].find("Band: 2m") != std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CoverLines, WindowTextsOfTheWindowsInUse) {
+  TZeitraum4Rec periods;
+  periods.SetTimeWindow(1, 0, 3599);  // from midnight: printed like any other window
+  periods.SetTimeWindow(3, 10 * 3600, 11 * 3600);
+  periods.DateFrom[2] = 155000;
+  periods.DateTo[2] = 155001;
+  const std::vector<std::string> texts = coversheet::WindowTexts(periods);
+  ASSERT_EQ(texts.size(), 4u);
+  EXPECT_EQ(texts[0], "00:00:00 - 00:59:59");
+  EXPECT_EQ(texts[1], "");
+  EXPECT_EQ(texts[2], ToDates::DateToDateString(155000, "dd.mm.yyyy") + " 10:00:00 - " +
+                          ToDates::DateToDateString(155001, "dd.mm.yyyy") + " 11:00:00");
+  EXPECT_EQ(texts[3], "");
 }
 
 }  // namespace
