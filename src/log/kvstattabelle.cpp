@@ -94,6 +94,9 @@ TkvStatTabelle::TkvStatTabelle(QWidget* owner) : TkvPanel(owner) {
   image = new TkvMouseImage(paintpanel);
   image->setObjectName(QStringLiteral("imgStat"));
   image->setMouseTracking(true);
+  QPalette white = image->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  image->setPalette(white);
   image->installEventFilter(this);
   image->OnMouseEnter = [this] {
     btnAktBandMode->show();
