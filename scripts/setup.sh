@@ -4,7 +4,7 @@
 set -eu
 pkgs="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
       libsqlite3-dev libpng-dev libjpeg-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
-      fonts-liberation ccache"
+      fonts-liberation ccache poppler-utils"
 missing=""
 for p in $pkgs; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -60,7 +60,8 @@ bool TAlleRout::ChooseTargetFile(uint8_t jobKind, TdbContestBase& listTable,
   QString chosen =
       Desktop().ChooseSaveFile(Q(title), QString(), Q(proposed), Q(title + " (*." + ext + ")"));
   if (chosen.isEmpty()) return false;
-  if (QFileInfo(chosen).suffix().isEmpty()) chosen += Q("." + ext);
+  // A new name without extension gets the job's; an existing file is taken as chosen.
+  if (QFileInfo(chosen).suffix().isEmpty() && !QFileInfo::exists(chosen)) chosen += Q("." + ext);
   fileName_ = S(chosen);
   if (!file_->Create(QFile::encodeName(chosen).toStdString())) {
     ToMessages::ShowError("Die Datei " + fileName_ + " konnte nicht erstellt werden.");

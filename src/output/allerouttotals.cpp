@@ -79,7 +79,8 @@ void TAlleRout::RecountPointsInPeriods(const TZeitraum4Rec& periods, TdbContestB
   for (bool ok = qsoTable.First(contestkeys::kDatumZeit); ok;
        ok = qsoTable.NextRecord(contestkeys::kDatumZeit)) {
     const TContestQSORec q = qsoTable.GetQSORec();
-    if (InAnyPeriod(q.Zeit(), q.Datum(), periods)) Points += q.Points();
+    // A band-change line is no QSO, whatever its points field holds.
+    if (!q.IsBandChangeLine() && InAnyPeriod(q.Zeit(), q.Datum(), periods)) Points += q.Points();
   }
 }
 

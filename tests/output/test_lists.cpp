@@ -1,0 +1,145 @@
+// The QSO list, band log and CSV files of whole logs, byte for byte against golden
+// files, and the rules every such file keeps.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+
+#include "output/outputfixture.h"
+#include "output/zeitraumeutag.h"
+#include "tables/contesttables.h"
+#include "tables/setups.h"
+
+namespace {
+
+class ListFiles : public OutputTest {
+ protected:
+  // Three QSOs on two bands with a band-change line between them, and the tallies the
+  // recount leaves in the list and configuration records.
+  void FillLog() {
+    AddQso({.Call = "DL1AAA",
+            .Datum = Day("16.07.2016"),
+            .Zeit = Time("06:01:00"),
+            .Band = 'b',
+            .Sent = "599001",
+            .Rcvd = "599012Q01",
+            .Points = 2,
+            .CMulti = "Q01",
+            .NameQth = "Hans;Saarbrücken",
+            .Loc = "JN39KF",
+            .Call2 = "DF9XY"});
+    AddQso({.Call = "",
+            .Datum = Day("16.07.2016"),
+            .Zeit = Time("06:02:00"),
+            .Band = 'c',
+            .Points = 0,
+            .BandChange = 'B'});
+    AddQso({.Call = "DK2BB/P",
+            .Datum = Day("16.07.2016"),
+            .Zeit = Time("06:03:00"),
+            .Band = 'c',
+            .Mode = "SSB",
+            .Sent = "59 002",
+            .Rcvd = "57 003",
+            .Points = 1,
+            .NameQth = "Jö;Bad;Ems",
+            .Loc = "JO40AA"});
+    AddQso({.Call = "OE3XYZ",
+            .Datum = Day("17.07.2016"),
+            .Zeit = Time("09:59:00"),
+            .Band = 'b',
+            .Sent = "599003",
+            .Rcvd = "599004Q02",
+            .Points = 3,
+            .CMulti = "Q02",
+            .NameQth = ";"});
+    ChangeList([](TContestListRec& r) {
+      r.SetRowQsos(1, 2);
+      r.SetRowMultipliers(1, 2);
+      r.SetRowPoints(1, 5);
+      r.SetRowFirstMultiplier(1, 2);
+      r.SetRowQsos(2, 1);
+      r.SetRowPoints(2, 1);
+    });
+    TContestConfigRec c = config_->GetConfigRec();
+    c.SetBandQsos(2, 3);
+    c.SetBandMultipliers(2, 2);
+    c.SetBandPoints(2, 6);
+    c.SetBandMultiplierN(1, 2, 2);
+    config_->SetConfigRec(c);
+    ASSERT_TRUE(config_->Modify());
+  }
+  // Runs the job and checks the rules of every list file: CR LF, the indent of E-Log
+  // files, no band-change line.
+  std::string Job(uint8_t job, const std::string& name) {
+    const std::string bytes = RunJob(job, name);
+    EXPECT_FALSE(bytes.empty()) << name;
+    for (const std::string& line : CrLfLines(bytes)) {
+      if (job != 13) {
+        EXPECT_EQ(line.substr(0, 5), "     ") << name << ": " << line;
+      }
+      EXPECT_EQ(line.find("0602"), std::string::npos) << name << ": band-change line";
+    }
+    return bytes;
+  }
+};
+
+TEST_F(ListFiles, SaarContestListBandLogAndCsv) {
+  MakeContest('d');
+  def_.Bands[1] = 'b';
+  def_.Bands[2] = 'c';
+  def_.Bands[3] = 'k';  // a band without QSOs still has its section
+  FillLog();
+  ExpectGolden("d.ALL", Job(7, "d.ALL"));
+  ExpectGolden("d.BND", Job(11, "d.BND"));
+  const std::string csv = Job(13, "d.CSV");
+  EXPECT_EQ(csv.substr(0, 9), "DATE;UTC;");
+  ExpectGolden("d.CSV", csv);
+  // Every written file is reported, the band log too.
+  EXPECT_EQ(Notices().filter(QStringLiteral("wurde erstellt")).size(), 3);
+}
+
+TEST_F(ListFiles, ListenerLogShowsTheSecondCallBetweenTheExchanges) {
+  MakeContest('d');
+  def_.SWLLog = true;
+  ToSetupEigeneStation station;
+  station.SetSwlNumber("DE-1234");
+  Setups().SetEigeneStation(station);
+  FillLog();
+  ExpectGolden("swl.ALL", Job(7, "swl.ALL"));
+  ExpectGolden("swl.CSV", Job(13, "swl.CSV"));
+}
+
+TEST_F(ListFiles, SerialContestTakesItsTotalsFromTheConfiguration) {
+  MakeContest('C');
+  FillLog();
+  ExpectGolden("C.ALL", Job(7, "C.ALL"));
+  ExpectGolden("C.CSV", Job(13, "C.CSV"));
+}
+
+TEST_F(ListFiles, NameAndQthColumnIsQuotedInCsvWhenItHoldsTheSeparator) {
+  MakeContest('I');
+  FillLog();
+  ExpectGolden("I.ALL", Job(7, "I.ALL"));
+  const std::string csv = Job(13, "I.CSV");
+  EXPECT_NE(csv.find(";\"J\xF6/Bad;Ems\"\r\n"), std::string::npos);
+  ExpectGolden("I.CSV", csv);
+}
+
+TEST_F(ListFiles, EuDayLogListsOnlyTheChosenHour) {
+  MakeContest('E');
+  FillLog();
+  desktop_.DialogHandler = [](QDialog& d) {
+    auto* f = dynamic_cast<TzeitraumeutagForm*>(&d);
+    if (!f) return 2;  // the file viewer
+    f->show();
+    f->evon->setText(QStringLiteral("06:00"));
+    f->ebis->setText(QStringLiteral("06:59"));
+    f->btnOKClick();
+    return f->result();
+  };
+  const std::string all = Job(7, "E.ALL");
+  EXPECT_EQ(all.find("OE3XYZ"), std::string::npos);
+  ExpectGolden("E.ALL", all);
+}
+
+}  // namespace
