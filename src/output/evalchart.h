@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "foundation/grafik.h"
+#include "log/evalhooks.h"
 
 constexpr TColor clBlue = 0xFF0000;
 
@@ -57,12 +58,6 @@ void AddBar(TChart& chart, int scaleMax, int x, int width, int count, TColor col
 void AddEmptyLabel(TChart& chart, const std::string& text);
 
 }  // namespace evalchart
-
-// Where an evaluation window stood when it was closed last; kept by the log window and
-// shared by both windows. A width of 0: nothing stored yet.
-struct TEvalGeometry {
-  int Left = 0, Top = 0, Width = 0, Height = 0;
-};
 
 class QDialog;
 namespace evalchart {

@@ -11,6 +11,7 @@
 #include "foundation/daynumber.h"
 #include "foundation/kvbitbtn.h"
 #include "foundation/testdesktop.h"
+#include "log/evalhooks.h"
 #include "output/evalchart.h"
 #include "output/partyausw.h"
 #include "output/wagausw.h"
@@ -194,13 +195,15 @@ TEST_F(EvalLog, HourWindowLabelsWarningsAndBars) {
 }
 
 TEST_F(EvalLog, NoStartDateWarnsAndOpensNoWindow) {
+  // The log window reaches both windows through the hooks registered at start-up.
   TEvalGeometry geometry;
-  partyausw::ShowPartyEvaluation(0, *qsos_, geometry);
+  ASSERT_TRUE(evalhooks::Hooks().Party && evalhooks::Hooks().Wag);
+  evalhooks::Hooks().Party(0, *qsos_, geometry);
   TdbContestBase list(TdbContestBase::kList), config(TdbContestBase::kConfig);
   TContestListRec rec;
   rec.SetNummer(1);
   list.SetListRec(rec);
-  wagausw::ShowWagEvaluation(list, config, geometry);
+  evalhooks::Hooks().Wag(list, config, geometry);
   EXPECT_EQ(desk_.DialogsRun, 0);
   const QStringList warnings = desk_.Texts(TMessageKind::Warning);
   ASSERT_EQ(warnings.size(), 2);
