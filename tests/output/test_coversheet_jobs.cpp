@@ -4,8 +4,10 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include "contest/contestrules.h"
+#include "contest/stationfile.h"
 #include "coverinput.h"
 #include "coverlog.h"
 #include "foundation/cp1252.h"
@@ -227,6 +229,27 @@ TEST_F(CoverJob, PaperSheetCarriesNameTitleBandTableAndScore) {
   EXPECT_TRUE(text.contains(QStringLiteral("Endergebnis:")));
   EXPECT_TRUE(text.contains(QStringLiteral("36 Punkte x 4 Multi = 144 Punkte")));
   EXPECT_TRUE(text.contains(QStringLiteral("Unterschrift _______________")));
+}
+
+TEST_F(CoverJob, LongSheetOnPaperGoesOnOnASecondPage) {
+  TCoverInput in = Sheet('b', 1);
+  in.List.SetExtraNumber(2);
+  std::string station;
+  for (int i = 1; i <= 90; ++i) station += "Stationszeile " + std::to_string(i) + "\n";
+  ASSERT_TRUE(stationfile::Save(stationfile::FileName("OQRP", 1), station));
+  const std::string sum = Run(6, in);
+  EXPECT_NE(sum.find("     mit einem von mir selbstgebauten Bausatz teilgenommen.\r\n"),
+            std::string::npos);
+  EXPECT_NE(sum.find("     Angaben zur Station:\r\n     Stationszeile 1\r\n"), std::string::npos);
+  QFile::remove(Q(dir_.File("sheet.out")));
+  ASSERT_FALSE(Run(0, in).empty());
+  QProcess pdfinfo;
+  pdfinfo.start(QStringLiteral("pdfinfo"), {Q(dir_.File("sheet.out"))});
+  if (!pdfinfo.waitForFinished(20000) || pdfinfo.exitCode() != 0)
+    GTEST_SKIP() << "pdfinfo is not available";
+  const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\b"))))
+      << info.toStdString();
 }
 
 }  // namespace

@@ -189,6 +189,7 @@ TEST_F(EvalLog, HourWindowLabelsWarningsAndBars) {
   EXPECT_EQ(hours[23], "14");
   // 23 QSOs in place 2 on a scale of 30; the multiplier bar beside it holds 4.
   window.show();
+  EXPECT_EQ(window.btnOK->x(), (window.Panel1->width() - window.btnOK->width()) / 2);
   EXPECT_EQ(Pixel(*window.panelausw, 34 + 44 + 2, 50 + 7 * 200 / 30), qRgb(0, 0, 255));
   EXPECT_EQ(Pixel(*window.panelausw, 40 + 44 + 2, 50 + 26 * 200 / 30), qRgb(255, 0, 0));
   EXPECT_EQ(Pixel(*window.panelausw, 40 + 44 + 2, 50 + 26 * 200 / 30 - 1), qRgb(255, 255, 255));
