@@ -17,6 +17,15 @@ bool RunWriters(TAlleRout& out, uint8_t job, const TContestRec& def, const TZeit
                 TdbContest& listTable, TdbContest& configTable) {
   using namespace stdrout;
   switch (job) {
+    case 5:
+      // Every list starts at the top of its page, so each begins on a page of its own.
+      WriteCoverSheet(out, def, periods, listTable, configTable);
+      out.NewPage();
+      WriteMultiplierCheckList(out, def, listTable, configTable);
+      out.NewPage();
+      ExportBandLog(out, def, periods, listTable, configTable);
+      out.NewPage();
+      return !ExportLog(out, def, periods, listTable, false, TEdiTexts{}, configTable);
     case 0:
     case 6: return !WriteCoverSheet(out, def, periods, listTable, configTable);
     case 2:

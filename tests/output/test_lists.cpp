@@ -16,6 +16,8 @@ class ListFiles : public OutputTest {
   // Three QSOs on two bands with a band-change line between them, and the tallies the
   // recount leaves in the list and configuration records.
   void FillLog() {
+    def_.Bands[1] = 'b';
+    def_.Bands[2] = 'c';
     AddQso({.Call = "DL1AAA",
             .Datum = Day("16.07.2016"),
             .Zeit = Time("06:01:00"),
@@ -85,10 +87,8 @@ class ListFiles : public OutputTest {
 
 TEST_F(ListFiles, SaarContestListBandLogAndCsv) {
   MakeContest('d');
-  def_.Bands[1] = 'b';
-  def_.Bands[2] = 'c';
-  def_.Bands[3] = 'k';  // a band without QSOs still has its section
   FillLog();
+  def_.Bands[3] = 'k';  // a band without QSOs still has its section
   ExpectGolden("d.ALL", Job(7, "d.ALL"));
   ExpectGolden("d.BND", Job(11, "d.BND"));
   const std::string csv = Job(13, "d.CSV");
@@ -106,6 +106,7 @@ TEST_F(ListFiles, ListenerLogShowsTheSecondCallBetweenTheExchanges) {
   Setups().SetEigeneStation(station);
   FillLog();
   ExpectGolden("swl.ALL", Job(7, "swl.ALL"));
+  ExpectGolden("swl.BND", Job(11, "swl.BND"));
   ExpectGolden("swl.CSV", Job(13, "swl.CSV"));
 }
 
@@ -113,6 +114,7 @@ TEST_F(ListFiles, SerialContestTakesItsTotalsFromTheConfiguration) {
   MakeContest('C');
   FillLog();
   ExpectGolden("C.ALL", Job(7, "C.ALL"));
+  ExpectGolden("C.BND", Job(11, "C.BND"));
   ExpectGolden("C.CSV", Job(13, "C.CSV"));
 }
 
@@ -120,6 +122,7 @@ TEST_F(ListFiles, NameAndQthColumnIsQuotedInCsvWhenItHoldsTheSeparator) {
   MakeContest('I');
   FillLog();
   ExpectGolden("I.ALL", Job(7, "I.ALL"));
+  ExpectGolden("I.BND", Job(11, "I.BND"));
   const std::string csv = Job(13, "I.CSV");
   EXPECT_NE(csv.find(";\"J\xF6/Bad;Ems\"\r\n"), std::string::npos);
   ExpectGolden("I.CSV", csv);
