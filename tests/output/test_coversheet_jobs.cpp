@@ -13,6 +13,7 @@
 #include "foundation/cp1252.h"
 #include "foundation/testdesktop.h"
 #include "output/outputjobs.h"
+#include "output/stdrout.h"
 #include "outputfixture.h"
 #include "tables/setups.h"
 #include "tables/setupseparat.h"
@@ -229,6 +230,30 @@ TEST_F(CoverJob, PaperSheetCarriesNameTitleBandTableAndScore) {
   EXPECT_TRUE(text.contains(QStringLiteral("Endergebnis:")));
   EXPECT_TRUE(text.contains(QStringLiteral("36 Punkte x 4 Multi = 144 Punkte")));
   EXPECT_TRUE(text.contains(QStringLiteral("Unterschrift _______________")));
+}
+
+TEST_F(CoverJob, WindowFromMidnightIsPrintedAndItsPointsCounted) {
+  TCoverInput in = Sheet('d', 1);
+  in.List.SetRowPoints(1, 999);
+  in.List.SetRowMultipliers(1, 2);
+  AddQso(At(0, 0).Pts(3));                                         // 00:01
+  AddQso(At(0, 0).Pts(4));                                         // 00:02
+  ASSERT_TRUE(coverlog::Add(*qsos_, At(kDay, 2 * 3600).Pts(50)));  // outside the window
+  Run(6, in);                                                      // stores the records
+  TZeitraum4Rec periods;
+  periods.SetTimeWindow(1, 0, 3599);
+  TdbContest list(TdbContestBase::kList), config(TdbContestBase::kConfig);
+  ASSERT_TRUE(list.FindNumber(1) && config.FindNumber(1));
+  const QString target = Q(dir_.File("window.SUM"));
+  desk_.FilesToSave.push_back(target);
+  TAlleRout& out = *oAlleRout;
+  ASSERT_TRUE(out.BeginJob(6));
+  ASSERT_TRUE(out.ChooseTargetFile(6, list, in.Def));
+  EXPECT_FALSE(stdrout::WriteCoverSheet(out, in.Def, periods, list, config));
+  out.CloseTargetFile(false);
+  const std::string sum = ReadFile(target);
+  EXPECT_NE(sum.find("     Wertungszeitraum: 00:00:00 - 00:59:59\r\n"), std::string::npos);
+  EXPECT_NE(sum.find("Endergebnis:  7 Punkte x 2 Multi = 14 Punkte"), std::string::npos);
 }
 
 TEST_F(CoverJob, LongSheetOnPaperGoesOnOnASecondPage) {
