@@ -128,8 +128,17 @@ TEST(CoverLines, ScorePerBandClaimsTheOneScore) {
   in.Config.SetBandPoints(1, 10);
   in.Config.SetBandMultipliers(1, 3);
   in.Config.SetBandPoints(2, 7);  // no multiplier: its points alone
+  in.Def.Bands[1] = 'b';
+  in.Def.Bands[2] = 'c';
   const std::vector<std::string> lines = Texts(in);
   EXPECT_EQ(coversheet::FinalScore(in), 37);
+  // The band column "Gesamt" adds up to the claimed score.
+  const std::vector<std::string> bands = LinesStartingWith(lines, Ind("80 m"));
+  ASSERT_EQ(bands.size(), 1u);
+  EXPECT_EQ(bands[0].substr(bands[0].size() - 6), "    30");
+  const std::vector<std::string> forty = LinesStartingWith(lines, Ind("40 m"));
+  ASSERT_EQ(forty.size(), 1u);
+  EXPECT_EQ(forty[0].substr(forty[0].size() - 6), "     7");
   EXPECT_LT(IndexOf(lines, Ind("Endergebnis:      37")), lines.size());
   EXPECT_TRUE(LinesStartingWith(lines, Ind("Summe")).empty());
 }
