@@ -23,10 +23,6 @@ std::string Col(const char* separator, int64_t value) {
   return separator + S::Int64ToStrPadded(value, 7);
 }
 
-std::string Lang(const TCoverInput& in, const char* german, const char* english) {
-  return in.English ? english : german;
-}
-
 bool ShowsDistricts(const TCoverInput& in) { return in.List.Category() < 4; }
 
 std::vector<TBandScore> BandScores(const TContestConfigRec& config) {
@@ -38,7 +34,7 @@ std::vector<TBandScore> BandScores(const TContestConfigRec& config) {
 
 void Header(const TCoverInput& in, std::vector<TCoverLine>& out) {
   std::string line =
-      kIndent + S::FitWidth("Band", 8, true) + "    QSO  " + Lang(in, " Punkte  ", " Points  ");
+      kIndent + S::FitWidth("Band", 8, true) + "    QSO  " + in.Lang(" Punkte  ", " Points  ");
   const auto caption = [&](int which, int width) {
     if (Has(in, which)) line += S::PadLeft(in.Def.MultiplierName[size_t(which)], width);
   };
@@ -150,23 +146,23 @@ void WriteFinalScore(const TCoverInput& in, std::vector<TCoverLine>& out) {
     const std::string points = std::to_string(in.Points);
     const std::string multis = std::to_string(in.MultiTotal);
     const std::string score = std::to_string(FinalScore(in));
-    const std::string unit = Lang(in, " Punkte", "  Points");
+    const std::string unit = in.Lang(" Punkte", "  Points");
     std::string tail;
     if (in.Def.ScorePerBand)
       tail = "  " + S::Int64ToStrPadded(FinalScore(in), 6);
     else if (in.Def.MultiplierKinds.none())
       tail = "  " + points + unit;
     else if (in.Def.ScorePointsOnly && code == '5')
-      tail = "  " + points + Lang(in, " Punkte /  ", " Points /  ") + multis + " PLZ-Bereiche";
+      tail = "  " + points + in.Lang(" Punkte /  ", " Points /  ") + multis + " PLZ-Bereiche";
     else if (in.Def.ScorePointsOnly && code == 'P')
-      tail = "  " + points + Lang(in, " Punkte   ", " Points   ") + multis + " Präfixe";
+      tail = "  " + points + in.Lang(" Punkte   ", " Points   ") + multis + " Präfixe";
     else if (in.Def.ScorePointsOnly)
       tail =
-          "  " + points + Lang(in, " Punkte (", " Points (") + multis + " Multi) = " + score + unit;
+          "  " + points + in.Lang(" Punkte (", " Points (") + multis + " Multi) = " + score + unit;
     else
-      tail = "  " + points + Lang(in, " Punkte x ", " Points x ") + multis + " Multi = " + score +
-             unit;
-    Line(out, kIndent + Lang(in, "Endergebnis:", "Final Score:") + tail);
+      tail =
+          "  " + points + in.Lang(" Punkte x ", " Points x ") + multis + " Multi = " + score + unit;
+    Line(out, kIndent + in.Lang("Endergebnis:", "Final Score:") + tail);
   }
   Rule(in, out);
   Line(out, " ");

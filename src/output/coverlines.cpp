@@ -14,10 +14,6 @@ void Line(std::vector<TCoverLine>& out, std::string text, bool bold = false) {
   out.push_back({std::move(text), bold});
 }
 
-std::string Lang(const TCoverInput& in, std::string german, std::string english) {
-  return in.English ? english : german;
-}
-
 char Code(const TCoverInput& in) { return in.List.Typ(); }
 
 }  // namespace
@@ -26,7 +22,7 @@ void WriteCoverAddress(const TCoverInput& in, std::vector<TCoverLine>& out) {
   const ToSetupEigeneStation& st = in.Station;
   for (int i = 0; i < 3; ++i) Line(out, kBlank);
   Line(out, S::FitWidth("Name:", 12, true) + st.Name(), true);
-  Line(out, S::FitWidth(Lang(in, "Anschrift:", "Address:"), 12, true) + S::Trim(st.Street()), true);
+  Line(out, S::FitWidth(in.Lang("Anschrift:", "Address:"), 12, true) + S::Trim(st.Street()), true);
   Line(out,
        (in.English ? std::string(12, ' ') : S::FitWidth("Ort:", 12, true)) +
            S::Trim(st.PostcodeTown()),
@@ -75,7 +71,7 @@ void WriteCoverCategory(const TCoverInput& in, std::vector<TCoverLine>& out) {
   const uint8_t category = in.List.Category();
   std::string line;
   if (category > 0 && category <= TArray1<TContestClass, 20>::kSize)
-    line = Lang(in, S::FitWidth("Teilnahmeart:", 14, true), S::FitWidth("Category:", 10, true)) +
+    line = in.Lang(S::FitWidth("Teilnahmeart:", 14, true), S::FitWidth("Category:", 10, true)) +
            in.Def.Classes[category].Description;
   Line(out, line, true);
   Line(out, "", true);
@@ -108,7 +104,7 @@ void WriteCoverStation(const TCoverInput& in, std::vector<TCoverLine>& out) {
   if (code != '\0') return;
   const std::string rule(75, '-');
   const auto row = [&](const char* german, const char* english, const std::string& value) {
-    Line(out, Lang(in, german, english) + value);
+    Line(out, in.Lang(german, english) + value);
   };
   row("Einmann/Mehrmann   : ", "one/several op.s   : ", list.OneOperator() != 0 ? "E" : "M");
   row("Punkte pro km      : ", "points per km      : ", std::to_string(list.PointsPerKm()));

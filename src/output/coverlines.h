@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "contest/contestrec.h"
@@ -35,6 +36,11 @@ struct TCoverInput {
   // The lines of the contest's station file ('b', 'j').
   std::vector<std::string> StationLines;
   std::string WebAddress;
+
+  // The label of the writer's language.
+  std::string Lang(std::string_view german, std::string_view english) const {
+    return std::string(English ? english : german);
+  }
 };
 
 namespace coversheet {
