@@ -2,6 +2,8 @@
 // that follows the mouse, and the events handed to the owner.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QEnterEvent>
 #include <QMouseEvent>
 #include <QTabWidget>
 #include <QTest>
@@ -100,6 +102,26 @@ TEST(KvStatTabelle, MarkerFollowsTheMouseAndEventsReachTheOwner) {
   panel.pcStat->setCurrentIndex(4);
   EXPECT_EQ(panel.State(), 0);
   panel.image->OnMouseLeave();
+  EXPECT_EQ(leaves, 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(KvMouseImage, TellsEnterAndLeaveOnlyWhileEnabled) {
+  TkvMouseImage image;
+  int enters = 0, leaves = 0;
+  image.OnMouseEnter = [&] { ++enters; };
+  image.OnMouseLeave = [&] { ++leaves; };
+  QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(&image, &enter);
+  QApplication::sendEvent(&image, &leave);
+  image.setEnabled(false);
+  QApplication::sendEvent(&image, &enter);
+  QApplication::sendEvent(&image, &leave);
+  EXPECT_EQ(enters, 1);
   EXPECT_EQ(leaves, 1);
 }
 
