@@ -7,7 +7,11 @@
 #include "foundation/desktop.h"
 #include "foundation/messagesform.h"
 #include "foundation/progdir.h"
+#include "log/evalhooks.h"
+#include "log/kvmouseimage.h"
 #include "output/outputmenu.h"
+#include "output/partyausw.h"
+#include "output/wagausw.h"
 #include "reference/refservices.h"
 #include "tables/tableservices.h"
 
@@ -33,6 +37,15 @@ void StartServices(const char* workDir, const char* dataDir) {
   gStops.push_back([] {
     delete oContestFkt;
     oContestFkt = nullptr;
+  });
+  // The evaluation charts the log window opens.
+  evalhooks::Hooks() = {&partyausw::ShowPartyEvaluation, &wagausw::ShowWagEvaluation};
+  gStops.push_back([] { evalhooks::Hooks() = {}; });
+  // The statistics object of the worked tables.
+  oStatistiken = new ToStatistiken();
+  gStops.push_back([] {
+    delete oStatistiken;
+    oStatistiken = nullptr;
   });
   // Export writer and the output menu of the configuration dialog.
   output::Start();

@@ -1,0 +1,10 @@
+#include "log/evalhooks.h"
+
+namespace evalhooks {
+
+THooks& Hooks() {
+  static THooks hooks;
+  return hooks;
+}
+
+}  // namespace evalhooks
