@@ -5,11 +5,17 @@
 // by what they do, each group implemented in files of its own.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "contest/contestrec.h"
+
+class TdbContest;
+class TdbContestBase;
+class TContestQSORec;
+class TContestListRec;
 
 class TContLogAlle {
  public:
@@ -20,11 +26,115 @@ class TContLogAlle {
 
   // ---- Point rules --------------------------------------------------------------------
 
+  // The points of the QSO table's working record under the contest code of the list
+  // table's working record: 0 for a QSO with the zero-points mark, a call under three
+  // characters or a code without a rule; always within 0..65535. The log-reading rules
+  // open a second table object on the QSO log, so the QSO table keeps its position.
+  int CalcQsoPoints(const TContestRec& def, const TdbContestBase& listTable,
+                    const TdbContestBase& qsoTable);
+
+  // The tests the rules share.
+  static bool IsClubStation(std::string_view call);
+  // The QSO's DOK is the own DOK of the contest log (never for an empty own DOK).
+  static bool IsOwnDok(const TContestQSORec& qso, const TContestListRec& list);
+  // The QSO's DOK was logged in another QSO: the first QSO of the log with this DOK
+  // (in key order) is not this one.
+  static bool CompareStoredQso(const TdbContestBase& qsoTable);
+  static bool IsHomeDok(const TContestRec& def, const TContestQSORec& qso);
+  static bool IsHomeDistrictDok(const TContestRec& def, const TContestQSORec& qso);
+  // The received exchange split as the rules read it (see SplitExchangeText).
+  static void SplitExchangeFields(std::string_view text, std::string& rst, std::string& f1,
+                                  std::string& f2, std::string& f3);
+  // The ring of squares between two locators: 1 the same square, 2 a neighbour ...; 0
+  // when a locator has fewer than four characters.
+  static int SquareRingDistance(std::string_view a, std::string_view b);
+  // 1 when the QSO opened its locator square on its band, 0 when the square was worked
+  // there before or the QSO is not stored yet.
+  static int IsNewSquareOnBand(const TdbContestBase& qsoTable);
+
   // ---- Value tests of the multiplier kinds --------------------------------------------
+
+  // What the log knows of one multiplier kind: the captions that stand for it, the keys
+  // its values are walked in, the width of a value in those keys and in the lists, and
+  // the ordered searches of the QSO log that find a value in them.
+  struct TMultiKind {
+    uint8_t Kind = 0;
+    const char* Names[6] = {};  // ended by nullptr
+    int LogKey = 0;             // walked over the whole log
+    int BandKey = 0;            // walked per band
+    int Width = 0;              // of the value in the keys
+    int ListWidth = 0;          // of an entry of the multiplier lists
+    bool (TdbContest::*LogSearch)(std::string_view, bool) = nullptr;
+    bool (TdbContest::*BandSearch)(std::string_view, bool) = nullptr;
+  };
+  // nullptr for a number that is no kind with a value (the modifiers 3, 8, 9, 14, 17, 21).
+  static const TMultiKind* MultiKindOf(int kind);
+  // The value of the kind that a QSO carries (empty for a kind without a value).
+  static std::string MultiValueOf(int kind, const TContestQSORec& qso);
+  // The caption of multiplier column 1..3 stands for the kind.
+  static bool MultiKindMatches(int kind, int column, const TContestRec& def);
+
+  static bool IsValidDok(std::string_view dok, const TContestRec& def,
+                         const TdbContestBase& listTable);
+  static bool IsValidDistrict(std::string_view value, const TContestRec& def,
+                              const TdbContestBase& listTable);
+  static bool IsValidCallMulti(std::string_view call, const TContestRec& def,
+                               const TdbContestBase& listTable);
+  // A Holyland area; contests other than 'H' take any DOK-like text.
+  static bool IsValidArea(std::string_view area, const TdbContestBase& listTable);
+  static bool IsDokLikeText(std::string_view text, const TdbContestBase& listTable);
+  // The received exchange of the QSO table's working record names the member list.
+  static bool IsMemberListEntry(const TContestRec& def, const TdbContestBase& qsoTable);
+  // The member test of a multiplier: passed when the contest has no member list.
+  static bool PassesMemberTest(const TContestRec& def, const TdbContestBase& qsoTable);
+  static bool FailsMemberTest(const TContestRec& def, const TdbContestBase& qsoTable);
+  // Added to 1 for a new multiplier of the kind that this QSO brings.
+  static int MultiplierWeight(int kind, const TContestQSORec& qso, const TContestRec& def,
+                              const TdbContestBase& listTable);
 
   // ---- Member and special-station lists -----------------------------------------------
 
+  // The member lists lie in the seventh directory of the settings; list 2 serves only the
+  // second list of a contest that has two. Each list is loaded once, on first use, and
+  // keeps the lines added while the window is open; the files are never rewritten.
+  // True only when this call loaded the file.
+  bool OpenMemberList(const std::string& fileName, int listNo);
+  // Index of the first line whose first column is the call's base form; -1 when none.
+  int FindInMemberList(const std::string& fileName, std::string_view call, int listNo);
+  // Some line of "dsw.csv" has the value in its fourth column.
+  bool FindInDswList(std::string_view value);
+  // Appends "call;...;value" (value in the given column) for a call not listed yet.
+  void AddToMemberList(std::string_view value, const std::string& fileName, int listNo, int column,
+                       std::string_view call);
+  // Column 1..5 of line index of a list, trimmed; empty past the end.
+  std::string MemberListColumn(int listNo, int index, int column) const;
+  // Fills the received exchange of the QSO table's working record from the call book,
+  // the call data and the contest's member list; the locator the call book knows.
+  std::string FillFromMemberLists(const TContestRec& def, const TdbContestBase& listTable,
+                                  TdbContestBase& qsoTable);
+  // Puts the value into the received field of the kind (and into Call2) of the QSO
+  // table's working record.
+  static void SetReceivedField(std::string_view value, int kind, bool alsoCall2,
+                               const TContestRec& def, TdbContestBase& qsoTable);
+
   // ---- Text helpers -------------------------------------------------------------------
+
+  // The exchange as the entry panel shows it: the report (characters 1-3), field 1, and
+  // fields 2 and 3 each after a '/'.
+  static void SplitExchangeText(std::string_view text, std::string& rst, std::string& f1,
+                                std::string& f2, std::string& f3);
+  static std::string JoinExchangeText(std::string_view rst, std::string_view f1,
+                                      std::string_view f2, std::string_view f3);
+  // 0 a usual call, 1 no call (empty, or too short), 2 an unusual but possible call.
+  static uint8_t IsCallValid(std::string_view call);
+  static bool IsGermanCall(std::string_view call, const TdbContestBase& listTable);
+  static std::string PrefixOfCall(std::string_view call);
+  // Rounded km from the own station's locator; 0 when either locator is unusable.
+  static int DistanceFromOwnLocator(std::string_view locator);
+  // The text when it is exactly the postal code of a US state or "DC", else empty.
+  static std::string UsStateCode(std::string_view text);
+  // The place of a band in the per-band tallies: #1 for all bands when folded.
+  static char TallyIndex(char band, uint8_t bandMode, bool fold);
 
   // ---- Dupe checks --------------------------------------------------------------------
 
@@ -105,6 +215,9 @@ class TContLogAlle {
 
  private:
   // ---- State of the member lists ------------------------------------------------------
+  struct TMemberLists;
+  TMemberLists& MemberLists();
+  std::shared_ptr<TMemberLists> memberLists_;  // made on first use
 
   // ---- State of the preview: the call resolved last, the DXCC choice ------------------
 

@@ -1,5 +1,6 @@
 #include "reference/refservices.h"
 
+#include "foundation/strings.h"
 #include "reference/baender.h"
 #include "reference/datprefix.h"
 #include "reference/dbprefix.h"
@@ -47,7 +48,10 @@ void Start() {
   oLocator = new ToLocator;
   oPrefix = new ToPrefix;
   oDatPrefix = new ToDatPrefix;
+  RegisterHooks();
+}
 
+void RegisterHooks() {
   settingshooks::THooks& h = settingshooks::Hooks();
   h.ApplyModes = ApplyModes;
   h.ReadModes = ReadModes;
@@ -64,6 +68,9 @@ void Start() {
     uint8_t status = 0;
     table.ResolveCall(call, 0, true, nullptr, nullptr, status, nullptr, false);
   };
+  h.CallKeyForm = [](std::string_view call) {
+    return oPrefix ? oPrefix->CountryOfCallDe(call) : ToStrings::AnsiUpperCase(call);
+  };
 }
 
 void Stop() {
@@ -73,6 +80,7 @@ void Stop() {
   h.SetSuffixRule = nullptr;
   h.GetSuffixRule = nullptr;
   h.ResolveOwnCall = nullptr;
+  h.CallKeyForm = nullptr;
 
   delete oDatPrefix;
   oDatPrefix = nullptr;

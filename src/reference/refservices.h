@@ -3,5 +3,8 @@
 
 namespace refservices {
 void Start();
+// What the settings load and the key builders ask of the reference data, into the
+// settings hooks (again, after a test emptied them).
+void RegisterHooks();
 void Stop();  // frees them in reverse order
 }  // namespace refservices

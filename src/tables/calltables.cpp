@@ -13,7 +13,8 @@ const ToKeys& CallKeys() {
 void CallKey(const uint8_t* data, int keyNr, std::string& key) {
   TCallRec r;
   r.Assign(data, TCallRec::kSize);
-  key = keyNr == 1 ? keyparts::Fit(r.Call(), TCallRec::kCallWidth) : std::string();
+  key = keyNr == 1 ? keyparts::Fit(keyparts::CallForm(r.Call()), TCallRec::kCallWidth)
+                   : std::string();
 }
 
 constexpr int kFiles[] = {ToDatCall::kCallBookFile, ToDatCall::kCallDataFile,
@@ -57,5 +58,5 @@ bool TdbCallBase::Modify() { return HasCall() && TdbFileTable::Modify(); }
 bool TdbCallBase::Add() { return HasCall() && TdbFileTable::Add(); }
 
 bool TdbCall::FindCall(std::string_view call) {
-  return FindExact(1, keyparts::Fit(call, TCallRec::kCallWidth));
+  return FindExact(1, keyparts::Fit(keyparts::CallForm(call), TCallRec::kCallWidth));
 }

@@ -15,7 +15,8 @@ using keyparts::Fit;
 using R = TContestQSORec;
 
 std::string When(const R& r) { return DateKey(r.Datum()) + TimeKey(r.Zeit()); }
-std::string CallPart(const R& r) { return Fit(r.Call(), keyparts::kCall); }
+// The record keeps the call as typed; its keys hold the home part.
+std::string CallPart(const R& r) { return Fit(keyparts::CallForm(r.Call()), keyparts::kCall); }
 std::string DokPart(const R& r) { return Fit(r.DOK1(), 6) + Fit(r.DOK2(), 2); }
 std::string Band(const R& r) { return Ch(r.Bandcode()); }
 

@@ -83,14 +83,19 @@ bool TdbContest::FindNumber(int32_t number) {
   return FindExact(DefaultKeyNr(), keycodec::LongKey(number));
 }
 
+namespace {
+std::string CallKeyPart(std::string_view call) {
+  return Fit(keyparts::CallForm(call), keyparts::kCall);
+}
+}  // namespace
+
 bool TdbContest::FindCall(std::string_view call) {
-  return Kind() == kQsoLog && FindExact(contestkeys::kCall, Fit(call, keyparts::kCall));
+  return Kind() == kQsoLog && FindExact(contestkeys::kCall, CallKeyPart(call));
 }
 
 bool TdbContest::FindBandCallMode(char band, std::string_view call, std::string_view mode) {
-  return Kind() == kQsoLog &&
-         FindExact(contestkeys::kBandCallMode,
-                   Ch(band) + Fit(call, keyparts::kCall) + Fit(mode, keyparts::kMode));
+  return Kind() == kQsoLog && FindExact(contestkeys::kBandCallMode,
+                                        Ch(band) + CallKeyPart(call) + Fit(mode, keyparts::kMode));
 }
 
 bool TdbContest::FindDOK(std::string_view dok) {
@@ -110,9 +115,16 @@ bool TdbContest::QsoSearch(int keyNr, std::string_view text, bool load) {
   return Kind() == kQsoLog && SearchFrom(keyNr, std::string(text), load);
 }
 
+// The call of a search text (band code and call) is brought into the keys' form.
+bool TdbContest::SearchBandCall(std::string_view t, bool l) {
+  const std::string text = t.empty() ? std::string() : Ch(t[0]) + keyparts::CallForm(t.substr(1));
+  return QsoSearch(contestkeys::kBandCallMode, text, l);
+}
+bool TdbContest::SearchCall(std::string_view t, bool l) {
+  return QsoSearch(contestkeys::kCallDatumZeit, keyparts::CallForm(t), l);
+}
+
 // clang-format off
-bool TdbContest::SearchBandCall(std::string_view t, bool l) { return QsoSearch(contestkeys::kBandCallMode, t, l); }
-bool TdbContest::SearchCall(std::string_view t, bool l) { return QsoSearch(contestkeys::kCallDatumZeit, t, l); }
 bool TdbContest::SearchBandLoc(std::string_view t, bool l) { return QsoSearch(contestkeys::kBandLoc, t, l); }
 bool TdbContest::SearchLoc(std::string_view t, bool l) { return QsoSearch(contestkeys::kLocDatumZeit, t, l); }
 bool TdbContest::SearchBandDXCC(std::string_view t, bool l) { return QsoSearch(contestkeys::kBandDxcc, t, l); }

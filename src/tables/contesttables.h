@@ -63,7 +63,8 @@ class TdbContest : public TdbContestBase {
 
   // The record of a contest number (list, configuration and QSO files).
   bool FindNumber(int32_t number);
-  // Exact searches in the QSO log; the call and mode are padded as the keys hold them.
+  // Exact searches in the QSO log; the call is brought into the keys' form (its home part,
+  // keyparts::CallForm), call and mode are padded as the keys hold them.
   bool FindCall(std::string_view call);
   bool FindBandCallMode(char band, std::string_view call, std::string_view mode);
   bool FindDOK(std::string_view dok);
@@ -73,7 +74,8 @@ class TdbContest : public TdbContestBase {
   bool SearchBandNrInternDesc(char band);
 
   // Ordered searches in the QSO log: the first record whose key is at least text
-  // (text as the key holds it, e.g. band code and call); load: into the working copy.
+  // (text as the key holds it, e.g. band code and call; a call is brought into the keys'
+  // form); load: into the working copy.
   bool SearchBandCall(std::string_view text, bool load = true);
   bool SearchCall(std::string_view text, bool load = true);
   bool SearchBandLoc(std::string_view text, bool load = true);

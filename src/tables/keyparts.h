@@ -16,6 +16,9 @@ namespace keyparts {
 std::string Fit(std::string_view text, size_t width);
 // A number that sorts descending: 99999999 minus the value, as a sortable number key.
 std::string Desc(int32_t value);
+// A call as the call keys hold it: its home part in upper case, so that one search finds
+// a station in every form it was logged in ("DL1ABC", "DL1ABC/P", "EA8/DL1ABC"). Not padded.
+std::string CallForm(std::string_view call);
 // One character of a key (a band code, district or special-DOK letter).
 inline std::string Ch(char c) { return std::string(1, c); }
 

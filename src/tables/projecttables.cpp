@@ -23,7 +23,7 @@ void SuiteQsoKey(const uint8_t* data, int keyNr, std::string& key) {
   if (keyNr == 1)
     key = keycodec::LongKey(r.Nummer());
   else if (keyNr == 2)
-    key = keyparts::Fit(ToStrings::AnsiUpperCase(r.Call()), TSuiteQSORec::kCallWidth);
+    key = keyparts::Fit(keyparts::CallForm(r.Call()), TSuiteQSORec::kCallWidth);
   else
     key.clear();
 }
@@ -94,7 +94,7 @@ TdbQSO::TdbQSO(int32_t project, uint8_t mode)
     : TdbFileTable(mode, FileDef(project), tablefiles::DataDir()) {}
 
 bool TdbQSO::FindCall(std::string_view call, bool load) {
-  return SearchFrom(2, ToStrings::AnsiUpperCase(call), load);
+  return SearchFrom(2, keyparts::CallForm(call), load);
 }
 
 std::string TdbQSO::GetFieldText(int fieldId) const {

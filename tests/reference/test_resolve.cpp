@@ -39,7 +39,8 @@ TEST_F(Resolution, LongestPrefixAndTheDistrictDigit) {
       {"W1AW", 0, "W1", "K"},       {"SV2XX/A", 0, "SV/A", "SV/A"},
       {"SV2XX", 0, "SV2", "SV"},    {"OE/DL1ABC", 0, "OE", "OE"},
       {"12345", 1, "", ""},         {"", 1, "", ""},
-      {"XZ9ZZ", 1, "", ""},
+      {"XZ9ZZ", 1, "", ""},         {"DL1ABC/OE2", 0, "OE2", "OE"},
+      {"W1AW/4", 0, "W4", "K"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Resolve(t, c.call), c.result) << c.call;

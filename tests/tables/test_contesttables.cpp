@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "foundation/keystr.h"
+#include "reference/refservices.h"
+#include "tables/calltables.h"
 #include "tables/contestkeys.h"
 #include "tables/contesttables.h"
+#include "tables/projecttables.h"
 #include "tables/setups.h"
 #include "tablesfixture.h"
 
@@ -307,6 +310,59 @@ TEST_F(ContestTables, ObjectWithItsOwnDriverSeesTheSameFile) {
   ASSERT_TRUE(own.Add());
   EXPECT_TRUE(shared.FindCall("DL1OWN"));
   EXPECT_EQ(shared.GetQSORec().Nummer(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// With the reference data's hook in place, as the program runs: every call key holds the
+// home part of the call, and every search brings its call into that form.
+class CallKeys : public ContestTables {
+ protected:
+  void SetUp() override {
+    ContestTables::SetUp();
+    refservices::RegisterHooks();
+  }
+};
+
+TEST_F(CallKeys, OneSearchFindsAStationInEveryForm) {
+  TdbContest log(TdbContestBase::kQsoLog, 0, kLog);
+  AddQso(log, 'k', "EA8/DL1ABC", "CW", 1);
+  AddQso(log, 'k', "dl1abc/p", "SSB", 2);
+  AddQso(log, 'k', "DL1ABCD", "SSB", 3);
+  AddQso(log, 'k', "DL1ABC/EA8", "FM", 4);
+
+  ASSERT_TRUE(log.FindCall("dl1abc"));
+  EXPECT_EQ(log.GetCall(), "EA8/DL1ABC");  // the record keeps the call as typed
+  EXPECT_TRUE(log.FindBandCallMode('k', "DL1ABC", "SSB"));
+  EXPECT_EQ(log.GetCall(), "dl1abc/p");
+  EXPECT_TRUE(log.FindBandCallMode('k', "EA8/DL1ABC", "FM"));
+  // The forms of one station stand together in the call keys.
+  EXPECT_EQ(Walk(log, contestkeys::kBandCallMode), "EA8/DL1ABC DL1ABC/EA8 dl1abc/p DL1ABCD");
+  ASSERT_TRUE(log.SearchBandCall("kdl1abc/p"));
+  EXPECT_EQ(log.GetCall(), "EA8/DL1ABC");
+  ASSERT_TRUE(log.SearchCall("DL1ABC/P"));
+  EXPECT_EQ(log.GetCall(), "EA8/DL1ABC");
+}
+
+TEST_F(CallKeys, CallBookAndSuiteLogbookFollowTheSameForm) {
+  TdbCall book(TdbCallBase::kCallBook);
+  book.ClearRecords();
+  book.SetCall("DL1ABC");
+  book.SetName("Hans");
+  ASSERT_TRUE(book.Add());
+  ASSERT_TRUE(book.FindCall("ea8/dl1abc"));
+  EXPECT_EQ(book.GetName(), "Hans");
+  EXPECT_TRUE(book.FindCall("DL1ABC/P"));
+
+  auto suite = TdbQSO::CreateForLog(1);
+  TSuiteQSORec r;
+  r.SetCall("DL1ABC/P");
+  suite->SetQSORec(r);
+  ASSERT_TRUE(suite->Add());
+  ASSERT_TRUE(suite->FindCall("dl1abc"));
+  EXPECT_EQ(suite->GetFieldText(TdbQSO::kFieldCall), "DL1ABC/P");
 }
 
 }  // namespace
