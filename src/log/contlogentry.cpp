@@ -63,6 +63,7 @@ void TContestLogStd::FieldsToRecord() {
   rec.SetNameQth(ToStrings::Left(name + ";" + qth, 30));
   rec.SetFrequency(eFreq->GetValueSingle());
   QsoTable->SetQSORec(rec);
+  ExchangeFieldsToRecord();
 }
 
 void TContestLogStd::RecordToFields() {
@@ -81,6 +82,7 @@ void TContestLogStd::RecordToFields() {
   ezeit->setText(Q(time));
   SetLabel(lDatum, date);
   SetLabel(lZeit, time);
+  ExchangeRecordToFields(rec);
   // Name and QTH: an empty part of the record takes the last one typed.
   std::string name = LastName, qth = LastQth;
   if (eName->isVisible() && eName->isEnabled()) {
@@ -117,7 +119,9 @@ void TContestLogStd::ClearEntry(bool keep) {
   SetLabel(lqsopartner, "QSO-Partner");
   panelEingabeEnter();
   if (!keep) {
-    eRSTr[1]->show();
+    // Back to the layout's state after the call field hid it; never shown for a contest
+    // that has no second received field.
+    eRSTr[1]->setVisible(ContestDef.ReceivedKinds[1] != 0 || !ContestDef.SentText[1].empty());
     lbeam->clear();
   }
   QsoTable->ClearRecords();
@@ -138,6 +142,7 @@ void TContestLogStd::ClearEntry(bool keep) {
   LastQth.clear();
   if (LastFrequency > 0) rec.SetFrequency(LastFrequency);
   QsoTable->SetQSORec(rec);
+  DefaultExchangeToRecord(keep);
   RecordToFields();
   if (eCall->isVisible()) {
     eCall->setFocus();

@@ -1,6 +1,8 @@
 // Opening and closing the files of a log window: the QSO log with its list, the call list,
 // the list's start position, and the records written back at the close.
 
+#include <QLabel>
+#include <QToolButton>
 #include <QWidget>
 
 #include "browser/kvbrow.h"
@@ -40,7 +42,11 @@ void TContLogAlle::OpenLogList(TkvBrow& brow, int layoutNr, TdbContest& table) {
   brow.Open(layoutNr, &table, ToStrings::LongToKeyStr(999999999, true),
             ToStrings::LongToKeyStr(1, true), false, false, contestkeys::kNummer);
   if (brow.Grid()) brow.Grid()->setFocusPolicy(Qt::ClickFocus);
-  if (brow.SearchField()) brow.SearchField()->hide();
+  // The quick search with its picture and the navigation toolbar: the log window has keys
+  // and buttons of its own.
+  for (QWidget* w : brow.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (qobject_cast<QToolButton*>(w) || qobject_cast<QLabel*>(w) || w == brow.SearchField())
+      w->hide();
   brow.SetSortSelectorVisible(false);
   brow.SetViewSelectorVisible(false);
   const TColor panel = Setups().GetLayout().PanelColor();

@@ -102,9 +102,9 @@ void TContestLogStd::SetQsoRecord(const TContestQSORec& rec) {
 void TContestLogStd::BuildComponents() {
   resize(1006, 700);
   panelObenUntergrund = MakePanel(this, "panelObenUntergrund", 0, 0, 210, 700);
-  Image2 = MakeLabel(panelObenUntergrund, "Image2", "", 10, 10);
-  Image2->resize(190, 110);
-  MenueBeenden = MakeLabel(panelObenUntergrund, "MenueBeenden", "    Contest beenden", 0, 130, 800);
+  Image2 = MakeLabel(panelObenUntergrund, "Image2", "", 10, 600);
+  Image2->resize(190, 60);
+  MenueBeenden = MakeLabel(panelObenUntergrund, "MenueBeenden", "    Contest beenden", 0, 10, 800);
   MenueBeenden->setFixedWidth(210);
   MenueBeenden->setAutoFillBackground(false);
   MenueBeenden->setStyleSheet(QStringLiteral("QLabel { color: white; }"));
@@ -112,7 +112,7 @@ void TContestLogStd::BuildComponents() {
   MenueBeenden->installEventFilter(this);
   MenueBeenden->setMouseTracking(true);
   btnadifimport = MakeButton(panelObenUntergrund, "btnadifimport", "Import von ADIF-Dateien", 190);
-  btnadifimport->move(10, 160);
+  btnadifimport->move(10, 34);
   lversion = MakeLabel(panelObenUntergrund, "lversion", "", 10, 670);
 
   panelContLog = MakePanel(this, "panelContLog", 215, 10, 630, 24);
@@ -184,7 +184,7 @@ void TContestLogStd::BuildComponents() {
     lRSTName[size_t(i)]->setBuddy(eRSTr[size_t(i) + 1]);
     lRSTName[size_t(i)]->hide();
   }
-  leNummer = MakeLabel(p, "leNummer", "QSO-Nr.", 0, 0);
+  leNummer = MakeLabel(p, "leNummer", "Nr.", 0, 0);
   lNummer = MakeLabel(p, "lNummer", "1", 0, 0);
   QFont big = lNummer->font();
   big.setPointSize(14);
@@ -202,6 +202,8 @@ void TContestLogStd::BuildComponents() {
   lQSLs = MakeLabel(p, "lQSLs", "&QSL senden: nein", 0, 0);
   lQSLs->installEventFilter(this);
   rqsls = MakeLabel(p, "rqsls", "", 0, 0);
+  // The accelerator of the flag is Alt+Q of the window's keys; the buddy only underlines it.
+  lQSLs->setBuddy(rqsls);
   leqso = MakeLabel(p, "leqso", "QSO", 0, 0);
   lqso = MakeLabel(p, "lqso", "0", 0, 0);
   lemulti = MakeLabel(p, "lemulti", "Multi", 0, 0);
@@ -291,12 +293,6 @@ void TContestLogStd::BuildButtons() {
   btnHilfe = MakeButton(b, "btnHilfe", "Hilfe", 50);
   btndefault = MakeButton(b, "btndefault", "", 1);
   btndefault->hide();
-  int left = 3;
-  for (TkvBitBtn* btn : {btnClear, btnCallsuche, btnListe, btnNotiz, btnMode, btnBand,
-                         btnNameqth, btnKorrektur, btnauswertung}) {
-    btn->move(left, 3);
-    left += btn->width() + 2;
-  }
   lglobcall1 = MakeLabel(b, "lglobcall1", "", 0, 6);
   lglobcall3 = MakeLabel(b, "lglobcall3", "", 0, 6);
   lglobcall2 = MakeLabel(b, "lglobcall2", "", 0, 6);
@@ -305,7 +301,7 @@ void TContestLogStd::BuildButtons() {
 }
 
 void TContestLogStd::BuildScorePanel() {
-  panelauswertung = MakePanel(this, "panelauswertung", 55, 295, 101, 489);
+  panelauswertung = MakePanel(this, "panelauswertung", 55, 66, 101, 489);
   panelauswertung->SetBorder(TkvBevel::Lowered);
   QWidget* s = panelauswertung;
   Label10 = MakeLabel(s, "Label10", "QSO", 2, 16);
@@ -332,6 +328,17 @@ void TContestLogStd::BuildScorePanel() {
   Label20 = MakeLabel(s, "Label20", "", 2, 456);
   Label21 = MakeLabel(s, "Label21", "", 2, 470);
   for (QLabel* l : {Label22, Label28, Label19, Label20, Label21}) l->resize(97, 14);
+}
+
+// The buttons that show stand side by side from the left.
+void TContestLogStd::ArrangeButtonBar() {
+  int left = 3;
+  for (TkvBitBtn* btn : {btnClear, btnCallsuche, btnListe, btnNotiz, btnMode, btnBand,
+                         btnNameqth, btnKorrektur, btnauswertung}) {
+    if (!btn->isVisibleTo(panelButtons)) continue;
+    btn->move(left, 3);
+    left += btn->width() + 2;
+  }
 }
 
 std::vector<TkvEdit*> TContestLogStd::EntryFields() const {
@@ -417,7 +424,7 @@ void TContestLogStd::FormResize() {
   panelButtons->move(panelButtons->x(), panelEingabe->y() + panelEingabe->height() + 4);
   const int listTop = panelButtons->y() + panelButtons->height() + 4;
   PanelUnten->setGeometry(PanelUnten->x(), listTop, PanelUnten->width(), std::max(60, h - listTop - 4));
-  panelauswertung->move(panelauswertung->x(), panelEingabe->y() + 30);
+  ArrangeButtonBar();
   // The button bar: the own call at the right, help left of it.
   int right = panelButtons->width() - 10;
   for (QLabel* l : {lglobcall1, lglobcall3, lglobcall2}) {
@@ -426,6 +433,7 @@ void TContestLogStd::FormResize() {
     right = l->x() - 1;
   }
   btnHilfe->move(right - 5 - btnHilfe->width(), 3);
+  Image2->move(Image2->x(), lversion->y() - Image2->height() - 4);
   // The list area: buttons at its foot.
   const int footTop = PanelUnten->height() - 30;
   if (QWidget* area = Brow->parentWidget()) area->setGeometry(0, 0, PanelUnten->width(), footTop - 2);
@@ -434,6 +442,15 @@ void TContestLogStd::FormResize() {
   CheckBox1->move(PanelUnten->width() - 150, footTop);
   btnbeenden2->move(CheckBox1->x(), btnAendern->y());
   SetQsoRecord(entry);
+}
+
+void TContestLogStd::keyPressEvent(QKeyEvent* event) {
+  // Esc belongs to the entry (FormKeyDown), never to closing the window.
+  if (event->key() == Qt::Key_Escape) {
+    FormKeyDown(event->key(), event->modifiers());
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void TContestLogStd::done(int result) {
@@ -468,6 +485,11 @@ bool TContestLogStd::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
       TContLogAlle::HighlightMenuLabel(MenueBeenden, panelObenUntergrund);
   }
+  // Alt+Q, the accelerator of the flag's label, toggles the flag.
+  if (watched == lQSLs && event->type() == QEvent::Shortcut) {
+    lQSLsClick();
+    return true;
+  }
   if (watched == lQSLs && event->type() == QEvent::MouseButtonRelease) {
     lQSLsClick();
     return true;
@@ -476,13 +498,25 @@ bool TContestLogStd::eventFilter(QObject* watched, QEvent* event) {
     BrowEnter();
     return true;
   }
+  if (event->type() == QEvent::ShortcutOverride) {
+    // The window's own Alt keys come before the accelerators of the labels.
+    auto* key = static_cast<QKeyEvent*>(event);
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (w && w->window() == this && (key->modifiers() & Qt::AltModifier) &&
+        (key->key() == Qt::Key_W || key->key() == Qt::Key_F3 ||
+         (key->modifiers() & Qt::KeypadModifier))) {
+      event->accept();
+      return true;
+    }
+    return false;
+  }
   if (event->type() != QEvent::KeyPress) return false;
   auto* w = qobject_cast<QWidget*>(watched);
   if (!w || w->window() != this || !isVisible()) return false;
-  // The same key travels up through the parents; the window sees it once.
-  static const QEvent* seen = nullptr;
-  if (seen == event) return false;
-  seen = event;
+  // The same key travels up through the parents; the window sees it once, at the
+  // control that has the focus.
+  QWidget* focus = QApplication::focusWidget();
+  if (w != focus && !(focus == nullptr && w == this)) return false;
   auto* key = static_cast<QKeyEvent*>(event);
   if (watched == eclustertext && key->key() == Qt::Key_Escape) {
     eclustertext->setText(QStringLiteral("ESC "));

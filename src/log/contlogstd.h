@@ -172,6 +172,7 @@ class TContestLogStd : public QDialog {
 
  protected:
   void done(int result) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -180,12 +181,21 @@ class TContestLogStd : public QDialog {
   void BuildComponents();
   void BuildScorePanel();
   void BuildButtons();
+  void ArrangeButtonBar();
   void WireHandlers();
   void ShowFieldRecord(const TContestQSORec& rec);
   void ApplyBandCaptions();
   void ArrangeMultiplierDisplay(TContestCode code);
   void ArrangeScorePanel();
   logentry::TListColumns ListColumns() const;
+  // The exchange rows: with swapped rows (a listener's log) the received row holds what
+  // the first station sent.
+  std::array<TkvEdit*, 4> SentRow() const;
+  std::array<TkvEdit*, 4> ReceivedRow() const;
+  std::string RowText(const std::array<TkvEdit*, 4>& row, const std::string& mode) const;
+  void ExchangeFieldsToRecord();
+  void ExchangeRecordToFields(const TContestQSORec& rec);
+  void DefaultExchangeToRecord(bool keep);
   std::unique_ptr<TdbContest> rowTable_;  // reads the records of the list's rows
   int sortChoice_ = -1;
   bool destroyed_ = false;

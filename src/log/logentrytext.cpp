@@ -162,7 +162,7 @@ std::string ListRow(const TContestQSORec& r, const TListColumns& c, std::string_
       const std::string nq = r.NameQth();
       cols.push_back(ToStrings::TextBefore(nq, ";"));
       cols.push_back(nq.find(';') == std::string::npos ? "" : ToStrings::TextAfter(nq, ";"));
-      cols.push_back(ToStrings::FloatToStrWidth(5, 3, ',', r.Frequency()));
+      cols.push_back(ToStrings::FloatToStrWidth(1, 3, ',', r.Frequency()));
     }
   }
   std::string row = r.sel() == 1 ? std::string(1, '\0') : std::string();

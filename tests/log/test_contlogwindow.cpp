@@ -1,0 +1,454 @@
+// The contest log window on real files, offscreen, with the test desktop's clock: the
+// arrangement by contest, the entry copy, the keys of the window and its close paths.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+
+#include "browser/kvbrow.h"
+#include "contest/contestfkt.h"
+#include "foundation/cp1252.h"
+#include "foundation/dates.h"
+#include "foundation/keystr.h"
+#include "foundation/kvbitbtn.h"
+#include "foundation/kvedit.h"
+#include "foundation/kvpanel.h"
+#include "foundation/testdesktop.h"
+#include "log/contlogstd.h"
+#include "log/logfixture.h"
+#include "tables/setups.h"
+
+namespace {
+
+constexpr char kAllCodes[] = "VBDqHEFJR5PGNSTLUIlZCKAfYoOQ123c678swm9a4bdeghijknprWuXtv";
+
+class LogWindow : public LogTest {
+ protected:
+  void SetUp() override {
+    LogTest::SetUp();
+    Setups().SetOwnCall("DK2ZZ");
+    config_ = std::make_unique<TdbContest>(TdbContestBase::kConfig);
+  }
+  void TearDown() override {
+    window_.reset();
+    config_.reset();
+    LogTest::TearDown();
+  }
+
+  // The list and configuration records of contest 1 on file, then the window on them.
+  TContestLogStd& Open(char code, const TContestRec& def,
+                       const std::function<void(TContestListRec&)>& tweak = {}) {
+    TContestListRec r = list_->GetListRec();
+    r.SetTyp(code);
+    r.SetName("Saar 2026");
+    r.SetRstSentNotFixed(255);
+    r.SetRstRcvdNotFixed(255);
+    if (tweak) tweak(r);
+    list_->SetListRec(r);
+    if (!list_->FindNumber(kContest)) {
+      list_->SetListRec(r);
+      EXPECT_TRUE(list_->Add());
+    }
+    TContestConfigRec c;
+    c.SetNummer(kContest);
+    config_->SetConfigRec(c);
+    if (!config_->FindNumber(kContest)) {
+      config_->SetConfigRec(c);
+      EXPECT_TRUE(config_->Add());
+    }
+    window_ = std::make_unique<TContestLogStd>(kContest, *config_, *list_, def);
+    window_->ClearEntry(false);
+    return *window_;
+  }
+  TContestLogStd& Open(char code) { return Open(code, Def(code)); }
+  // The definition of 'd' with other bands.
+  static TContestRec Bands(std::initializer_list<char> bands) {
+    TContestRec def = Def('d');
+    def.Bands.Fill(0);
+    size_t i = 1;
+    for (char b : bands) def.Bands[i++] = b;
+    return def;
+  }
+
+  static std::string Text(const QLabel* l) { return S(l->text()); }
+  static void Type(TkvEdit* e, const char* text) {
+    e->clear();
+    e->setText(Q(text));
+  }
+  TContestLogStd& Shown() {
+    window_->show();
+    window_->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    return *window_;
+  }
+
+  TTestDesktop desk_;
+  std::unique_ptr<TdbContest> config_;
+  std::unique_ptr<TContestLogStd> window_;
+};
+
+TEST_F(LogWindow, SaarLayout) {
+  TContestLogStd& w = Open('d');
+  EXPECT_EQ(w.panelEingabe->height(), 255);
+  EXPECT_EQ(w.eRSTr[1]->width(), 72);
+  EXPECT_EQ(Text(w.lRSTName[0]), "&1 : DOK");
+  EXPECT_TRUE(w.lRSTName[0]->isVisibleTo(w.panelEingabe));
+  // The caption stands 2 pixels above its field.
+  EXPECT_EQ(w.lRSTName[0]->y() + w.lRSTName[0]->height(), w.eRSTr[1]->y() - 2);
+  ASSERT_EQ(w.MultiDisplayLabels.size(), 112u);
+  const QLabel* row2col3 = w.MultiDisplayLabels[14 + 2];
+  EXPECT_EQ(row2col3->x(), 72);
+  EXPECT_EQ(row2col3->y(), 19);
+  EXPECT_EQ(row2col3->property("Tag").toInt(), 1016);
+  EXPECT_EQ(S(w.windowTitle()), "DK2ZZ Logbuch (Contest : Saar 2026 )");
+  EXPECT_TRUE(w.panelmulties->isVisibleTo(&w));
+}
+
+TEST_F(LogWindow, LayoutByTheMultiplierSettingsAndTheLists) {
+  struct Case {
+    const char* what;
+    std::function<void(TContestRec&)> change;
+    std::function<void(TContestLogStd&)> check;
+  };
+  const Case cases[] = {
+      {"no multiplier kinds",
+       [](TContestRec& d) { d.MultiplierKinds.reset(); },
+       [](TContestLogStd& w) {
+         EXPECT_EQ(w.panelEingabe->height(), 153);
+         EXPECT_FALSE(w.panelmulties->isVisibleTo(&w));
+         EXPECT_TRUE(w.Panel2->isVisibleTo(&w));
+         EXPECT_EQ(w.eDatum->parentWidget(), w.Panel2);
+         EXPECT_FALSE(w.lemulti->isVisibleTo(&w));
+         EXPECT_FALSE(w.Label11->isVisibleTo(&w));
+         EXPECT_EQ(w.panelauswertung->height(), 489 - 140);
+         EXPECT_EQ(w.Label27->y(), 144);
+       }},
+      {"one multiplier tally for all bands",
+       [](TContestRec& d) { d.MultiplierBandMode = 1; },
+       [](TContestLogStd& w) {
+         EXPECT_EQ(w.panelauswertung->height(), 489 - 115);
+         EXPECT_EQ(w.Label27->y(), 272 - 115);
+         EXPECT_FALSE(w.Label11->isVisibleTo(&w));
+         EXPECT_EQ(Text(w.lemulti), "Multi ");
+       }},
+      {"one band, one mode",
+       [](TContestRec& d) {
+         d.Bands.Fill(0);
+         d.Bands[1] = 'b';
+         d.Modes.Fill("");
+         d.Modes[1] = "SSB";
+       },
+       [](TContestLogStd& w) {
+         EXPECT_FALSE(w.btnBand->isVisibleTo(&w));
+         EXPECT_FALSE(w.btnMode->isVisibleTo(&w));
+         EXPECT_EQ(Text(w.leqso), "QSO 80 m");
+         EXPECT_EQ(Text(w.lQSO[0]), "80 m");
+         EXPECT_FALSE(w.lQSO[1]->isVisibleTo(&w));
+       }},
+      {"the definition's caption wins over the kind's",
+       [](TContestRec& d) { d.ExchangeCaption[1] = "Nr"; },
+       [](TContestLogStd& w) { EXPECT_EQ(Text(w.lRSTName[0]), "&1 : Nr"); }},
+      {"four received fields",
+       [](TContestRec& d) {
+         d.ReceivedKinds = {};
+         d.ReceivedKinds[1] = 7;
+         d.ReceivedKinds[2] = 4;
+         d.ReceivedKinds[3] = 19;
+         d.ExchangeCaption.Fill("");
+       },
+       [](TContestLogStd& w) {
+         EXPECT_FALSE(w.lenter->isVisibleTo(&w));
+         EXPECT_EQ(w.lNummer->font().pointSize(), 11);
+         EXPECT_EQ(Text(w.lRSTName[0]), "&1 : lfd.Nr.");
+         // Kind 19 outside 'i', 'k', 'p': a shown but empty caption.
+         EXPECT_TRUE(w.lRSTName[2]->isVisibleTo(&w));
+         EXPECT_EQ(Text(w.lRSTName[2]), "");
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TContestRec def = Def('d');
+    c.change(def);
+    c.check(Open('d', def));
+  }
+}
+
+TEST_F(LogWindow, FixedReportsOfAListenersLogShowAsLabels) {
+  TContestRec def = Def('d');
+  def.SWLLog = true;
+  TContestLogStd& w = Open('d', def, [](TContestListRec& r) { r.SetRstSentNotFixed(0); });
+  EXPECT_FALSE(w.eRSTs[0]->isVisibleTo(&w));
+  EXPECT_FALSE(w.eRSTr[0]->isVisibleTo(&w));
+  EXPECT_TRUE(w.lRSTs1->isVisibleTo(&w));
+  EXPECT_TRUE(w.lRSTr1->isVisibleTo(&w));
+  EXPECT_TRUE(w.eCall2->isVisibleTo(&w));
+  EXPECT_EQ(Text(w.lerstr), "RSTs2");
+}
+
+class EveryCode : public LogWindow, public ::testing::WithParamInterface<char> {};
+
+// Every contest opens, and each received field that shows stands under its caption:
+// the definition's caption, else the kind's, prefixed with its accelerator.
+TEST_P(EveryCode, OpensWithItsExchangeCaptions) {
+  const char code = GetParam();
+  const TContestRec def = Def(code);
+  TContestLogStd& w = Open(code, def);
+  for (size_t n = 2; n <= 4; ++n) {
+    SCOPED_TRACE(std::string("field ") + char('0' + n));
+    const QLabel* caption = w.lRSTName[n - 2];
+    const TkvEdit* field = w.eRSTr[n - 1];
+    const int32_t kind = def.ReceivedKinds[n - 1];
+    if (!field->isVisibleTo(&w)) {
+      EXPECT_FALSE(caption->isVisibleTo(&w));
+      continue;
+    }
+    std::string expected = def.ExchangeCaption[n - 1];
+    if (expected.empty()) expected = logentry::KindCaption(kind, code);
+    if (!expected.empty()) expected = "&" + std::to_string(n - 1) + " : " + expected;
+    const bool labelled = !def.ExchangeCaption[n - 1].empty() || logentry::KindHasCaption(kind);
+    EXPECT_EQ(caption->isVisibleTo(&w), labelled);
+    if (labelled) {
+      EXPECT_EQ(Text(caption), expected);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllCodes, EveryCode,
+                         ::testing::ValuesIn(std::vector<char>(std::begin(kAllCodes),
+                                                               std::end(kAllCodes) - 1)),
+                         [](const auto& info) {
+                           const char c = info.param;
+                           return std::string(std::isupper(uint8_t(c)) ? "Upper" : "Code") +
+                                  (std::isalnum(uint8_t(c)) ? std::string(1, c) : "X");
+                         });
+
+TEST_F(LogWindow, EntryCopyOfCallTimeAndReport) {
+  TContestRec def = Def('d');
+  def.Modes.Fill("");
+  def.Modes[1] = "CW";
+  def.Modes[2] = "SSB";
+  TContestLogStd& w = Open('d', def);
+  ASSERT_EQ(w.CurrentMode, "CW");
+  struct Case {
+    const char* typed;
+    const char* stored;
+  };
+  for (const Case& c : {Case{"DL1ABC-P", "DL1ABC/P"}, Case{"DL1ABC P", "DL1ABC/P"},
+                        Case{"DL1ABC#", "DL1ABC/p"}, Case{"DL1ABC ", "DL1ABC"},
+                        Case{"DL1ABC/P X", "DL1ABC/PX"}}) {
+    Type(w.eCall, c.typed);
+    w.FieldsToRecord();
+    EXPECT_EQ(w.GetQsoRecord().Call(), c.stored) << c.typed;
+  }
+  Type(w.ezeit, "12:34");
+  Type(w.eRSTr[0], "57");
+  w.FieldsToRecord();
+  EXPECT_EQ(w.GetQsoRecord().Zeit(), 45240);
+  EXPECT_EQ(w.GetQsoRecord().RcvdPart1().substr(0, 3), "579");
+  // The record shown again keeps what was typed.
+  w.RecordToFields();
+  EXPECT_EQ(S(w.ezeit->text()), "12:34:00");
+  EXPECT_EQ(S(w.eRSTr[0]->text()), "579");
+}
+
+TEST_F(LogWindow, ReportsAndCallsAsStored) {
+  struct Case {
+    const char* typed;
+    const char* mode;
+    const char* rst;
+  };
+  for (const Case& c : {Case{"57", "CW", "579"}, Case{"599", "SSB", "59 "}, Case{"5", "CW", "5  "},
+                        Case{"5999", "CW", "599"}, Case{"59", "FM", "59 "}, Case{"57", "RTTY", "57 "}})
+    EXPECT_EQ(logentry::NormaliseRst(c.typed, c.mode), c.rst) << c.typed << " " << c.mode;
+  EXPECT_EQ(logentry::NormaliseCall("dl1abc-p"), "dl1abc/p");
+  EXPECT_EQ(logentry::NormaliseCall("DL/PA1ABC X"), "DL/PA1ABCX");
+  EXPECT_EQ(logentry::NormaliseCall("DL1ABCDEFGHIJK"), "DL1ABCDEFGHI");
+}
+
+TEST_F(LogWindow, NewEntryDefaults) {
+  // A serial contest presets the first serial number; the report follows the mode.
+  TContestLogStd& w = Open('C', Def('C', 1, ""));
+  const TContestQSORec rec = w.GetQsoRecord();
+  EXPECT_NE(oContestFkt->SentExchangeText(rec).find("001"), std::string::npos)
+      << oContestFkt->SentExchangeText(rec);
+  EXPECT_EQ(rec.Datum(), -1);
+  EXPECT_EQ(rec.Bandcode(), w.CurrentBand);
+  EXPECT_EQ(rec.Mode(), w.CurrentMode);
+  EXPECT_EQ(logentry::DefaultRst("CW", false, 'd'), "599");
+  EXPECT_EQ(logentry::DefaultRst("SSB", true, 'd'), "599");
+  EXPECT_EQ(logentry::DefaultRst("SSB", false, 'd'), "59 ");
+  EXPECT_EQ(logentry::DefaultRst("CW", false, 'j'), "");
+}
+
+TEST_F(LogWindow, StartMode) {
+  TContestRec def = Def('d');
+  def.Modes.Fill("");
+  for (size_t i = 1; const char* m : {"SSBTEST", "PR", "RTTY", "CW", "FM"}) def.Modes[i++] = m;
+  EXPECT_EQ(logentry::StartMode(def, false, false, true), "RTTY");
+  EXPECT_EQ(logentry::StartMode(def, true, true, false), "FM");
+  EXPECT_EQ(logentry::StartMode(def, false, false, false), "CW");
+  def.Modes[4] = "";
+  EXPECT_EQ(logentry::StartMode(def, false, false, false), "SSBTES");
+  def.Modes[2] = "DIGITAL";
+  def.Modes[3] = "";
+  EXPECT_EQ(logentry::StartMode(def, false, false, true), "DIGI");
+}
+
+TEST_F(LogWindow, EscClosesTheBandListFirstThenClearsTheEntry) {
+  Open('d', Bands({'b', 'd', 'e'}));
+  TContestLogStd& w = Shown();
+  w.eCall->setFocus();
+  QTest::keyClicks(w.eCall, QStringLiteral("DL1ABC"));
+  QTest::keyClick(w.eCall, Qt::Key_F8);
+  ASSERT_TRUE(w.listband->isVisible());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_FALSE(w.listband->isVisible());
+  EXPECT_EQ(S(w.eCall->text()), "DL1ABC");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_TRUE(w.eCall->text().isEmpty());
+  EXPECT_TRUE(w.isVisible());
+  // The band list applies its choice with Enter.
+  QTest::keyClick(w.eCall, Qt::Key_F8);
+  w.listband->setCurrentRow(2);
+  QTest::keyClick(w.listband, Qt::Key_Return);
+  EXPECT_EQ(w.CurrentBand, 'e');
+  EXPECT_FALSE(w.listband->isVisible());
+  EXPECT_EQ(w.GetQsoRecord().Bandcode(), 'e');
+}
+
+TEST_F(LogWindow, TwoBandsSwitchAtOnceAndAltQTogglesTheQslFlag) {
+  Open('d', Bands({'b', 'c'}));
+  TContestLogStd& w = Shown();
+  QTest::keyClick(w.eCall, Qt::Key_F8);
+  EXPECT_FALSE(w.listband->isVisible());
+  EXPECT_EQ(w.CurrentBand, 'c');
+  EXPECT_EQ(S(w.lband->text()), "40 m");
+  EXPECT_EQ(S(w.lePunkte->text()), "Punkte 40 m");
+  QTest::keyClick(w.eCall, Qt::Key_F8);
+  EXPECT_EQ(w.CurrentBand, 'b');
+  ASSERT_EQ(S(w.lQSLs->text()), "&QSL senden: nein");
+  QTest::keyClick(w.eCall, Qt::Key_Q, Qt::AltModifier);
+  EXPECT_EQ(S(w.lQSLs->text()), "&QSL senden: ja");
+  EXPECT_EQ(w.QslSendFlag, 'Y');
+  QTest::keyClick(w.eCall, Qt::Key_Q, Qt::AltModifier);
+  EXPECT_EQ(S(w.lQSLs->text()), "&QSL senden: nein");
+  EXPECT_EQ(w.QslSendFlag, 'N');
+}
+
+TEST_F(LogWindow, EnterAndHashMoveOnInTheEntry) {
+  TContestLogStd& w = Open('d');
+  Shown();
+  w.eCall->setFocus();
+  QTest::keyClicks(w.eCall, QStringLiteral("DL1ABC#"));
+  // The call field writes capitals.
+  EXPECT_EQ(S(w.eCall->text()), "DL1ABC/P");
+  EXPECT_TRUE(w.EnterPressed);
+  EXPECT_NE(QApplication::focusWidget(), w.eCall);
+  // A second '#' appends nothing more.
+  w.eCall->setFocus();
+  QTest::keyClick(w.eCall, Qt::Key_NumberSign);
+  EXPECT_EQ(S(w.eCall->text()), "DL1ABC/P");
+  // Enter in the last received field goes to the time field when it can take the focus.
+  w.eRSTr[1]->setFocus();
+  QTest::keyClick(w.eRSTr[1], Qt::Key_Return);
+  EXPECT_EQ(QApplication::focusWidget(), w.ezeit->isVisible() ? static_cast<QWidget*>(w.ezeit)
+                                                                : static_cast<QWidget*>(w.eCall));
+}
+
+TEST_F(LogWindow, AutomaticBandSwitchWaitsForAnEmptyCall) {
+  TContestRec def = Bands({'b', 'c'});
+  def.Periods[1].Date = "10.01.2026";
+  def.Periods[1].TimeFrom = "11:00:00";
+  def.Periods[1].TimeTo = "13:00:00";
+  def.Periods[1].Bands[1] = 'c';
+  desk_.Now = QDateTime(QDate(2026, 1, 10), QTime(10, 0, 0));
+  TContestLogStd& w = Open('d', def, [](TContestListRec& r) { r.SetBandAuto(255); });
+  // Outside every period the band stays.
+  EXPECT_EQ(w.CurrentBand, 'b');
+  w.timerzeitTimer();
+  EXPECT_EQ(w.CurrentBand, 'b');
+  desk_.Now = QDateTime(QDate(2026, 1, 10), QTime(12, 0, 0));
+  Type(w.eCall, "DL1ABC");
+  w.timerzeitTimer();
+  EXPECT_EQ(w.CurrentBand, 'b');
+  EXPECT_EQ(S(w.eCall->text()), "DL1ABC");
+  w.eCall->clear();
+  w.timerzeitTimer();
+  EXPECT_EQ(w.CurrentBand, 'c');
+  EXPECT_EQ(w.GetQsoRecord().Bandcode(), 'c');
+}
+
+TEST_F(LogWindow, PeriodBand) {
+  TContestRec def = Bands({'b', 'c'});
+  def.Periods[1] = {"10.01.2026", "", "06:00:00", "08:00:00", {}};
+  def.Periods[1].Bands[1] = 'b';
+  def.Periods[2] = {"10.01.2026", "", "08:00:00", "10:00:00", {}};
+  def.Periods[2].Bands[1] = 'd';
+  def.Periods[2].Bands[2] = 'e';
+  const int32_t day = ToDates::DateStringToDate("10.01.2026", "dd.mm.yyyy");
+  EXPECT_EQ(logentry::PeriodBand(def, 'b', day, 7 * 3600), 'b');
+  EXPECT_EQ(logentry::PeriodBand(def, 'b', day, 8 * 3600), 'd');
+  EXPECT_EQ(logentry::PeriodBand(def, 'e', day, 9 * 3600), 'e');
+  EXPECT_EQ(logentry::PeriodBand(def, 'b', day, 10 * 3600), 0);
+  EXPECT_EQ(logentry::PeriodBand(def, 'b', day + 1, 7 * 3600), 0);
+  // A period over two days counts at any time; the first active one decides.
+  def.Periods[2].DateTo = "11.01.2026";
+  EXPECT_EQ(logentry::PeriodBand(def, 'b', day + 5, 23 * 3600), 'd');
+  EXPECT_EQ(logentry::PeriodBand(def, 'b', day, 7 * 3600), 'b');
+}
+
+TEST_F(LogWindow, ListRowsAndSortChoices) {
+  logentry::TListColumns cols;
+  cols.Multi[0] = true;
+  TContestQSORec q;
+  q.SetwagNummer(12);
+  q.SetBandChangeMark('b');
+  EXPECT_EQ(logentry::ListRow(q, cols, "dd.mm.yyyy", false), "    12; *** QSY 80 m ***");
+  q.SetBandChangeMark(0);
+  q.SetBandcode('c');
+  q.SetCall("DL1ABC");
+  q.SetMode("CW");
+  q.SetDatum(ToDates::DateStringToDate("10.01.2026", "dd.mm.yyyy"));
+  q.SetZeit(45240);
+  q.SetCMulti("Q05");
+  q.SetPoints(2);
+  q.SetQslSent('Y');
+  q.SetNameQth("Hans;Saarbr");
+  oContestFkt->SplitSentExchange("599001", q);
+  oContestFkt->SplitReceivedExchange("579Q05", q);
+  EXPECT_EQ(logentry::ListRow(q, cols, "dd.mm.yyyy", false),
+            "    12; 10.01.2026; 12:34; DL1ABC; 40 m; CW; 599 001; 579 Q05; Q05; 2; Y  ; Hans; "
+            "Saarbr; 0,000");
+  TKeyStr low, high;
+  EXPECT_EQ(logentry::SortChoiceKey(0, 'd', low, high), 8);
+  EXPECT_EQ(low.Text(), "d");
+  EXPECT_EQ(logentry::SortChoiceKey(1, 'd', low, high), 9);
+  EXPECT_EQ(high.Text(), "d" + std::string(14, 'Z'));
+  EXPECT_EQ(logentry::SortChoiceKey(3, 'd', low, high), 4);
+  EXPECT_EQ(logentry::SortChoiceKey(6, 'd', low, high), 18);
+  EXPECT_EQ(logentry::SortChoiceKey(7, 'd', low, high), 0);
+}
+
+TEST_F(LogWindow, EveryClosePathClosesOnceAndShowsTheMainWindow) {
+  for (int path = 0; path < 3; ++path) {
+    SCOPED_TRACE(path);
+    QWidget main;
+    main.show();
+    TContestLogStd& w = Open('d');
+    w.MainWindow = &main;
+    Shown();
+    EXPECT_FALSE(main.isVisible());
+    if (path == 0) QTest::mouseClick(w.btnbeenden2, Qt::LeftButton);
+    if (path == 1) QTest::mouseClick(w.MenueBeenden, Qt::LeftButton);
+    if (path == 2) w.close();
+    EXPECT_TRUE(w.Destroyed());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(w.QsoTable, nullptr);
+    window_.reset();
+  }
+}
+
+}  // namespace
