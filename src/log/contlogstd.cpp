@@ -121,6 +121,7 @@ void TContestLogStd::BuildComponents() {
 
   panelEingabe = MakePanel(this, "panelEingabe", 215, 36, 630, 255);
   panelEingabe->SetBorder(TkvBevel::Raised);
+  panelEingabe->installEventFilter(this);
   QWidget* p = panelEingabe;
   eCall = MakeEdit(p, "eCall", 14, 96);
   eCall2 = MakeEdit(p, "eCall2", 14, 96);
@@ -494,9 +495,19 @@ bool TContestLogStd::eventFilter(QObject* watched, QEvent* event) {
     lQSLsClick();
     return true;
   }
+  if (watched == panelEingabe && event->type() == QEvent::MouseButtonPress) panelEingabeClick();
   if (watched == lContestCaption && event->type() == QEvent::MouseButtonRelease) {
     BrowEnter();
     return true;
+  }
+  if (event->type() == QEvent::FocusIn && LogCommon) {
+    for (TkvEdit* e : EntryFields())
+      if (watched == e) {
+        // eCallEnter: back to the entry, with the field's labels marked.
+        panelEingabeEnter();
+        LogCommon->MarkFieldLabels(this, e, false);
+      }
+    return false;
   }
   if (event->type() == QEvent::ShortcutOverride) {
     // The window's own Alt keys come before the accelerators of the labels.
@@ -662,8 +673,7 @@ void TContestLogStd::listbandApply() {
 }
 
 void TContestLogStd::btnListeClick() {
-  LogCommon->SetLogCaption(false, lContestCaption, panelContLog, !PanelUnten->isVisible(), false,
-                           {panelEingabe}, {btnAendern, btnLoeschen, btnBandliste});
+  SwitchPanels(false);
   if (Brow->isVisible()) Brow->setFocus();
 }
 
@@ -672,13 +682,24 @@ void TContestLogStd::BrowEnter() {
     eCall->clear();
     if (QsoTable) QsoTable->ClearRecords();
   }
-  LogCommon->SetLogCaption(false, lContestCaption, panelContLog, !PanelUnten->isVisible(), false,
-                           {panelEingabe}, {btnAendern, btnLoeschen, btnBandliste});
+  SwitchPanels(false);
 }
 
-void TContestLogStd::panelEingabeEnter() {
-  LogCommon->SetLogCaption(true, lContestCaption, panelContLog, !PanelUnten->isVisible(), false,
-                           {panelEingabe}, {btnAendern, btnLoeschen, btnBandliste});
+void TContestLogStd::panelEingabeEnter() { SwitchPanels(true); }
+
+void TContestLogStd::panelEingabeClick() {
+  const bool wasList = !btnClear->isEnabled();
+  SwitchPanels(true);
+  if (wasList) ClearEntry(false);
+}
+
+// The caption and the buttons of the side that has the operator's attention.
+void TContestLogStd::SwitchPanels(bool entry) {
+  if (!LogCommon) return;
+  LogCommon->SetLogCaption(entry, lContestCaption, panelContLog, !PanelUnten->isVisible(), false,
+                           {btnClear, btnMode, btnBand, btnCallsuche, btnNotiz, btnNameqth,
+                            btnKorrektur},
+                           {btnAendern, btnLoeschen, btnBandliste});
 }
 
 void TContestLogStd::btnNameqthClick() {

@@ -96,6 +96,8 @@ class TContestLogStd : public QDialog {
   void btnListeClick();
   void BrowEnter();
   void panelEingabeEnter();
+  void panelEingabeClick();
+  void SwitchPanels(bool entry);
   void btnNameqthClick();
   void btnNotizClick();
   void btnHilfeClick();
