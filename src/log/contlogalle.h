@@ -4,7 +4,9 @@
 // Each log window and each QSO edit dialog owns one object. The operations are grouped
 // by what they do, each group implemented in files of its own.
 
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -16,6 +18,7 @@ class TdbContest;
 class TdbContestBase;
 class TContestQSORec;
 class TContestListRec;
+class TFortschrittWinCtrl;
 
 class TContLogAlle {
  public:
@@ -138,9 +141,104 @@ class TContLogAlle {
 
   // ---- Dupe checks --------------------------------------------------------------------
 
+  // Whether the call was worked before in the scope of the definition's DupeScope. The
+  // QSO being entered is not stored yet; of qsoTable only the contest number and, for the
+  // marking scopes, the working record (the QSO being entered) are used. Byte results:
+  // 0 accepted, 1 refused, 2 accepted and marked without a message, 3 accepted and marked
+  // (warned unless the QSO carries the mark already). The Boolean checks refuse with
+  // false. A warning follows the system beep; quiet shows none, as the validity check of
+  // a stored QSO runs them. Calls are compared in their base form, and a search that
+  // fails counts as "not found".
+  static uint8_t DupeBandMode(std::string_view call, char band, const TdbContestBase& qsoTable,
+                              const TContestRec& def, std::string_view mode, bool quiet = false);
+  static uint8_t DupeBand(std::string_view call, char band, char contestCode,
+                          const TdbContestBase& qsoTable, const TContestRec& def,
+                          bool quiet = false);
+  static bool DupeMode(std::string_view call, std::string_view mode, const TdbContestBase& qsoTable,
+                       const TContestRec& def, bool quiet = false);
+  // time: seconds of the day.
+  static bool DupeBandPeriod(std::string_view call, char band, char contestCode,
+                             const TdbContestBase& qsoTable, const TContestRec& def, int32_t time,
+                             bool quiet = false);
+  // date: day number.
+  static bool DupeBandDay(std::string_view call, char band, char contestCode,
+                          const TdbContestBase& qsoTable, const TContestRec& def, int32_t date,
+                          bool quiet = false);
+  static uint8_t DupeLog(std::string_view call, const TContestRec& def,
+                         const TdbContestBase& qsoTable, bool quiet = false);
+
+  enum class TDupeAction { kAccept, kRefuse, kMark };
+  // The checks in the order the call check runs them, for the working record of qsoTable,
+  // each only while the QSO is still accepted. kMark: the working record got the
+  // zero-points mark (255), so the dupe scores nothing.
+  static TDupeAction CheckDupes(TdbContestBase& qsoTable, char contestCode, const TContestRec& def,
+                                bool quiet);
+
   // ---- Multiplier engine --------------------------------------------------------------
 
+  // The multiplier lists of the log window, one per kind 1..100: up to 500 entries of up
+  // to 8 characters, an entry with an empty text ends a list.
+  struct TMultiEntry {
+    std::string Text;
+    uint8_t Mark = 0;  // 0 none, 1 new, 2 worked before
+  };
+  static constexpr int kMultiListLength = 500;
+  using TMultiList = TArray1<TMultiEntry, kMultiListLength>;
+  using TMultiLists = TArray1<TMultiList, 100>;
+  // What a walk by column adds up: the multipliers per column 1..3 and the QSOs walked.
+  struct TColumnCounts {
+    TArray1<uint16_t, 3> Column;
+    uint16_t Qsos = 0;
+  };
+
+  // Whether the value is accepted as a multiplier of the kind for the QSO in qsoTable's
+  // working record. previous: the value counted last by a walk (empty otherwise); strict:
+  // the value must be the one written as the QSO's multiplier (kinds 15, 16, 19);
+  // modeText: the mode letters a walk met for the value so far.
+  bool IsNewMultiplier(int kind, std::string_view value, const TdbContestBase& qsoTable,
+                       const TdbContestBase& listTable, bool strict, std::string_view modeText,
+                       const TContestRec& def, std::string_view previous);
+  // Walks the log of qsoTable's contest for one kind, per band or over the whole log as
+  // the band mode says, in a table object of its own. With a sought value: 1 when a QSO
+  // on the band carries it, counts and is not marked as a dupe, else 0. Without: the
+  // multipliers of the kind, each new one counting 1 + its weight; fillLists writes the
+  // values into the kind's list of lists (at most 500, the count goes on); byColumn adds
+  // to the counters of the columns whose captions stand for the kind and, for kind 2,
+  // counts the QSOs. bandText is empty from every caller. progress may be null.
+  int CountMultipliers(int kind, char band, const TdbContestBase& qsoTable,
+                       const TdbContestBase& listTable, std::string_view sought,
+                       std::string_view bandText, const TContestRec& def, TMultiLists* lists,
+                       bool fillLists, bool byColumn, TColumnCounts& counts,
+                       TFortschrittWinCtrl* progress);
+
   // ---- Data helpers: preview, call book, serials, points pass -------------------------
+
+  // The points of the QSO in a table's working record: CalcQsoPoints with the log's
+  // definition and list table bound.
+  using TQsoPointsFn = std::function<int(const TdbContestBase& qsoTable)>;
+
+  // Resolves the prefix and DXCC of the QSO in qsoTable's working record and stores its
+  // points; the record is set back as the working record. False when the call (3 or more
+  // characters) names no entity at the QSO's date and the prefix is not the multiplier.
+  // The DXCC choice is offered only when the list record asks for it and the call is not
+  // the one resolved last.
+  bool PreviewQso(TdbContestBase& qsoTable, const TdbContestBase& listTable,
+                  const TQsoPointsFn& points, const TContestRec& def);
+  // Name and QTH of the call from the call book; the name from the call data when the
+  // call book has none. Both empty when nothing is known.
+  static void LookupNameQth(std::string_view call, std::string& name, std::string& qth);
+  // The next serials of a new QSO on the band in the mode: per mode, per band (internal
+  // and sent) and, withRunning, the running one (left as it is otherwise). 1 each when
+  // nothing was logged.
+  static void NextSerialNumbers(bool withRunning, char band, const TdbContestBase& qsoTable,
+                                int32_t& modeNumber, int32_t& internalBandNumber,
+                                int32_t& bandNumber, int32_t& runningNumber, std::string_view mode);
+  // The full points pass over the log in QSO-number order: every QSO's points computed
+  // again (and rewritten where they changed), the QSOs and points per band code, the next
+  // QSO number and the band of the last line. False when a rewrite failed.
+  static bool RecountLogPoints(char& lastBand, const TQsoPointsFn& points, TdbContestBase& qsoTable,
+                               int32_t& sessionQsoCount, int32_t& nextQsoNumber,
+                               TArray1<int32_t, 255>& bandQsos, TArray1<int32_t, 255>& bandPoints);
 
   // ---- Window helpers and opening of the log ------------------------------------------
   // (Types of the windows are named with their class keyword: this header stays free of
@@ -217,9 +315,12 @@ class TContLogAlle {
   // ---- State of the member lists ------------------------------------------------------
   struct TMemberLists;
   TMemberLists& MemberLists();
+  // Index of the first line whose column is the call's base form; -1 when none.
+  int FindCallInColumn(const std::string& fileName, std::string_view call, int listNo, int column);
   std::shared_ptr<TMemberLists> memberLists_;  // made on first use
 
   // ---- State of the preview: the call resolved last, the DXCC choice ------------------
+  std::string lastResolvedCall_;  // the DXCC choice is offered once per call
 
   // ---- State of the window helpers ----------------------------------------------------
 };

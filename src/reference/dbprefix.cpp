@@ -298,19 +298,6 @@ void TdbPrefix::FinishPrefix(const std::string& call) {
   SetPrefix(p);
 }
 
-namespace {
-// A call written with its location part last ("DL1ABC/EA8") is worked from that location
-// as "EA8/DL1ABC" is; the search takes the leading prefix, so the location goes first.
-// Suffixes such as "/P" and the special entities ("SV2XX/A") stay as they are.
-std::string LocationFirst(const std::string& call) {
-  if (!oPrefix || call.find('/') == std::string::npos) return call;
-  const std::string location = oPrefix->CountryOfCallEn(call);
-  const std::string home = oPrefix->CountryOfCallDe(call);
-  if (location.empty() || location == home || call.rfind(location + "/", 0) == 0) return call;
-  return location + "/" + home;
-}
-}  // namespace
-
 int TdbPrefix::ResolveCall(const std::string& callText, int32_t qsoDate, bool checkSecondary,
                            TdbPrefix* singleCalls, TdbPrefix* callGroups, uint8_t& status,
                            const TPrefQso* qso, bool mayAsk) {
@@ -328,7 +315,7 @@ int TdbPrefix::ResolveCall(const std::string& callText, int32_t qsoDate, bool ch
     }
   }
   if (qsoDate <= 0) qsoDate = ToDates::TodayUTC();
-  call = LocationFirst(call);
+  if (oPrefix) call = oPrefix->LocationFirst(call);
   const size_t slash = call.find('/');
   if (slash != std::string::npos) {
     const std::string after = call.substr(slash + 1, kCallLen);

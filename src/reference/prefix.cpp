@@ -198,6 +198,15 @@ std::string ToPrefix::CountryOfCall(std::string_view call, int flag) const {
   return flag == 1 ? home : location;
 }
 
+std::string ToPrefix::LocationFirst(std::string_view call) const {
+  const std::string c(call);
+  if (c.find('/') == std::string::npos) return c;
+  const std::string location = CountryOfCallEn(c);
+  const std::string home = CountryOfCallDe(c);
+  if (location.empty() || location == home || c.rfind(location + "/", 0) == 0) return c;
+  return location + "/" + home;
+}
+
 void ToPrefix::SetSuffixRule(int index, const TCallSuffixRule& rule) {
   if (index < 1 || index > kSuffixRuleCount) return;
   TCallSuffixRule& r = rules_[size_t(index)];

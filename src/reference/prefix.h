@@ -31,6 +31,10 @@ class ToPrefix {
   std::string CountryOfCall(std::string_view call, int flag) const;
   std::string CountryOfCallDe(std::string_view call) const { return CountryOfCall(call, 1); }
   std::string CountryOfCallEn(std::string_view call) const { return CountryOfCall(call, 0); }
+  // The call with its location part in front: "DL1ABC/EA8" is worked from the Canary
+  // Islands as "EA8/DL1ABC" is, and the prefix search takes the leading prefix. Calls
+  // without a location part ("DL1ABC/P") and the special entities stay as they are.
+  std::string LocationFirst(std::string_view call) const;
 
   void SetSuffixRule(int index, const TCallSuffixRule& rule);
   TCallSuffixRule GetSuffixRule(int index) const;

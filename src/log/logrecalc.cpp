@@ -1,0 +1,89 @@
+// Recalculation ("Neuberechnung"): the per-band figures of the stored log are counted
+// again and written into the contest list and configuration records, where the contest
+// list, the configuration dialog and the exports read them.
+
+#include "log/logrecalc.h"
+
+#include <algorithm>
+
+#include "foundation/messages.h"
+#include "foundation/progress.h"
+#include "tables/contesttables.h"
+
+namespace {
+
+constexpr const char* kRecalcText = "Neuberechnung";
+constexpr const char* kStoreError = "Fehler beim Speichern der Contest-Auswertung.";
+
+uint16_t UShort(int32_t v) { return uint16_t(std::clamp<int32_t>(v, 0, UINT16_MAX)); }
+
+void StoreShortForm(const TContestRec& def, const TBandTally& bandPoints,
+                    const std::vector<TBandFigures>& figures, TContestListRec& list) {
+  for (size_t off = 196; off < 226; ++off) list.SetByte(off, 0);
+  for (int row = 1; row <= TContestListRec::kBandRows; ++row) {
+    list.SetRowQsos(row, 0);
+    list.SetRowMultipliers(row, 0);
+    list.SetRowFirstMultiplier(row, 0);
+    list.SetRowSecondMultiplier(row, 0);
+    const char band = def.Bands[size_t(row)];
+    list.SetRowPoints(row, band == 0 ? 0 : bandPoints[uint8_t(band)]);
+  }
+  const bool perBand = def.MultiplierBandMode != 1;
+  for (int row = 1; row <= TContestListRec::kBandRows; ++row) {
+    const TBandFigures& f = figures.at(size_t(row - 1));
+    // The QSOs of a band are its own in every band mode, the rows 6 and 7 included.
+    list.SetRowQsos(row, UShort(f.Qsos));
+    if (perBand || row == 1) {
+      list.SetRowMultipliers(row, UShort(f.Multis));
+      list.SetRowFirstMultiplier(row, f.Columns[0]);
+      list.SetRowSecondMultiplier(row, f.Columns[1]);
+    }
+  }
+}
+
+void StoreLongForm(const TContestRec& def, const TBandTally& bandPoints,
+                   const std::vector<TBandFigures>& figures, TContestConfigRec& config) {
+  for (size_t off = 8; off < 1808; ++off) config.SetByte(off, 0);
+  for (int i = 1; i <= TContestConfigRec::kBands; ++i) {
+    const char band = def.Bands[size_t(i)];
+    const TBandFigures& f = figures.at(size_t(i - 1));
+    config.SetBandPoints(i, band == 0 ? 0 : bandPoints[uint8_t(band)]);
+    config.SetBandMultipliers(i, f.Multis);
+    config.SetBandQsos(i, f.Qsos);
+    for (int c = 1; c <= 3; ++c) config.SetBandMultiplierN(c, i, f.Columns[size_t(c - 1)]);
+  }
+}
+
+}  // namespace
+
+void StoreBandFigures(const TContestRec& def, const TBandTally& bandPoints,
+                      const std::vector<TBandFigures>& figures, TContestListRec& list,
+                      TContestConfigRec& config) {
+  if (list.TotalsInConfig() == 0)
+    StoreShortForm(def, bandPoints, figures, list);
+  else
+    StoreLongForm(def, bandPoints, figures, config);
+}
+
+bool TContestLogState::RecalcLog() {
+  if (!listTable_.FindNumber(contestNumber_) || !configTable_.FindNumber(contestNumber_)) {
+    ToMessages::ShowError(kStoreError);
+    return false;
+  }
+  TContestListRec list = listTable_.GetListRec();
+  TContestConfigRec config = configTable_.GetConfigRec();
+  std::vector<TBandFigures> figures;
+  {
+    TFortschrittWinCtrl progress(nullptr, "", kRecalcText, 500, false, false);
+    progress.Execute();
+    figures = CountBandFigures(&progress);
+  }
+  figures.resize(TContestConfigRec::kBands);
+  StoreBandFigures(def_, BandPoints, figures, list, config);
+  listTable_.SetListRec(list);
+  bool ok = listTable_.Modify();
+  configTable_.SetConfigRec(config);
+  ok = configTable_.Modify() && ok;
+  if (!ok) ToMessages::ShowError(kStoreError);
+  return ok;
+}
