@@ -368,6 +368,7 @@ void TContestLogStd::WireHandlers() {
     return BrowSortList2Key(i, low, high);
   };
   Brow->OnBrowEnter = [this] { BrowEnter(); };
+  Brow->OnBrowDoppelKlick = [this] { btnAendern->click(); };
   Brow->OnDatensatz_Loeschen = [this] { return DeleteListQso(); };
   connect(btnLoeschen, &QPushButton::clicked, this, [this] { DeleteListQso(); });
   Brow->OnBrowColWidths = [this](int column) {
@@ -391,6 +392,7 @@ void TContestLogStd::FormShow() {
   if (width() > 800 && panelWidth > 0)
     TContLogAlle::ScaleHorizontally(panelEingabe, double(panelEingabe->width()) / panelWidth);
   if (MainWindow) MainWindow->hide();
+  ShowStatistics();
   timerzeit->start();
   TimerCATUeberwachung->start();
 }
@@ -606,10 +608,11 @@ bool TContestLogStd::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
   }
   switch (key) {
     case Qt::Key_Escape:
+      // Also from the list, where the entry's buttons are off: Esc leads back.
       if (listband->isVisible())
         listband->hide();
       else
-        btnClear->click();
+        btnClearClick();
       return true;
     case Qt::Key_F4: btnCallsuche->click(); return true;
     case Qt::Key_F5: btnListe->click(); return true;
@@ -734,7 +737,10 @@ void TContestLogStd::btnNotizClick() {
 bool TContestLogStd::DeleteListQso() {
   if (!rowTable_ || Brow->CurrentRef() <= 0 || !rowTable_->GotoRecord(Brow->CurrentRef()))
     return true;
+  // The question is modal; the clock would write the entry meanwhile.
+  timerzeit->stop();
   LogState->DeleteEntry(rowTable_->GetQSORec().Nummer());
+  timerzeit->start();
   Brow->RefreshAll();
   ClearEntry(false);
   return true;

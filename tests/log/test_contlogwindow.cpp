@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "browser/kvbrow.h"
 #include "contest/contestfkt.h"
@@ -527,6 +528,30 @@ TEST_F(LogWindow, ClosingRecalculatesAndRenumbers) {
   for (bool f = qsos.First(contestkeys::kNummer); f; f = qsos.NextRecord(contestkeys::kNummer))
     numbers.push_back(qsos.GetQSORec().Nummer());
   EXPECT_EQ(numbers, (std::vector<int32_t>{1, 2}));
+}
+
+TEST_F(LogWindow, TheListsDeleteRemovesTheQsoMarkedThere) {
+  StoreQsos('b', {"Q05", "Q06", "Z19"});
+  TContestLogStd& w = Open('d');
+  Shown();
+  w.Brow->GoFirst();
+  ASSERT_GT(w.Brow->CurrentRef(), 0);
+  TdbContest reader(TdbContestBase::kQsoLog, 0, kContest);
+  ASSERT_TRUE(reader.GotoRecord(w.Brow->CurrentRef()));
+  const std::string call = reader.GetQSORec().Call();
+  desk_.Answers = {true};
+  // The list's buttons work in the list.
+  EXPECT_FALSE(w.btnLoeschen->isEnabled());
+  QTest::keyClick(w.eCall, Qt::Key_F5);
+  EXPECT_EQ(S(w.lContestCaption->text()), "Contest-Logbuch (ESC: zurück zur Eingabe)");
+  QTest::mouseClick(w.btnLoeschen, Qt::LeftButton);
+  EXPECT_FALSE(reader.FindCall(call)) << call;
+  EXPECT_EQ(reader.RecordCount(), 2);
+  EXPECT_TRUE(w.timerzeit->isActive());
+  EXPECT_EQ(S(w.lNummer->text()), "3");
+  QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w, Qt::Key_Escape);
+  EXPECT_EQ(S(w.lContestCaption->text()), "Contest-Logbuch");
+  EXPECT_TRUE(w.btnClear->isEnabled());
 }
 
 }  // namespace
