@@ -326,6 +326,12 @@ void TContestLogStd::BuildScorePanel() {
     lPunkteN[k] = MakeLabel(s, name("lPunkte").c_str(), "", 2, 288 + 16 * i);
     lePunkteN[k] = MakeLabel(s, name("lePunkte").c_str(), "", 48, 288 + 16 * i);
   }
+  // The values stand right-aligned in their column, on the band's colour.
+  for (size_t i = 0; i < 7; ++i)
+    for (QLabel* l : {leQSO[i], leMulti[i], lePunkteN[i]}) {
+      l->setGeometry(l->x(), l->y(), 46, 15);
+      l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
   Label22 = MakeLabel(s, "Label22", "", 2, 408);
   Label28 = MakeLabel(s, "Label28", "", 2, 424);
   Label19 = MakeLabel(s, "Label19", "", 2, 440);
