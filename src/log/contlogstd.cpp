@@ -16,6 +16,7 @@
 #include "foundation/kvedit.h"
 #include "foundation/kvpanel.h"
 #include "log/contlogalle.h"
+#include "log/logstate.h"
 #include "tables/contesttables.h"
 #include "tables/setupseparat.h"
 
@@ -77,6 +78,8 @@ TContestLogStd::TContestLogStd(int32_t contestNumber, TdbContest& configTable,
   WireHandlers();
   // FormCreate.
   LogCommon = std::make_unique<TContLogAlle>();
+  LogState = std::make_unique<TContestLogState>(ContestDef, *LogCommon, *ListTable, *ConfigTable,
+                                                ContestNumber);
   InitContestLayout();
   radiounten->hide();
   qApp->installEventFilter(this);
@@ -323,6 +326,12 @@ void TContestLogStd::BuildScorePanel() {
     lPunkteN[k] = MakeLabel(s, name("lPunkte").c_str(), "", 2, 288 + 16 * i);
     lePunkteN[k] = MakeLabel(s, name("lePunkte").c_str(), "", 48, 288 + 16 * i);
   }
+  // The values stand right-aligned in their column, on the band's colour.
+  for (size_t i = 0; i < 7; ++i)
+    for (QLabel* l : {leQSO[i], leMulti[i], lePunkteN[i]}) {
+      l->setGeometry(l->x(), l->y(), 46, 15);
+      l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
   Label22 = MakeLabel(s, "Label22", "", 2, 408);
   Label28 = MakeLabel(s, "Label28", "", 2, 424);
   Label19 = MakeLabel(s, "Label19", "", 2, 440);
@@ -365,6 +374,9 @@ void TContestLogStd::WireHandlers() {
     return BrowSortList2Key(i, low, high);
   };
   Brow->OnBrowEnter = [this] { BrowEnter(); };
+  Brow->OnBrowDoppelKlick = [this] { btnAendern->click(); };
+  Brow->OnDatensatz_Loeschen = [this] { return DeleteListQso(); };
+  connect(btnLoeschen, &QPushButton::clicked, this, [this] { DeleteListQso(); });
   Brow->OnBrowColWidths = [this](int column) {
     return LogCommon ? LogCommon->GetColumnWidth(column, *Brow, 0, *ListTable, false) : 0;
   };
@@ -386,6 +398,7 @@ void TContestLogStd::FormShow() {
   if (width() > 800 && panelWidth > 0)
     TContLogAlle::ScaleHorizontally(panelEingabe, double(panelEingabe->width()) / panelWidth);
   if (MainWindow) MainWindow->hide();
+  ShowStatistics();
   timerzeit->start();
   TimerCATUeberwachung->start();
 }
@@ -469,9 +482,15 @@ void TContestLogStd::FormDestroy() {
   TimerCAT->stop();
   TimerCATUeberwachung->stop();
   if (LogCommon && Brow->IsOpen()) LogCommon->StoreColumnWidths(*Brow, 0, *ListTable, false);
+  // The stored summary and the numbering are right before anyone else sees the log.
+  if (LogState) {
+    LogState->RecalcLog();
+    LogState->RenumberLog();
+  }
   if (MainWindow) MainWindow->show();
   QApplication::processEvents();
   if (LogCommon) LogCommon->CloseLogFiles(QsoTable, *ListTable, *ConfigTable);
+  LogState.reset();
   LogCommon.reset();
 }
 
@@ -595,10 +614,11 @@ bool TContestLogStd::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
   }
   switch (key) {
     case Qt::Key_Escape:
+      // Also from the list, where the entry's buttons are off: Esc leads back.
       if (listband->isVisible())
         listband->hide();
       else
-        btnClear->click();
+        btnClearClick();
       return true;
     case Qt::Key_F4: btnCallsuche->click(); return true;
     case Qt::Key_F5: btnListe->click(); return true;
@@ -681,6 +701,7 @@ void TContestLogStd::BrowEnter() {
   if (!eCall->text().isEmpty()) {
     eCall->clear();
     if (QsoTable) QsoTable->ClearRecords();
+    LogState->RecountTotals(false);
   }
   SwitchPanels(false);
 }
@@ -717,6 +738,18 @@ void TContestLogStd::btnNotizClick() {
   const bool edited = QsoTable && LogCommon->NotesFileName(*ListTable, *QsoTable);
   timerzeit->start();
   if (edited) btnClear->click();
+}
+
+bool TContestLogStd::DeleteListQso() {
+  if (!rowTable_ || Brow->CurrentRef() <= 0 || !rowTable_->GotoRecord(Brow->CurrentRef()))
+    return true;
+  // The question is modal; the clock would write the entry meanwhile.
+  timerzeit->stop();
+  LogState->DeleteEntry(rowTable_->GetQSORec().Nummer());
+  timerzeit->start();
+  Brow->RefreshAll();
+  ClearEntry(false);
+  return true;
 }
 
 void TContestLogStd::btnHilfeClick() { TContLogAlle::ShowHelp(); }
