@@ -311,6 +311,11 @@ class TContLogAlle {
   int GetColumnWidth(int column, class TkvBrow& brow, int listKind, class TdbContest& listTable,
                      bool scale);
 
+  // ---- QSO edit and correction list --------------------------------------------------
+
+  // Where the correction list was left, for all its views.
+  TWindowPlace CorrectionListPlace;
+
  private:
   // ---- State of the member lists ------------------------------------------------------
   struct TMemberLists;

@@ -223,10 +223,12 @@ logentry::TListColumns TContestLogStd::ListColumns() const {
   return c;
 }
 
-void TContestLogStd::BrowSetHeaderFooter() {
-  if (!Brow->Page()) return;
-  Brow->SetHeaderFooter(logentry::ListHeader(ListColumns()), "", false,
-                        "UTC:ZeitS;Datum:DatumS;Mod:Mode;");
+void TContestLogStd::BrowSetHeaderFooter() { SetListHeader(*Brow); }
+
+void TContestLogStd::SetListHeader(TkvBrow& brow) {
+  if (!brow.Page()) return;
+  brow.SetHeaderFooter(logentry::ListHeader(ListColumns()), "", false,
+                       "UTC:ZeitS;Datum:DatumS;Mod:Mode;");
 }
 
 void TContestLogStd::BrowBuildRow(RowRec& row) {

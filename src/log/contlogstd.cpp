@@ -14,6 +14,7 @@
 #include "foundation/desktop.h"
 #include "foundation/kvbitbtn.h"
 #include "foundation/kvedit.h"
+#include "foundation/kvmousegrid.h"
 #include "foundation/kvpanel.h"
 #include "log/contlogalle.h"
 #include "log/logstate.h"
@@ -373,8 +374,6 @@ void TContestLogStd::WireHandlers() {
   Brow->OnSortList2Key = [this](int i, TKeyStr& low, TKeyStr& high) {
     return BrowSortList2Key(i, low, high);
   };
-  Brow->OnBrowEnter = [this] { BrowEnter(); };
-  Brow->OnBrowDoppelKlick = [this] { btnAendern->click(); };
   Brow->OnDatensatz_Loeschen = [this] { return DeleteListQso(); };
   connect(btnLoeschen, &QPushButton::clicked, this, [this] { DeleteListQso(); });
   Brow->OnBrowColWidths = [this](int column) {
@@ -384,6 +383,7 @@ void TContestLogStd::WireHandlers() {
     return LogCommon ? LogCommon->GetColumnWidth(column, *BrowCluster, 255, *ListTable, false)
                      : 0;
   };
+  WireEditHandlers();
   for (TkvEdit* e : EntryFields()) e->installEventFilter(this);
   listband->installEventFilter(this);
   listmode->installEventFilter(this);
@@ -520,6 +520,8 @@ bool TContestLogStd::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (event->type() == QEvent::FocusIn && LogCommon) {
+    // BrowEnter: the list takes the operator's attention.
+    if (watched == Brow->Grid()) BrowEnter();
     for (TkvEdit* e : EntryFields())
       if (watched == e) {
         // eCallEnter: back to the entry, with the field's labels marked.
@@ -740,9 +742,9 @@ void TContestLogStd::btnNotizClick() {
   if (edited) btnClear->click();
 }
 
-bool TContestLogStd::DeleteListQso() {
-  if (!rowTable_ || Brow->CurrentRef() <= 0 || !rowTable_->GotoRecord(Brow->CurrentRef()))
-    return true;
+bool TContestLogStd::DeleteListQso(TkvBrow* list) {
+  const int32_t ref = (list ? list : Brow)->CurrentRef();
+  if (!rowTable_ || ref <= 0 || !rowTable_->GotoRecord(ref)) return true;
   // The question is modal; the clock would write the entry meanwhile.
   timerzeit->stop();
   LogState->DeleteEntry(rowTable_->GetQSORec().Nummer());

@@ -83,7 +83,7 @@ class TContestLogStd : public QDialog {
   void ShowScore();
   void ShowStatistics();
   // The list's current QSO deleted (after the question), then a new entry.
-  bool DeleteListQso();
+  bool DeleteListQso(TkvBrow* list = nullptr);
   // The entry clock; also run once by the layout.
   void timerzeitTimer();
 
@@ -110,10 +110,20 @@ class TContestLogStd : public QDialog {
   void btnHilfeClick();
   void btndefaultClick();
   void lQSLsClick();
+  // The QSO edit of the list's current QSO (not of a band-change line), with the recount
+  // the edit asks for; the list then stands on the changed QSO.
+  void ChangeEntry(TkvBrow& list);
+  // The correction list in its views (0 correction, 1 call search, 2 band list).
+  void OpenCorrectionList(int view);
+  void btnKorrekturClick() { OpenCorrectionList(0); }
+  void btnCallsucheClick() { OpenCorrectionList(1); }
+  void btnBandlisteClick() { OpenCorrectionList(2); }
   void CloseLog();
 
   // --- the QSO list ----------------------------------------------------------------------
   void BrowSetHeaderFooter();
+  // The header of the QSO list on a browser of the log (this window's or another).
+  void SetListHeader(TkvBrow& brow);
   void BrowBuildRow(RowRec& row);
   int BrowSortList2Key(int choice, TKeyStr& low, TKeyStr& high);
 
@@ -192,6 +202,7 @@ class TContestLogStd : public QDialog {
   void BuildButtons();
   void ArrangeButtonBar();
   void WireHandlers();
+  void WireEditHandlers();
   void ShowFieldRecord(const TContestQSORec& rec);
   void NextSerials();
   void ArrangeMultiplierDisplay(TContestCode code);
