@@ -377,7 +377,8 @@ void TContestLogStd::WireHandlers() {
   Brow->OnDatensatz_Loeschen = [this] { return DeleteListQso(); };
   connect(btnLoeschen, &QPushButton::clicked, this, [this] { DeleteListQso(); });
   Brow->OnBrowColWidths = [this](int column) {
-    return LogCommon ? LogCommon->GetColumnWidth(column, *Brow, 0, *ListTable, false) : 0;
+    // The grid counts its columns from 0, the list record from 1.
+    return LogCommon ? LogCommon->GetColumnWidth(column + 1, *Brow, 0, *ListTable, false) : 0;
   };
   BrowCluster->OnBrowColWidths = [this](int column) {
     return LogCommon ? LogCommon->GetColumnWidth(column, *BrowCluster, 255, *ListTable, false)

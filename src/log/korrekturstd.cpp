@@ -53,6 +53,8 @@ TKorrekturstd::TKorrekturstd(TContestLogStd& owner, int view, char currentBand,
   Brow->OnBrowDoppelKlick = [this] { BrowBrowEnter(); };
   Brow->OnDatensatz_Loeschen = [this] { return BrowDatensatz_Loeschen(); };
   Brow->OnBrowColWidths = [this](int column) { return BrowBrowColWidths(column); };
+  // The list's page holds as many rows as the laid-out grid shows.
+  layout->activate();
   FormCreate();
 }
 
@@ -118,8 +120,10 @@ bool TKorrekturstd::BrowDatensatz_Loeschen() {
 }
 
 int TKorrekturstd::BrowBrowColWidths(int column) {
-  return owner_.LogCommon ? owner_.LogCommon->GetColumnWidth(column, *Brow, 0, listTable_, true)
-                          : 0;
+  // The grid counts its columns from 0, the list record from 1.
+  return owner_.LogCommon
+             ? owner_.LogCommon->GetColumnWidth(column + 1, *Brow, 0, listTable_, true)
+             : 0;
 }
 
 void TKorrekturstd::keyPressEvent(QKeyEvent* event) {

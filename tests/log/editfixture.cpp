@@ -5,11 +5,14 @@
 #include "reference/datprefix.h"
 #include "reference/dbprefix.h"
 #include "reference/prefixrec.h"
+#include "reference/refservices.h"
 #include "tables/contestkeys.h"
 #include "tables/setups.h"
 
 void EditTest::SetUp() {
   LogTest::SetUp();
+  // Call keys hold the home part of a call, as in the running program.
+  refservices::RegisterHooks();
   Setups().SetOwnCall("DK2ZZ");
   config_ = std::make_unique<TdbContest>(TdbContestBase::kConfig);
   ToSetupEigeneStation station = Setups().GetEigeneStation();
