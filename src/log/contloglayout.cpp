@@ -110,12 +110,12 @@ void TContestLogStd::InitContestLayout() {
   const bool english = setupseparat::Language() != setupseparat::kGerman;
   setWindowTitle(Q(logentry::LogCaption(Setups().GetOwnCall(false), list.Name(), english)));
   SetText(lContestCaption, "Contest-Logbuch");
-  opcmd::StyleMenuPanel(panelObenUntergrund, Image2, lversion);
+  opcmd::StyleMenuPanel(panelSeite, Image2, lversion);
   if (QsoTable) LogCommon->OpenLogList(*Brow, 47, *QsoTable);
   // 13: colours.
   const ToSetupLayout layout = Setups().GetLayout();
   PanelUnten->SetColor(layout.PanelColor());
-  panelObenUntergrund->SetColor(layout.MenuPanelColor());
+  panelObenUntergrund->SetColor(layout.PanelColor());
   panelauswertung->SetColor(layout.ScorePanelColor());
   SetFontColor(lContestCaption, clWhite);
   panelEingabe->SetColor(TColorOf(palette().color(QPalette::Button)));

@@ -533,6 +533,25 @@ TEST_F(LogWindow, EveryClosePathClosesOnceAndShowsTheMainWindow) {
   }
 }
 
+TEST_F(LogWindow, ResizeLaysOutThePanelsAndKeepsTheEntry) {
+  TContestLogStd& w = Open('d');
+  Type(w.eCall, "DL1ABC");
+  w.FieldsToRecord();
+  w.resize(780, 600);
+  w.FormResize();
+  for (QWidget* p : {static_cast<QWidget*>(w.panelEingabe), static_cast<QWidget*>(w.PanelUnten),
+                     static_cast<QWidget*>(w.panelButtons)})
+    EXPECT_EQ(p->width(), 630) << S(p->objectName());
+  w.resize(1200, 800);
+  w.FormResize();
+  EXPECT_EQ(w.PanelUnten->x(), 220);
+  EXPECT_EQ(w.PanelUnten->width(), 930);
+  EXPECT_EQ(w.PanelUnten->y() + w.PanelUnten->height(), 796);
+  EXPECT_EQ(w.lversion->y() + w.lversion->height(), 790);
+  EXPECT_EQ(w.btnbeenden2->y(), w.btnAendern->y());
+  EXPECT_EQ(w.GetQsoRecord().Call(), "DL1ABC");
+}
+
 TEST_F(LogWindow, ALogEndingOnABandChangeOpensOnThatBandWithItsScore) {
   // Multiplier texts in place: the log is opened as it stands, without renumbering.
   multiTexts_ = true;
