@@ -116,6 +116,7 @@ void TContestLogStd::InitContestLayout() {
   const ToSetupLayout layout = Setups().GetLayout();
   PanelUnten->SetColor(layout.PanelColor());
   panelObenUntergrund->SetColor(layout.PanelColor());
+  panelSeite->SetColor(layout.MenuPanelColor());
   panelauswertung->SetColor(layout.ScorePanelColor());
   SetFontColor(lContestCaption, clWhite);
   panelEingabe->SetColor(TColorOf(palette().color(QPalette::Button)));
