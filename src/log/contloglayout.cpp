@@ -83,6 +83,7 @@ void TContestLogStd::InitContestLayout() {
   CurrentBand = def.Bands[1];
   AutoTime = Set(list.TimeAuto());
   const TContestQSORec last = QsoTable->GetQSORec();
+  LogState->CurrentBand = CurrentBand;
   if (!hasLast || last.CMulti().empty() || last.Multi2().empty()) LogState->RenumberLog();
   QsoTable->ClearRecords();
   // 8: the start band by contest period.
