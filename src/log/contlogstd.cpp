@@ -105,19 +105,21 @@ void TContestLogStd::SetQsoRecord(const TContestQSORec& rec) {
 
 void TContestLogStd::BuildComponents() {
   resize(1006, 700);
-  panelObenUntergrund = MakePanel(this, "panelObenUntergrund", 0, 0, 210, 700);
-  Image2 = MakeLabel(panelObenUntergrund, "Image2", "", 10, 600);
+  panelSeite = MakePanel(this, "panelSeite", 0, 0, 210, 700);
+  // Behind the caption, the entry panel and the button bar.
+  panelObenUntergrund = MakePanel(this, "panelObenUntergrund", 210, 0, 796, 330);
+  Image2 = MakeLabel(panelSeite, "Image2", "", 10, 600);
   Image2->resize(190, 60);
-  MenueBeenden = MakeLabel(panelObenUntergrund, "MenueBeenden", "    Contest beenden", 0, 10, 800);
+  MenueBeenden = MakeLabel(panelSeite, "MenueBeenden", "    Contest beenden", 0, 10, 800);
   MenueBeenden->setFixedWidth(210);
   MenueBeenden->setAutoFillBackground(false);
   MenueBeenden->setStyleSheet(QStringLiteral("QLabel { color: white; }"));
   MenueBeenden->setCursor(Qt::PointingHandCursor);
   MenueBeenden->installEventFilter(this);
   MenueBeenden->setMouseTracking(true);
-  btnadifimport = MakeButton(panelObenUntergrund, "btnadifimport", "Import von ADIF-Dateien", 190);
+  btnadifimport = MakeButton(panelSeite, "btnadifimport", "Import von ADIF-Dateien", 190);
   btnadifimport->move(10, 34);
-  lversion = MakeLabel(panelObenUntergrund, "lversion", "", 10, 670);
+  lversion = MakeLabel(panelSeite, "lversion", "", 10, 670);
 
   panelContLog = MakePanel(this, "panelContLog", 215, 10, 630, 24);
   lContestCaption = MakeLabel(panelContLog, "lContestCaption", "Contest-Logbuch", 8, 4);
@@ -420,7 +422,7 @@ void TContestLogStd::FormResize() {
   if (!panelEingabe) return;
   const TContestQSORec entry = GetQsoRecord();
   const int w = width(), h = height();
-  panelObenUntergrund->resize(panelObenUntergrund->width(), h);
+  panelSeite->resize(panelSeite->width(), h);
   lversion->move(lversion->x(), h - lversion->height() - 10);
   if (w <= 800) {
     panelEingabe->resize(630, panelEingabe->height());
@@ -439,6 +441,8 @@ void TContestLogStd::FormResize() {
   panelButtons->move(panelButtons->x(), panelEingabe->y() + panelEingabe->height() + 4);
   const int listTop = panelButtons->y() + panelButtons->height() + 4;
   PanelUnten->setGeometry(PanelUnten->x(), listTop, PanelUnten->width(), std::max(60, h - listTop - 4));
+  panelObenUntergrund->setGeometry(panelSeite->width(), 0, w - panelSeite->width(),
+                                   panelButtons->y() + panelButtons->height() + 2);
   ArrangeButtonBar();
   // The button bar: the own call at the right, help left of it.
   int right = panelButtons->width() - 10;
@@ -504,7 +508,7 @@ bool TContestLogStd::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
-      TContLogAlle::HighlightMenuLabel(MenueBeenden, panelObenUntergrund);
+      TContLogAlle::HighlightMenuLabel(MenueBeenden, panelSeite);
   }
   // Alt+Q, the accelerator of the flag's label, toggles the flag.
   if (watched == lQSLs && event->type() == QEvent::Shortcut) {
