@@ -21,7 +21,7 @@ TkvEdit* MakeEdit(QWidget* parent, const char* name, int maxLength, int width, b
   auto* e = new TkvEdit(parent);
   e->setObjectName(QString::fromLatin1(name));
   e->setMaxLength(maxLength);
-  e->setMinimumWidth(width);
+  e->setFixedWidth(width);
   e->SetUpperCase(upper);
   return e;
 }
@@ -37,7 +37,7 @@ QComboBox* MakeCombo(QWidget* parent, const char* name) {
   auto* c = new QComboBox(parent);
   c->setObjectName(QString::fromLatin1(name));
   c->setEditable(false);
-  c->setMinimumWidth(90);
+  c->setFixedWidth(90);
   return c;
 }
 
@@ -66,14 +66,14 @@ void TContestEingabeStd2Form::Build() {
   eCall = MakeEdit(this, "eCall", 14, 110);
   eDatum = MakeEdit(this, "eDatum", 10, 85, false);
   eDatum->SetDataType(TkvDataType::Date);
-  ezeit = MakeEdit(this, "ezeit", 14, 60, false);
+  ezeit = MakeEdit(this, "ezeit", 14, 70, false);
   ezeit->SetDataType(TkvDataType::Time);
   lnummer = MakeLabel(this, "lnummer", "Nummer:   ", nullptr);
   const char* sNames[4] = {"eRSTs1", "eRSTs2", "eRSTs3", "eRSTs4"};
   const char* rNames[4] = {"eRSTr1", "eRSTr2", "eRSTr3", "eRSTr4"};
   for (size_t i = 0; i < 4; ++i) {
-    eRSTs[i] = MakeEdit(this, sNames[i], i == 0 ? 3 : 21, i == 0 ? 40 : 85);
-    eRSTr[i] = MakeEdit(this, rNames[i], i == 0 ? 12 : 21, i == 0 ? 40 : 85);
+    eRSTs[i] = MakeEdit(this, sNames[i], i == 0 ? 3 : 21, i == 0 ? 40 : 100);
+    eRSTr[i] = MakeEdit(this, rNames[i], i == 0 ? 12 : 21, i == 0 ? 40 : 100);
   }
   eQSLw = MakeEdit(this, "eQSLw", 1, 24);
   eqslr = MakeEdit(this, "eqslr", 1, 24);
@@ -91,8 +91,8 @@ void TContestEingabeStd2Form::Build() {
   eFreq = MakeEdit(this, "eFreq", 25, 90, false);
   eFreq->SetDataType(TkvDataType::Single);
   eFreq->SetPictureMask("#####,####");
-  eName = MakeEdit(this, "eName", 25, 170, false);
-  eQTH = MakeEdit(this, "eQTH", 25, 170, false);
+  eName = MakeEdit(this, "eName", 25, 180, false);
+  eQTH = MakeEdit(this, "eQTH", 25, 180, false);
   eCall2 = MakeEdit(this, "eCall2", 14, 110);
   BitBtn1 = new TkvBitBtn(this);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
@@ -103,44 +103,32 @@ void TContestEingabeStd2Form::Build() {
   lemulti = MakeLabel(this, "lemulti", "DXCC", eMulti);
   lcall2 = MakeLabel(this, "lcall2", "Call2", eCall2);
 
-  // Row by row; the edit follows its caption.
-  grid->addWidget(MakeLabel(this, "lCall", "Call", eCall), 0, 0);
-  grid->addWidget(eCall, 0, 1, 1, 2);
-  grid->addWidget(MakeLabel(this, "lDatum", "Datum", eDatum), 0, 3);
-  grid->addWidget(eDatum, 0, 4);
-  grid->addWidget(MakeLabel(this, "lZeit", "UTC", ezeit), 0, 5);
-  grid->addWidget(ezeit, 0, 6);
-  grid->addWidget(lnummer, 0, 7, 1, 2);
-  grid->addWidget(MakeLabel(this, "lersts", "RSTs", eRSTs[0]), 1, 0);
-  grid->addWidget(lerstr, 2, 0);
-  for (int i = 0; i < 4; ++i) {
-    grid->addWidget(eRSTs[size_t(i)], 1, i == 0 ? 1 : 2 * i, 1, i == 0 ? 1 : 2);
-    grid->addWidget(eRSTr[size_t(i)], 2, i == 0 ? 1 : 2 * i, 1, i == 0 ? 1 : 2);
-  }
-  grid->addWidget(MakeLabel(this, "lQSLw", "&QSL s", eQSLw), 3, 0);
-  grid->addWidget(eQSLw, 3, 1);
-  grid->addWidget(MakeLabel(this, "lqslr", "QSL r", eqslr), 3, 2);
-  grid->addWidget(eqslr, 3, 3);
-  grid->addWidget(MakeLabel(this, "lmode", "Mode", combomode), 3, 4);
-  grid->addWidget(combomode, 3, 5, 1, 2);
-  grid->addWidget(emode, 3, 5, 1, 2);
-  grid->addWidget(lemulti, 3, 7);
-  auto* multi = new QHBoxLayout;
-  multi->setSpacing(2);
-  multi->addWidget(eMulti);
-  multi->addWidget(btnHoleDXCC);
-  grid->addLayout(multi, 3, 8);
-  grid->addWidget(MakeLabel(this, "lband", "Band", comboband), 4, 0);
-  grid->addWidget(comboband, 4, 1, 1, 2);
-  grid->addWidget(MakeLabel(this, "lfreq", "Freq", eFreq), 4, 3);
-  grid->addWidget(eFreq, 4, 4);
-  grid->addWidget(MakeLabel(this, "lname", "Name", eName), 5, 0);
-  grid->addWidget(eName, 5, 1, 1, 4);
-  grid->addWidget(MakeLabel(this, "lqth", "QTH", eQTH), 5, 5);
-  grid->addWidget(eQTH, 5, 6, 1, 3);
-  grid->addWidget(lcall2, 6, 0);
-  grid->addWidget(eCall2, 6, 1, 1, 2);
-  grid->addWidget(BitBtn1, 7, 6, 1, 3, Qt::AlignRight);
+  // Row by row: the caption of the row's first field in the first column, the fields
+  // with their own captions side by side after it.
+  int row = 0;
+  const auto addRow = [&](QLabel* caption, std::initializer_list<QWidget*> widgets) {
+    auto* line = new QHBoxLayout;
+    line->setSpacing(6);
+    for (QWidget* w : widgets) line->addWidget(w);
+    line->addStretch(1);
+    grid->addWidget(caption, row, 0);
+    grid->addLayout(line, row++, 1);
+  };
+  addRow(MakeLabel(this, "lCall", "Call", eCall),
+         {eCall, MakeLabel(this, "lDatum", "Datum", eDatum), eDatum,
+          MakeLabel(this, "lZeit", "UTC", ezeit), ezeit, lnummer});
+  addRow(MakeLabel(this, "lersts", "RSTs", eRSTs[0]), {eRSTs[0], eRSTs[1], eRSTs[2], eRSTs[3]});
+  addRow(lerstr, {eRSTr[0], eRSTr[1], eRSTr[2], eRSTr[3]});
+  addRow(MakeLabel(this, "lQSLw", "&QSL s", eQSLw),
+         {eQSLw, MakeLabel(this, "lqslr", "QSL r", eqslr), eqslr,
+          MakeLabel(this, "lmode", "Mode", combomode), combomode, emode, lemulti, eMulti,
+          btnHoleDXCC});
+  addRow(MakeLabel(this, "lband", "Band", comboband),
+         {comboband, MakeLabel(this, "lfreq", "Freq", eFreq), eFreq});
+  addRow(MakeLabel(this, "lname", "Name", eName), {eName, MakeLabel(this, "lqth", "QTH", eQTH), eQTH});
+  addRow(lcall2, {eCall2});
+  grid->addWidget(BitBtn1, row, 1, Qt::AlignRight);
+  lnummer->setMinimumWidth(110);
 
   // Tab order: the order the fields are walked by Enter.
   int order = 0;
