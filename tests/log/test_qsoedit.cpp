@@ -9,7 +9,9 @@
 
 #include "browser/kvbrow.h"
 #include "foundation/cp1252.h"
+#include "foundation/kvbitbtn.h"
 #include "foundation/kvedit.h"
+#include "foundation/kvmousegrid.h"
 #include "log/eingabestd2ctrl.h"
 #include "log/eingabestd2form.h"
 #include "log/eingcont2alle.h"
@@ -270,6 +272,27 @@ TEST_F(ListEdit, TheWindowEditsTheListsQsoNotABandChangeLine) {
   w.ChangeEntry(*w.Brow);
   EXPECT_EQ(shown, 1);
   EXPECT_TRUE(Stored(1) == qso);
+}
+
+TEST_F(ListEdit, EnterInTheListAndTheButtonOpenTheEdit) {
+  Add({.Call = "DL1ABC", .Time = kAt1415});
+  Add({.Call = "DL2ABC", .Time = kAt1415 + 60});
+  TContestLogStd& w = Open('d', Def('d'));
+  w.show();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  std::vector<std::string> edited;
+  OnDialog<TContestEingabeStd2Form>([&](TContestEingabeStd2Form& f) {
+    edited.push_back(S(f.eCall->text()));
+    return 1;
+  });
+  w.Brow->GotoRecord(RefOf(2));
+  w.Brow->Grid()->setFocus();
+  QTest::keyClick(w.Brow->Grid(), Qt::Key_Return);
+  w.Brow->GotoRecord(RefOf(1));
+  w.SwitchPanels(false);
+  w.btnAendern->click();
+  EXPECT_EQ(edited, std::vector<std::string>({"DL2ABC", "DL1ABC"}));
 }
 
 TEST_F(ListEdit, AClassChangeInQChangesTheScoreShown) {
