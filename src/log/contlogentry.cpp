@@ -41,7 +41,7 @@ constexpr TColor kTeal = RGBColor(0, 128, 128);
 
 }  // namespace
 
-void TContestLogStd::FieldsToRecord() {
+void TContestLogStd::FieldsToRecord(const QWidget* leftField) {
   if (!QsoTable) return;
   TContestQSORec rec = QsoTable->GetQSORec();
   rec.SetCall(logentry::NormaliseCall(S(eCall->text())));
@@ -64,7 +64,7 @@ void TContestLogStd::FieldsToRecord() {
   rec.SetNameQth(ToStrings::Left(name + ";" + qth, 30));
   rec.SetFrequency(eFreq->GetValueSingle());
   QsoTable->SetQSORec(rec);
-  ExchangeFieldsToRecord();
+  ExchangeFieldsToRecord(leftField);
 }
 
 void TContestLogStd::RecordToFields() {

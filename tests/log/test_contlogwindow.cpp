@@ -325,6 +325,23 @@ TEST_F(LogWindow, ReceivedFieldsByKind) {
   }
 }
 
+// A faulty DOK is told once, when its field is left, never by the copies of the clock.
+TEST_F(LogWindow, AFaultyDokIsToldOnlyWhenItsFieldIsLeft) {
+  TContestRec def = Def('d');
+  def.ReceivedKinds[1] = 4;
+  TContestLogStd& w = Open('d', def);
+  Shown();
+  Type(w.eCall, "DL1ABC");
+  Type(w.eRSTr[1], "J5A");
+  w.eRSTr[1]->setFocus();
+  w.FieldsToRecord();
+  w.timerzeitTimer();
+  EXPECT_TRUE(desk_.Texts(TMessageKind::Warning).isEmpty());
+  w.FieldsToRecord(w.eRSTr[1]);
+  EXPECT_EQ(desk_.Texts(TMessageKind::Warning).size(), 1);
+  EXPECT_EQ(w.GetQsoRecord().DOK1(), "");
+}
+
 TEST_F(LogWindow, ReportsAndCallsAsStored) {
   struct Case {
     const char* typed;
