@@ -17,6 +17,7 @@
 #include "log/logstate.h"
 #include "log/logentrytext.h"
 #include "reference/baender.h"
+#include "reference/modi.h"
 #include "tables/contestkeys.h"
 #include "tables/contesttables.h"
 #include "tables/setupseparat.h"
@@ -97,7 +98,7 @@ void TContestLogStd::RecordToFields() {
   eQTH->setText(Q(qth));
   float freq = rec.Frequency();
   if (freq > 0 && oBaender->BandCodeOfFrequency(freq) != CurrentBand)
-    freq = float(oBaender->DefaultFrequencyOf(CurrentBand, CurrentMode.empty() ? ' ' : CurrentMode[0]));
+    freq = float(oBaender->DefaultFrequencyOf(CurrentBand, oModi->ModeCodeOf(CurrentMode)));
   if (freq > 0)
     eFreq->SetValueSingle(freq);
   else

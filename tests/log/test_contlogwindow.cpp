@@ -342,6 +342,28 @@ TEST_F(LogWindow, AFaultyDokIsToldOnlyWhenItsFieldIsLeft) {
   EXPECT_EQ(w.GetQsoRecord().DOK1(), "");
 }
 
+TEST_F(LogWindow, FrequencyOfAnotherBandAndTheSlashedZero) {
+  ToSetupWeitere weitere = Setups().GetWeitere();
+  weitere.SetSlashedZero(true);
+  Setups().SetWeitere(weitere);
+  TContestLogStd& w = Open('d', Bands({'b', 'c'}));
+  ASSERT_EQ(w.CurrentMode, "SSB");
+  TContestQSORec rec = w.GetQsoRecord();
+  rec.SetFrequency(7.05f);
+  w.SetQsoRecord(rec);
+  w.RecordToFields();
+  EXPECT_FLOAT_EQ(w.eFreq->GetValueSingle(), 3.61f);
+  Shown();
+  w.eCall->setFocus();
+  QTest::keyClicks(w.eCall, QStringLiteral("DL0A"));
+  EXPECT_EQ(S(w.eCall->text()), std::string("DL") + char(216) + "A");
+  // Only the edits that allow it take the slashed zero.
+  w.eDatum->setFocus();
+  w.eDatum->clear();
+  QTest::keyClicks(w.eDatum, QStringLiteral("10"));
+  EXPECT_EQ(S(w.eDatum->text()).substr(0, 2), "10");
+}
+
 TEST_F(LogWindow, ReportsAndCallsAsStored) {
   struct Case {
     const char* typed;
