@@ -210,6 +210,10 @@ TEST_F(LogWindow, FixedReportsOfAListenersLogShowAsLabels) {
   EXPECT_TRUE(w.lRSTr1->isVisibleTo(&w));
   EXPECT_TRUE(w.eCall2->isVisibleTo(&w));
   EXPECT_EQ(Text(w.lerstr), "RSTs2");
+  // The second station's row follows the first in the Tab order.
+  EXPECT_EQ(w.eCall->nextInFocusChain(), w.eRSTs[0]);
+  EXPECT_EQ(w.eRSTs[3]->nextInFocusChain(), w.eCall2);
+  EXPECT_EQ(w.eCall2->nextInFocusChain(), w.eRSTr[0]);
 }
 
 class EveryCode : public LogWindow, public ::testing::WithParamInterface<char> {};
