@@ -20,6 +20,7 @@
 #include "foundation/kvpanel.h"
 #include "foundation/testdesktop.h"
 #include "log/contlogstd.h"
+#include "log/logstate.h"
 #include "log/logfixture.h"
 #include "tables/contestkeys.h"
 #include "tables/setups.h"
@@ -617,6 +618,16 @@ TEST_F(LogWindow, ALogEndingOnABandChangeOpensOnThatBandWithItsScore) {
   w.SwitchBand('b', false);
   EXPECT_EQ(w.leQSO[0]->palette().color(QPalette::Window), QColor(255, 255, 0));
   EXPECT_EQ(w.GetQsoRecord().wagBandNrIntern(), w.NextBandSerialIntern);
+  // The worked multipliers with their marks: worked before green, new red.
+  w.LogState->MultiLists.Clear();
+  w.LogState->MultiLists.SetEntry(4, 1, "Q05", TMultiLists::kMarkWorked);
+  w.LogState->MultiLists.SetEntry(4, 2, "Z19", TMultiLists::kMarkNew);
+  w.ShowStatistics();
+  EXPECT_EQ(S(w.MultiDisplayLabels[0]->text()), "Q05");
+  EXPECT_EQ(w.MultiDisplayLabels[0]->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+  EXPECT_EQ(S(w.MultiDisplayLabels[1]->text()), "Z19");
+  EXPECT_EQ(w.MultiDisplayLabels[1]->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  EXPECT_EQ(S(w.MultiDisplayLabels[2]->text()), ".");
 }
 
 // Closing the window stores the summary and the numbering, which the list controller
