@@ -650,7 +650,9 @@ TEST_F(LogWindow, ClosingRecalculatesAndRenumbers) {
     EXPECT_TRUE(w.Destroyed());
     return 1;
   };
-  contlogstd_neu::OpenContestLog(nullptr, kContest, def, *config_, *list_);
+  // The road of "Contest starten": the catalogue opens the window registered at start-up.
+  ASSERT_TRUE(list_->FindNumber(kContest));
+  oContestFkt->RunContestLog(nullptr, def, *config_, *list_);
   EXPECT_EQ(shown, 1);
   EXPECT_EQ(ContestLogStd, nullptr);
   ASSERT_TRUE(list_->FindNumber(kContest));
