@@ -119,6 +119,8 @@ void TContestLogStd::InitContestLayout() {
   PanelUnten->SetColor(layout.PanelColor());
   panelObenUntergrund->SetColor(layout.PanelColor());
   panelSeite->SetColor(layout.MenuPanelColor());
+  // The own call's three colours are made for the dark of the menu.
+  panelButtons->SetColor(layout.MenuPanelColor());
   panelauswertung->SetColor(layout.ScorePanelColor());
   SetFontColor(lContestCaption, clWhite);
   panelEingabe->SetColor(TColorOf(palette().color(QPalette::Button)));
