@@ -547,6 +547,17 @@ TEST_F(LogWindow, ListRowsAndSortChoices) {
   EXPECT_EQ(logentry::ListRow(q, cols, "dd.mm.yyyy", false),
             "    12; 10.01.2026; 12:34; DL1ABC; 40 m; CW; 599 001; 579 Q05; Q05; 2; Y  ; Hans; "
             "Saarbr; 0,000");
+  // One header caption per column of the rows, in every arrangement.
+  for (bool swapped : {false, true})
+    for (bool multi3 : {false, true}) {
+      cols.Swapped = swapped;
+      cols.Multi[2] = multi3;
+      const std::string row = logentry::ListRow(q, cols, "dd.mm.yyyy", false);
+      const std::string header = logentry::ListHeader(cols);
+      EXPECT_EQ(std::count(header.begin(), header.end(), ';'),
+                std::count(row.begin(), row.end(), ';'))
+          << header << "\n" << row;
+    }
   TKeyStr low, high;
   EXPECT_EQ(logentry::SortChoiceKey(0, 'd', low, high), 8);
   EXPECT_EQ(low.Text(), "d");
