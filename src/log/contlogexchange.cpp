@@ -2,7 +2,6 @@
 // copied both ways, the values of the received fields by their kind, and the defaults of
 // a new entry (report, serial numbers, presets).
 
-#include <QApplication>
 #include <QLabel>
 
 #include "contest/contestfkt.h"
@@ -45,15 +44,15 @@ std::string TContestLogStd::RowText(const std::array<TkvEdit*, 4>& row,
   return TContLogAlle::JoinExchangeText(f[0], f[1], f[2], f[3]);
 }
 
-void TContestLogStd::ExchangeFieldsToRecord() {
+void TContestLogStd::ExchangeFieldsToRecord(const QWidget* leftField) {
   TContestQSORec rec = QsoTable->GetQSORec();
   oContestFkt->SplitSentExchange(RowText(SentRow(), rec.Mode()), rec);
   oContestFkt->SplitReceivedExchange(RowText(ReceivedRow(), rec.Mode()), rec);
   const TContestCode code = ContestCode();
-  const QWidget* active = QApplication::focusWidget();
   for (size_t n = 2; n <= 4; ++n) {
     TkvEdit* field = eRSTr[n - 1];
-    const bool leaving = active == field || (ContestDef.SWLLog && active == eRSTs[n - 1]);
+    const bool leaving =
+        leftField && (leftField == field || (ContestDef.SWLLog && leftField == eRSTs[n - 1]));
     const std::string text = ToStrings::Trim(S(field->text()));
     switch (ContestDef.ReceivedKinds[n - 1]) {
       case exchangekind::kDok:
