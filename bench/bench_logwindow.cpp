@@ -2,8 +2,6 @@
 // opening of the log and its list, as "Contest starten" opens it.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
 #include "log/contlogstd.h"
 #include "saarlog.h"
 
@@ -27,11 +25,4 @@ BENCHMARK(BM_OpenSaarLog)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return benchlog::RunOffscreen(argc, argv); }

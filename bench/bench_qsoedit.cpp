@@ -3,8 +3,6 @@
 // (load, rewrite of the QSO with its preview and points).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
 #include "browser/kvbrow.h"
 #include "log/contlogalle.h"
 #include "log/contlogstd.h"
@@ -67,11 +65,5 @@ BENCHMARK(BM_EditWithoutRecount)->Unit(benchmark::kMillisecond)->Iterations(50);
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  gWindow.reset();
-  benchmark::Shutdown();
-  return 0;
+  return benchlog::RunOffscreen(argc, argv, [] { gWindow.reset(); });
 }

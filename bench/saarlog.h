@@ -2,7 +2,11 @@
 // A 'd' log of 20,000 QSOs on 80 m in a fresh data directory, with its list and
 // configuration records, for the benchmarks of the log window and its dialogs.
 
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 #include "contest/contestrules.h"
@@ -77,6 +81,17 @@ struct TSaarLog {
 inline TSaarLog& Log() {
   static TSaarLog log;
   return log;
+}
+
+// Runs the registered benchmarks offscreen; atEnd runs before the application ends.
+inline int RunOffscreen(int argc, char** argv, const std::function<void()>& atEnd = {}) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  if (atEnd) atEnd();
+  benchmark::Shutdown();
+  return 0;
 }
 
 }  // namespace benchlog

@@ -41,7 +41,8 @@ void TContestLogStd::ChangeEntry(TkvBrow& list) {
   const TContLogAlle::TQsoPointsFn points = [this](const TdbContestBase& qso) {
     return LogCommon->CalcQsoPoints(ContestDef, *ListTable, qso);
   };
-  TContestEingabeStd2Ctrl edit(this, points, *LogCommon, enabled, *ListTable, *QsoTable,
+  // Over the window of the list it was opened from.
+  TContestEingabeStd2Ctrl edit(list.window(), points, *LogCommon, enabled, *ListTable, *QsoTable,
                                ContestDef);
   if (edit.Execute()) {
     LogState->ResetPendingMultipliers();
