@@ -14,6 +14,7 @@
 #include "foundation/desktop.h"
 #include "foundation/kvbitbtn.h"
 #include "foundation/kvedit.h"
+#include "foundation/messages.h"
 #include "foundation/strings.h"
 #include "log/contlogalle.h"
 #include "log/contlogstd.h"
@@ -90,7 +91,13 @@ void TKorrekturstd::FormCreate() {
   }
   qsoTable_ = std::make_unique<TdbContest>(TdbContestBase::kQsoLog, 0,
                                            listTable_.GetListRec().Nummer());
-  Brow->Open(0, qsoTable_.get(), high, low, false, false, key);
+  try {
+    Brow->Open(0, qsoTable_.get(), high, low, false, false, key);
+  } catch (const EConstructorInvalid& e) {
+    // A log that cannot be opened shows an empty list, never ends the log window.
+    ToMessages::ShowError(e.what());
+    return;
+  }
   Brow->SetSortSelectorVisible(false);
   Brow->SetViewSelectorVisible(false);
   Brow->SetGridFont("ARIAL", font().pointSize(), false);
