@@ -153,13 +153,16 @@ void TContestEingabeStd2Ctrl::StoreReceivedParts(const TParts& parts, TContestQS
       case 17: rec.SetDOK(text); break;
       case exchangekind::kUsState: rec.SetWAZ_USStaat(TContLogAlle::UsStateCode(text)); break;
       case exchangekind::kPostcode:
-        if (!Trimmed(ToStrings::Left(text, 2)).empty()) rec.SetWAZ_USStaat(ToStrings::Left(text, 2));
+        if (!Trimmed(ToStrings::Left(text, 2)).empty())
+          rec.SetWAZ_USStaat(ToStrings::Left(text, 2));
         break;
       case exchangekind::kClubMember:
-        if (!Trimmed(ToStrings::Left(text, 4)).empty()) rec.SetCall2(Trimmed(ToStrings::Left(text, 4)));
+        if (!Trimmed(ToStrings::Left(text, 4)).empty())
+          rec.SetCall2(Trimmed(ToStrings::Left(text, 4)));
         break;
       case exchangekind::kListMember:
-        if (!Trimmed(ToStrings::Left(text, 6)).empty()) rec.SetCall2(Trimmed(ToStrings::Left(text, 6)));
+        if (!Trimmed(ToStrings::Left(text, 6)).empty())
+          rec.SetCall2(Trimmed(ToStrings::Left(text, 6)));
         break;
       default: break;
     }

@@ -21,7 +21,7 @@ struct TEingabeStd2Data {
   std::array<std::string, 4> Row1, Row2;  // eRSTs1..4, eRSTr1..4
   std::string Multi, MultiCaption;
   std::string Name, Qth, Call2;
-  std::string ModeText;  // emode, contests with digital modes
+  std::string ModeText;           // emode, contests with digital modes
   std::array<bool, 3> Enabled{};  // eRSTr2..4
   bool Call2Visible = false;
   std::string NumberLabel, RstrCaption;

@@ -125,7 +125,8 @@ void TContestEingabeStd2Form::Build() {
           btnHoleDXCC});
   addRow(MakeLabel(this, "lband", "Band", comboband),
          {comboband, MakeLabel(this, "lfreq", "Freq", eFreq), eFreq});
-  addRow(MakeLabel(this, "lname", "Name", eName), {eName, MakeLabel(this, "lqth", "QTH", eQTH), eQTH});
+  addRow(MakeLabel(this, "lname", "Name", eName),
+         {eName, MakeLabel(this, "lqth", "QTH", eQTH), eQTH});
   addRow(lcall2, {eCall2});
   grid->addWidget(BitBtn1, row, 1, Qt::AlignRight);
   lnummer->setMinimumWidth(110);
@@ -133,9 +134,9 @@ void TContestEingabeStd2Form::Build() {
   // Tab order: the order the fields are walked by Enter.
   int order = 0;
   for (QWidget* w : std::initializer_list<QWidget*>{
-           eCall, eDatum, ezeit, eRSTs[0], eRSTs[1], eRSTs[2], eRSTs[3], eRSTr[0], eRSTr[1],
-           eRSTr[2], eRSTr[3], eQSLw, eqslr, combomode, emode, eMulti, comboband, eFreq, eName,
-           eQTH, eCall2}) {
+           eCall,    eDatum,   ezeit,     eRSTs[0], eRSTs[1], eRSTs[2], eRSTs[3],
+           eRSTr[0], eRSTr[1], eRSTr[2],  eRSTr[3], eQSLw,    eqslr,    combomode,
+           emode,    eMulti,   comboband, eFreq,    eName,    eQTH,     eCall2}) {
     w->setProperty("TabOrder", order++);
     w->installEventFilter(this);
   }

@@ -89,8 +89,8 @@ void TKorrekturstd::FormCreate() {
     key = kBandNrIntern;
     low = high = ToStrings::ShortToKeyStr(band);
   }
-  qsoTable_ = std::make_unique<TdbContest>(TdbContestBase::kQsoLog, 0,
-                                           listTable_.GetListRec().Nummer());
+  qsoTable_ =
+      std::make_unique<TdbContest>(TdbContestBase::kQsoLog, 0, listTable_.GetListRec().Nummer());
   try {
     Brow->Open(0, qsoTable_.get(), high, low, false, false, key);
   } catch (const EConstructorInvalid& e) {
@@ -128,9 +128,8 @@ bool TKorrekturstd::BrowDatensatz_Loeschen() {
 
 int TKorrekturstd::BrowBrowColWidths(int column) {
   // The grid counts its columns from 0, the list record from 1.
-  return owner_.LogCommon
-             ? owner_.LogCommon->GetColumnWidth(column + 1, *Brow, 0, listTable_, true)
-             : 0;
+  return owner_.LogCommon ? owner_.LogCommon->GetColumnWidth(column + 1, *Brow, 0, listTable_, true)
+                          : 0;
 }
 
 void TKorrekturstd::keyPressEvent(QKeyEvent* event) {
@@ -177,8 +176,7 @@ void TSucheQE_::btnendeho3Click() {
   const std::string typed = ToStrings::AnsiUpperCase(ToStrings::Trim(S(eSuche->text())));
   // Every form of the call (portable, abroad) is filed under its home part.
   const std::string key = ToStrings::AnsiUpperCase(oPrefix->CountryOfCallDe(typed));
-  const std::string keyText =
-      keyparts::Fit(key, keyFive_ ? keyparts::kDxcc : keyparts::kCall);
+  const std::string keyText = keyparts::Fit(key, keyFive_ ? keyparts::kDxcc : keyparts::kCall);
   brow_.SetKeyNr(keyFive_ ? contestkeys::kDxcc : contestkeys::kCall);
   brow_.SetKeyRange(ToStrings::ShortToKeyStr(keyText), ToStrings::ShortToKeyStr(keyText));
   // Only a record of the log itself may position its list.

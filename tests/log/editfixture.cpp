@@ -80,8 +80,8 @@ int32_t EditTest::Add(const TQso& q) {
   qsos_->SetQSORec(r);
   const TContestRec def = Def(list_->GetListRec().Typ());
   alle_.PreviewQso(
-      *qsos_, *list_,
-      [&](const TdbContestBase& t) { return alle_.CalcQsoPoints(def, *list_, t); }, def);
+      *qsos_, *list_, [&](const TdbContestBase& t) { return alle_.CalcQsoPoints(def, *list_, t); },
+      def);
   EXPECT_TRUE(qsos_->Add()) << q.Call;
   TContestQSORec stored = qsos_->GetQSORec();
   stored.SetwagNummer(stored.Nummer());

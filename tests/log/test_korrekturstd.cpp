@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "browser/kvbrow.h"
+#include "editfixture.h"
 #include "foundation/cp1252.h"
 #include "foundation/kvbitbtn.h"
 #include "foundation/kvedit.h"
@@ -16,7 +17,6 @@
 #include "log/korrekturstd.h"
 #include "log/logstate.h"
 #include "reference/baender.h"
-#include "editfixture.h"
 
 namespace {
 

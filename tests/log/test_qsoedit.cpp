@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "browser/kvbrow.h"
+#include "editfixture.h"
 #include "foundation/cp1252.h"
 #include "foundation/kvbitbtn.h"
 #include "foundation/kvedit.h"
@@ -17,7 +18,6 @@
 #include "log/eingcont2alle.h"
 #include "log/logstate.h"
 #include "reference/baender.h"
-#include "editfixture.h"
 
 namespace {
 
@@ -45,8 +45,9 @@ TEST(QsoEditForm, TheReportsFollowTheMode) {
     bool cw;
     const char* expected;
   };
-  for (const Case& c : {Case{"59", true, "599"}, Case{"57 ", true, "579"}, Case{"599", false, "59 "},
-                        Case{"589", false, "58 "}, Case{"59 ", false, "59 "}, Case{"5", true, "5"}})
+  for (const Case& c :
+       {Case{"59", true, "599"}, Case{"57 ", true, "579"}, Case{"599", false, "59 "},
+        Case{"589", false, "58 "}, Case{"59 ", false, "59 "}, Case{"5", true, "5"}})
     EXPECT_EQ(Teingcont2alle::AdjustRst(c.report, c.cw), c.expected) << c.report;
 
   TContestEingabeStd2Form form;
@@ -167,8 +168,8 @@ TEST_F(QsoEdit, WhatAsksForARecountByContest) {
   };
   for (const Case& c : {Case{'d', false}, Case{'E', false}, Case{'7', true}, Case{'n', true},
                         Case{'p', true}, Case{'f', true}, Case{'k', true}}) {
-    TEingabeStd2Data d = Load(c.code, {.Call = "DL" + std::to_string(clock_++) + "AB",
-                                       .Time = 3600 * (clock_ % 20)});
+    TEingabeStd2Data d = Load(
+        c.code, {.Call = "DL" + std::to_string(clock_++) + "AB", .Time = 3600 * (clock_ % 20)});
     d.Name = "Hans";
     ASSERT_TRUE(ctrl_->Apply(d)) << c.code;
     EXPECT_EQ(ctrl_->RecountNeeded(), c.nameAlone) << c.code;
@@ -189,7 +190,8 @@ TEST_F(QsoEdit, Call2IsShownAndReadBackWhereTheContestKeepsIt) {
   };
   for (const Case& c : {Case{'f', 2}, Case{'k', 1}, Case{'7', 1}}) {
     TEingabeStd2Data d = Load(c.code, {.Call = "DL" + std::to_string(++clock_) + "AB",
-                                       .Time = 100 * clock_, .Received = "599 A/B/C"});
+                                       .Time = 100 * clock_,
+                                       .Received = "599 A/B/C"});
     EXPECT_EQ(d.Row2[c.part], "") << c.code;  // no Call2 stored yet
     d.Row2[c.part] = "1234";
     ASSERT_TRUE(ctrl_->Apply(d)) << c.code;
