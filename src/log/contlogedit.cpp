@@ -68,6 +68,8 @@ void TContestLogStd::ChangeEntry(TkvBrow& list) {
 void TContestLogStd::OpenCorrectionList(int view) {
   if (!QsoTable || !LogCommon) return;
   timerzeit->stop();
+  // The views and this window's list share their column widths in the list record.
+  if (Brow->IsOpen()) LogCommon->StoreColumnWidths(*Brow, 0, *ListTable, false);
   {
     TKorrekturstd list(*this, view, CurrentBand, *ListTable, ContestDef);
     Korrekturstd = &list;
@@ -75,6 +77,7 @@ void TContestLogStd::OpenCorrectionList(int view) {
     Korrekturstd = nullptr;
   }
   timerzeit->start();
+  BrowSetHeaderFooter();
   Brow->RefreshAll();
   if (view != TKorrekturstd::kCallSearch) btnClear->click();
 }

@@ -136,6 +136,23 @@ TEST_F(CorrectionList, AWidthChangedInOneViewIsRestoredInTheOthers) {
     TKorrekturstd list(w, view, 'c', *list_, TwoBands());
     EXPECT_EQ(list.Brow->ColWidth(col), width) << view;
   }
+  // The log window's own list takes the width over from a view it opened, and the next
+  // view the width the window's list was given.
+  desk_.DialogHandler = [&](QDialog& d) {
+    if (auto* list = dynamic_cast<TKorrekturstd*>(&d))
+      list->Brow->Grid()->SetColWidth(col, width + 5);
+    return 2;
+  };
+  w.btnKorrektur->click();
+  EXPECT_EQ(w.Brow->ColWidth(col), width + 5);
+  w.Brow->Grid()->SetColWidth(col, width + 9);
+  desk_.DialogHandler = [&](QDialog& d) {
+    if (auto* list = dynamic_cast<TKorrekturstd*>(&d)) {
+      EXPECT_EQ(list->Brow->ColWidth(col), width + 9);
+    }
+    return 2;
+  };
+  w.btnKorrektur->click();
 }
 
 TEST_F(CorrectionList, DeletingRenumbersAsTheWindowsDeleteAndBandChangeLinesAreNotEdited) {
