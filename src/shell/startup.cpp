@@ -7,6 +7,7 @@
 #include "foundation/desktop.h"
 #include "foundation/messagesform.h"
 #include "foundation/progdir.h"
+#include "log/contlogstd.h"
 #include "log/evalhooks.h"
 #include "log/kvmouseimage.h"
 #include "output/outputmenu.h"
@@ -34,7 +35,10 @@ void StartServices(const char* workDir, const char* dataDir) {
   gStops.push_back(refservices::Stop);
   // Contest functions.
   oContestFkt = new TContestFkt();
+  // "Contest starten" opens the log window.
+  TContestFkt::SetContestLogRunner(&contlogstd_neu::OpenContestLog);
   gStops.push_back([] {
+    TContestFkt::SetContestLogRunner(nullptr);
     delete oContestFkt;
     oContestFkt = nullptr;
   });

@@ -1,0 +1,28 @@
+// Opening the log window of a 'd' log of 20,000 QSOs offscreen: the layout with the
+// opening of the log and its list, as "Contest starten" opens it.
+#include <benchmark/benchmark.h>
+
+#include "log/contlogstd.h"
+#include "saarlog.h"
+
+namespace {
+
+using benchlog::kContest;
+using benchlog::Log;
+using benchlog::TSaarLog;
+
+void BM_OpenSaarLog(benchmark::State& state) {
+  TSaarLog& log = Log();
+  for (auto _ : state) {
+    auto window = std::make_unique<TContestLogStd>(kContest, *log.config, *log.list, log.def);
+    window->ClearEntry(false);
+    state.PauseTiming();
+    window.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenSaarLog)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+int main(int argc, char** argv) { return benchlog::RunOffscreen(argc, argv); }
