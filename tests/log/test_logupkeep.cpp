@@ -288,6 +288,25 @@ TEST_F(LogUpkeep, ARenumberingTheDiskRefusesLeavesTheOldLog) {
   EXPECT_EQ(Log().size(), before.size());
 }
 
+TEST_F(LogUpkeep, PointsTheRecountCannotStoreAreReported) {
+  MakeContest('d', "Q01");
+  AddQso({"DL1AA", 'b', "Q05", "SSB", 0, 0});  // stored without its points
+  TContestLogState& s = State();
+  s.CurrentBand = 'b';
+  {
+    TFileSizeLimit full(1);
+    s.RecountTotals(true);
+  }
+  EXPECT_EQ(s.PointsTotal, 2);
+  ASSERT_FALSE(desktop_.Messages.empty());
+  EXPECT_EQ(desktop_.Messages.back().Text, QStringLiteral("Fehler beim Speichern der Punkte."));
+  EXPECT_EQ(Log().front().Points(), 0);
+  desktop_.Messages.clear();
+  s.RecountTotals(true);
+  EXPECT_TRUE(desktop_.Messages.empty());
+  EXPECT_EQ(Log().front().Points(), 2);
+}
+
 }  // namespace
 }  // namespace tallytest
 
