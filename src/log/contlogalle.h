@@ -323,6 +323,8 @@ class TContLogAlle {
   TMemberLists& MemberLists();
   // Index of the first line whose column is the call's base form; -1 when none.
   int FindCallInColumn(const std::string& fileName, std::string_view call, int listNo, int column);
+  // The list holds no line: its file is missing (or empty) and nothing was added.
+  bool MemberListEmpty(int listNo) const;
   std::shared_ptr<TMemberLists> memberLists_;  // made on first use
 
   // ---- State of the preview: the call resolved last, the DXCC choice ------------------

@@ -137,7 +137,8 @@ bool TContLogAlle::RecountLogPoints(char& lastBand, const TQsoPointsFn& points,
        found = qsoTable.NextRecord(contestkeys::kNummer)) {
     TContestQSORec q = qsoTable.GetQSORec();
     if (q.IsBandChangeLine()) {
-      lastBand = q.Bandcode();
+      // The line names the band it changed to in its mark, as the log list shows it.
+      lastBand = q.BandChangeMark();
       continue;
     }
     const auto band = uint8_t(q.Bandcode());

@@ -1,6 +1,7 @@
 // The log state's calls into the shared log logic: the multiplier engine and the points
 // pass over the stored log.
 
+#include "foundation/messages.h"
 #include "foundation/progress.h"
 #include "log/contlogalle.h"
 #include "log/logstate.h"
@@ -64,8 +65,9 @@ void TContestLogState::EngineRecountPoints() {
   const TContLogAlle::TQsoPointsFn points = [this](const TdbContestBase& qso) {
     return logCommon_.CalcQsoPoints(def_, listTable_, qso);
   };
-  // A rewrite that failed leaves that QSO's stored points as they were; the tallies hold
-  // the points computed now either way.
-  TContLogAlle::RecountLogPoints(LastLogBand, points, *qso_, SessionQsoCount, NextQsoNumber,
-                                 BandQsos, BandPoints);
+  // The tallies hold the points computed now either way; a rewrite that failed leaves the
+  // stored points of the log as they were, which the exports read, so the operator is told.
+  if (!TContLogAlle::RecountLogPoints(LastLogBand, points, *qso_, SessionQsoCount, NextQsoNumber,
+                                      BandQsos, BandPoints))
+    ToMessages::ShowError("Fehler beim Speichern der Punkte.");
 }

@@ -30,6 +30,11 @@ int TContestLogState::TallyIndexOf(char band) const {
   return uint8_t(TContLogAlle::TallyIndex(band, def_.MultiplierBandMode, true));
 }
 
+int32_t* TContestLogState::BandMultiTally(char band) {
+  const int index = TallyIndexOf(band);
+  return index == 0 ? nullptr : &BandMultis[size_t(index)];
+}
+
 void TContestLogState::RecountTotals(bool full) {
   MultiLists.Clear();
   MultiTotal = 0;
@@ -129,9 +134,12 @@ void TContestLogState::RecalcMultipliers(TContestQSORec& rec) {
     }
     const int32_t added = 1 + EngineWeight(kind, rec);
     const bool entered = MultiLists.Add(kind, text, TMultiLists::kMarkNew);
-    MultiLists.Pending(kind) = {text, CurrentBand, entered, added};
+    // Without a band of the entry (none chosen yet, or the renumbering of a log whose
+    // window has none) the value counts on the record's own band.
+    const char band = CurrentBand != 0 ? CurrentBand : rec.Bandcode();
+    MultiLists.Pending(kind) = {text, band, entered, added};
     MultiTotal += added;
-    BandMultis[size_t(TallyIndexOf(CurrentBand))] += added;
+    if (int32_t* tally = BandMultiTally(band)) *tally += added;
   }
 }
 
@@ -149,8 +157,8 @@ void TContestLogState::TakeBackPending(int kind) {
   // tally it was added to, whatever band the entry shows now.
   if (p.Entered) MultiLists.Remove(kind, p.Value);
   MultiTotal = std::max(0, MultiTotal - p.Added);
-  int32_t& band = BandMultis[size_t(TallyIndexOf(p.Band == 0 ? CurrentBand : p.Band))];
-  band = std::max(0, band - p.Added);
+  if (int32_t* tally = BandMultiTally(p.Band == 0 ? CurrentBand : p.Band))
+    *tally = std::max(0, *tally - p.Added);
   p = {};
 }
 

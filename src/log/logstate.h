@@ -131,6 +131,8 @@ class TContestLogState {
   std::string EngineHomeCall(const TContestQSORec& rec);
   void EngineRecountPoints();
   int TallyIndexOf(char band) const;
+  // The multiplier tally of a band; nullptr for no band (code 0), which has none.
+  int32_t* BandMultiTally(char band);
 
   char ContestCode() const;
   bool SerialContest() const;

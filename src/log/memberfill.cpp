@@ -96,7 +96,8 @@ std::string TContLogAlle::FillFromMemberLists(const TContestRec& def,
       if (!value.empty()) value = Cut8(f->Prefix + value);
       if (f->DropOp && value.find("OP") != std::string::npos) value.clear();
     }
-    if (value.empty()) value = f->Missing;
+    // "Not listed" says nothing without a list: a missing file leaves the field as typed.
+    if (value.empty() && !MemberListEmpty(listNo)) value = f->Missing;
     put(value, f->Kind, f->AlsoCall2);
 
     const std::string name = line >= 0 && f->Code == 'p' ? MemberListColumn(listNo, line, 2) : "";

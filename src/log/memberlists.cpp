@@ -135,6 +135,11 @@ bool TContLogAlle::FindInDswList(std::string_view value) {
   return MemberLists().Lists[0].Find(4, v) >= 0;
 }
 
+bool TContLogAlle::MemberListEmpty(int listNo) const {
+  return (listNo != 1 && listNo != 2) || !memberLists_ ||
+         memberLists_->Lists[listNo - 1].Lines.empty();
+}
+
 std::string TContLogAlle::MemberListColumn(int listNo, int index, int column) const {
   if ((listNo != 1 && listNo != 2) || !memberLists_ || column < 1 || column > kColumns)
     return std::string();

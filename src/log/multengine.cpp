@@ -114,9 +114,6 @@ int TContLogAlle::CountMultipliers(int kind, char band, const TdbContestBase& qs
     found = walk.First(keyNr);
   }
 
-  // The mode of the QSO asked about: in band mode 2 a DOK is worked before only in the
-  // same mode, as the counting walks of that band mode count it per mode.
-  const char askedMode = ModeLetter(qsoTable.GetQSORec().Mode());
   int result = 0;
   std::string last, modeLetters;
   int listed = 0, visits = 0;
@@ -127,11 +124,11 @@ int TContLogAlle::CountMultipliers(int kind, char band, const TdbContestBase& qs
       const std::string current = MultiValueOf(kind, rec);
       if (seeking) {
         // A dupe, a QSO outside the member list or one whose own value was refused does
-        // not make the value worked.
+        // not make the value worked. In any mode: the recount, which the score follows,
+        // counts a DOK once per band also where modes count apart.
         const std::string own = kind == 18 ? Trim(rec.DOK()) : Trim(current);
         if (rec.ZeroPoints() == 0 && PassesMemberTest(def, walk) &&
-            IsNewMultiplier(kind, own, walk, listTable, false, "", def, "") &&
-            (def.MultiplierBandMode != 2 || kind != 4 || ModeLetter(rec.Mode()) == askedMode))
+            IsNewMultiplier(kind, own, walk, listTable, false, "", def, ""))
           return 1;
       } else if (current.empty() || (kind == 4 && !IsValidDok(current, def, listTable))) {
         // No QSO of this value can count: on to the next value.

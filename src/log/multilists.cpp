@@ -48,8 +48,12 @@ int TMultiLists::Find(int kind, std::string_view trimmed) const {
   return 0;
 }
 
+std::string TMultiLists::Entry(std::string_view value) {
+  return ToStrings::Left(ToStrings::Trim(value), kTextWidth);
+}
+
 bool TMultiLists::Add(int kind, std::string_view value, uint8_t mark) {
-  const std::string v = ToStrings::Left(ToStrings::Trim(value), kTextWidth);
+  const std::string v = Entry(value);
   if (v.empty()) return false;
   if (const int i = Find(kind, v); i > 0) {
     ListOf(kind)[size_t(i)].Mark = mark;
@@ -67,7 +71,7 @@ bool TMultiLists::Add(int kind, std::string_view value, uint8_t mark) {
 }
 
 bool TMultiLists::Remove(int kind, std::string_view value) {
-  const int i = Find(kind, ToStrings::Trim(value));
+  const int i = Find(kind, Entry(value));
   if (i == 0) return false;
   TList& l = ListOf(kind);
   const int n = Count(kind);
@@ -77,11 +81,11 @@ bool TMultiLists::Remove(int kind, std::string_view value) {
 }
 
 bool TMultiLists::Listed(int kind, std::string_view value) const {
-  return Find(kind, ToStrings::Trim(value)) > 0;
+  return Find(kind, Entry(value)) > 0;
 }
 
 bool TMultiLists::MarkFirst(int kind, std::string_view value, uint8_t mark) {
-  const int i = Find(kind, ToStrings::Trim(value));
+  const int i = Find(kind, Entry(value));
   if (i == 0) return false;
   ListOf(kind)[size_t(i)].Mark = mark;
   return true;

@@ -78,6 +78,9 @@ class TMultiLists {
   TList& ListOf(int kind);
   const TList& ListOf(int kind) const;
   int Find(int kind, std::string_view trimmed) const;  // 1-based, 0 none
+  // A value as an entry holds it: trimmed and cut to the entry's width, so that a long
+  // value (a call multiplier) is found, marked and removed as it was added.
+  static std::string Entry(std::string_view value);
 
   std::unique_ptr<TContLogAlle::TMultiLists> lists_;
   std::array<TPending, kKinds> pending_;

@@ -203,7 +203,7 @@ TEST_F(LogData, RecountWalksTheLogAndRewritesChangedPoints) {
     char bandChange;
   };
   for (const L& l : {L{'c', "DL1AA", 5, 0}, L{'c', "DL2BB", 0, 0}, L{'\0', "DL3CC", 0, 0},
-                     L{'d', "DL4DD", 1, 0}, L{'e', "", 0, 'X'}}) {
+                     L{'d', "DL4DD", 1, 0}, L{'d', "", 0, 'e'}}) {
     TContestQSORec q = Qso(l.band, l.call);
     q.SetPoints(l.stored);
     q.SetBandChangeMark(l.bandChange);
@@ -220,7 +220,7 @@ TEST_F(LogData, RecountWalksTheLogAndRewritesChangedPoints) {
   bandQsos.Fill(4);
   ASSERT_TRUE(TContLogAlle::RecountLogPoints(lastBand, points, *qsos_, session, next, bandQsos,
                                              bandPoints));
-  EXPECT_EQ(lastBand, 'e');
+  EXPECT_EQ(lastBand, 'e');  // the band the last line changed to
   EXPECT_EQ(session, 0);
   EXPECT_EQ(next, 5);  // four QSOs; the band-change line is no QSO
   EXPECT_EQ(bandQsos['c'], 2);

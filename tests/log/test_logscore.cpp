@@ -128,6 +128,13 @@ TEST(MultiLists, SortedInsertMarksAndRemoval) {
   EXPECT_EQ(l.Count(4), 2);
   EXPECT_EQ(l.Text(4, 2), "Z19");
   EXPECT_EQ(l.Text(4, 3), "");
+  // A value longer than an entry is found, marked and removed as it was added.
+  EXPECT_TRUE(l.Add(10, "DL2024ABC     ", TMultiLists::kMarkNew));
+  EXPECT_TRUE(l.Listed(10, "DL2024ABC"));
+  EXPECT_TRUE(l.MarkFirst(10, "DL2024ABC     ", TMultiLists::kMarkWorked));
+  EXPECT_EQ(l.Mark(10, 1), TMultiLists::kMarkWorked);
+  EXPECT_TRUE(l.Remove(10, "DL2024ABC     "));
+  EXPECT_EQ(l.Count(10), 0);
 }
 
 TEST(MultiLists, AFullListTakesNoEntryAndKeepsItsLast) {

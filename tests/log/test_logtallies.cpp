@@ -254,6 +254,19 @@ TEST_F(EntryMultipliers, ANewValueOfAFullListIsPendingButNotListed) {
   EXPECT_EQ(s.MultiLists.Count(4), TMultiLists::kEntries);
 }
 
+TEST_F(EntryMultipliers, WithoutABandOfTheEntryTheRecordsBandCounts) {
+  MakeContest('d', "Q01");
+  TContestLogState& s = State();
+  ASSERT_EQ(s.CurrentBand, 0);  // no band chosen yet
+  TContestQSORec rec = Entry("DL1AA", 'b', "Q05");
+  s.RefreshMultiplierStatus(rec);
+  EXPECT_EQ(s.MultiTotal, 1);
+  EXPECT_EQ(s.BandMultis['b'], 1);
+  s.ResetPendingMultipliers();
+  EXPECT_EQ(s.MultiTotal, 0);
+  EXPECT_EQ(s.BandMultis['b'], 0);
+}
+
 TEST_F(EntryMultipliers, WorkedBeforeIsMarkedAndCountsNothing) {
   MakeContest('d', "Q01");
   AddQso({"DL1AA", 'b', "Q05", "SSB", 2, 0});

@@ -118,6 +118,34 @@ TEST_F(LogUpkeep, RenumberingOrdersByTimeAndDropsBandChangeLines) {
   EXPECT_EQ(log[2].wagBandNr(), 2);
 }
 
+TEST_F(LogUpkeep, WhereModesCountApartADokIsWorkedBeforeOnItsBandAsTheRecountSays) {
+  MakeContest('G', "Q01");
+  ASSERT_EQ(def_.MultiplierBandMode, 2);
+  ASSERT_TRUE(TContLogAlle::MultiKindMatches(4, 1, def_));
+  AddQso({"DL1AA", 'b', "Z05", "CW", 0, 0});
+  AddQso({"DL2BB", 'b', "Z21", "SSB", 0, 0});
+  AddQso({"DL3CC", 'b', "Z05", "SSB", 0, 0});
+  TContestLogState& s = State();
+  s.CurrentBand = 'b';
+  s.RecountTotals(true);
+  ASSERT_TRUE(s.RenumberLog());
+  const auto log = Log();
+  ASSERT_EQ(log.size(), 3u);
+  EXPECT_EQ(log[0].CMulti(), "Z05   ");
+  EXPECT_EQ(log[1].CMulti(), "Z21   ");
+  // Whatever QSO the log table read last: Z05 was worked on the band, as the entry
+  // shows it and the recount counts it.
+  EXPECT_EQ(log[2].CMulti(), "");
+  TContestQSORec entry;
+  entry.SetCall("DL4DD");
+  entry.SetBandcode('b');
+  entry.SetMode("SSB");
+  entry.SetDOK("Z05");
+  s.RecountTotals(false);
+  s.RefreshMultiplierStatus(entry);
+  EXPECT_EQ(entry.CMulti(), "");
+}
+
 TEST_F(LogUpkeep, SerialsSentOnAirSurviveTheRenumbering) {
   MakeContest('d');
   def_.SentKinds[1] = exchangekind::kSerialPerBand;
@@ -258,6 +286,25 @@ TEST_F(LogUpkeep, ARenumberingTheDiskRefusesLeavesTheOldLog) {
   // Once the disk has room the renumbering goes through.
   EXPECT_TRUE(State().RenumberLog());
   EXPECT_EQ(Log().size(), before.size());
+}
+
+TEST_F(LogUpkeep, PointsTheRecountCannotStoreAreReported) {
+  MakeContest('d', "Q01");
+  AddQso({"DL1AA", 'b', "Q05", "SSB", 0, 0});  // stored without its points
+  TContestLogState& s = State();
+  s.CurrentBand = 'b';
+  {
+    TFileSizeLimit full(1);
+    s.RecountTotals(true);
+  }
+  EXPECT_EQ(s.PointsTotal, 2);
+  ASSERT_FALSE(desktop_.Messages.empty());
+  EXPECT_EQ(desktop_.Messages.back().Text, QStringLiteral("Fehler beim Speichern der Punkte."));
+  EXPECT_EQ(Log().front().Points(), 0);
+  desktop_.Messages.clear();
+  s.RecountTotals(true);
+  EXPECT_TRUE(desktop_.Messages.empty());
+  EXPECT_EQ(Log().front().Points(), 2);
 }
 
 }  // namespace

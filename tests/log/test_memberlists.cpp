@@ -120,6 +120,9 @@ TEST_F(MemberLists, DswValuesAndMissingFiles) {
   EXPECT_FALSE(window_->FindInDswList("K56"));
   EXPECT_FALSE(window_->FindInDswList(""));
   TContLogAlle none;
+  // Without "hsc.csv" the member number typed stays: no list, so no "NM".
+  NewWindow();
+  EXPECT_EQ(Fill('6', "DL1ABC", "5991234"), "5991234|");
   EXPECT_EQ(none.FindInMemberList("qcwa.csv", "DL1ABC", 1), -1);
   EXPECT_FALSE(none.FindInDswList("D12"));
   EXPECT_EQ(none.FindInMemberList("qcwa.csv", "DL1ABC", 3), -1);
