@@ -35,6 +35,7 @@ void TContestLogState::RecountTotals(bool full) {
   MultiTotal = 0;
   for (int kind : kRecountKinds)
     MultiTotal += EngineCount(kind, CurrentBand, def_, true, false, nullptr, nullptr);
+  listsBand_ = TallyIndexOf(CurrentBand);
   if (!full) return;
   EngineRecountPoints();
   PointsTotal = 0;
@@ -99,12 +100,17 @@ void TContestLogState::RecalcMultipliers(TContestQSORec& rec) {
 
     bool worked = false;
     if (!(code == 'L' && kind == 4)) {
+      const std::string sought = kind == 10 ? EngineHomeCall(rec) : v.Value;
       if (PerBandMultis()) {
-        worked = EngineWorked(kind, v.Value, rec.Bandcode(), def_);
+        worked = EngineWorked(kind, sought, rec.Bandcode(), def_);
       } else {
         for (char band : def_.Bands)
-          if (band != 0 && (worked = EngineWorked(kind, v.Value, band, def_))) break;
+          if (band != 0 && (worked = EngineWorked(kind, sought, band, def_))) break;
       }
+      // The search for a value passes over QSOs marked as dupes, the recount's walk counts
+      // them: a value that a marked QSO brought is listed by that walk, and counts once.
+      if (!worked && listsBand_ != 0 && listsBand_ == TallyIndexOf(rec.Bandcode()))
+        worked = MultiLists.Listed(kind, ToStrings::Left(sought, TMultiLists::kTextWidth));
     }
     if (worked) {
       const std::string shown = kind == 10 ? Fit(EngineHomeCall(rec), 14) : Fit(v.Value, 8);

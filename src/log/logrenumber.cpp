@@ -71,6 +71,7 @@ bool CopyOut(TdbContest& log, TdbContest& temp, bool serial, TFortschrittWinCtrl
 
 bool TContestLogState::RenumberLog() {
   MultiLists.Clear();
+  listsBand_ = 0;
   TdbContest& log = *qso_;
   const bool serial = SerialContest();
   if (serial && log.RecordCount() == 0) {

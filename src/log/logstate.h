@@ -142,4 +142,8 @@ class TContestLogState {
   TdbContest& configTable_;
   int32_t contestNumber_;
   std::unique_ptr<TdbContest> qso_;
+  std::unique_ptr<TdbContest> carrier_;  // hands a QSO record to the engine
+  // The tally index whose values the lists hold as the last recount walked them; 0 while
+  // they hold anything else.
+  int listsBand_ = 0;
 };

@@ -76,6 +76,10 @@ bool TMultiLists::Remove(int kind, std::string_view value) {
   return true;
 }
 
+bool TMultiLists::Listed(int kind, std::string_view value) const {
+  return Find(kind, ToStrings::Trim(value)) > 0;
+}
+
 bool TMultiLists::MarkFirst(int kind, std::string_view value, uint8_t mark) {
   const int i = Find(kind, ToStrings::Trim(value));
   if (i == 0) return false;

@@ -60,6 +60,8 @@ class TMultiLists {
   bool Add(int kind, std::string_view value, uint8_t mark);
   // Removes the first entry equal to the value (trimmed); false when there is none.
   bool Remove(int kind, std::string_view value);
+  // Whether an entry equals the value (both trimmed).
+  bool Listed(int kind, std::string_view value) const;
   // Marks the first entry equal to the value (both trimmed); false when there is none.
   bool MarkFirst(int kind, std::string_view value, uint8_t mark);
 

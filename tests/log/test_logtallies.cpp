@@ -2,6 +2,7 @@
 // QSO and the stored summary agree.
 #include <gtest/gtest.h>
 
+#include "foundation/daynumber.h"
 #include "tallyfixture.h"
 
 namespace tallytest {
@@ -26,10 +27,183 @@ TEST_F(LogTallies, FullRecountOfASaarLog) {
   EXPECT_EQ(s.NextQsoNumber, 6);
   EXPECT_EQ(s.SessionQsoCount, 0);
   EXPECT_EQ(s.LastLogBand, 'b');
+  EXPECT_EQ(s.MultiTotal, 2);  // Q05 and Z19; B12 is no DOK of the contest
+  EXPECT_EQ(s.BandMultis['b'], 2);
+  EXPECT_EQ(s.Score(), 16);
+  EXPECT_EQ(s.ShowScore().Label21, "16 Pkt.");
   // The recount wrote the points into the log.
   uint16_t stored = 0;
   for (const TContestQSORec& r : Log()) stored = uint16_t(stored + r.Points());
   EXPECT_EQ(stored, 8);
+}
+
+}  // namespace
+}  // namespace tallytest
+
+namespace tallytest {
+namespace {
+
+// A QSO as the operator types it, with what the preview would have filled in.
+struct TTyped {
+  const char* Call;
+  char Band;
+  const char* Dok;
+  const char* Dxcc = "";
+  bool Dupe = false;  // the dupe check marked it (scopes 7-10)
+};
+
+struct TFigures {
+  TBandTally Qsos, Points, Multis;
+  int32_t PointsTotal = 0;
+};
+
+class OneLogOneScore : public TallyLogTest {
+ protected:
+  // The save road of the log window, QSO by QSO: a new entry recounts the multiplier
+  // total, the entry's multipliers are evaluated, the QSO is scored and stored.
+  TFigures Type(const std::vector<TTyped>& qsos) {
+    TContestLogState& s = State();
+    s.RecountTotals(true);
+    for (const TTyped& t : qsos) {
+      s.CurrentBand = t.Band;
+      s.RecountTotals(false);
+      TContestQSORec rec;
+      rec.SetCall(t.Call);
+      rec.SetBandcode(t.Band);
+      rec.SetMode("SSB");
+      rec.SetDOK(t.Dok);
+      rec.SetDXCC(t.Dxcc);
+      rec.SetPrefix(t.Dxcc);
+      rec.SetContinent("EU");
+      rec.SetDatum(daynumber::FromYMD(2026, 3, 18));
+      rec.SetZeit(6 * 3600 + 60 * minute_++);
+      rec.SetZeroPoints(t.Dupe ? 255 : 0);
+      s.RefreshMultiplierStatus(rec);
+      qso_->SetQSORec(rec);
+      const int points = logCommon_->CalcQsoPoints(def_, *list_, *qso_);
+      rec.SetPoints(uint16_t(points));
+      qso_->SetQSORec(rec);
+      EXPECT_TRUE(qso_->Add()) << t.Call;
+      s.PointsTotal += points;
+      s.BandPoints[uint8_t(t.Band)] += points;
+      s.BandQsos[uint8_t(t.Band)] += 1;
+      s.ClearMarksAndPending();
+    }
+    return Figures();
+  }
+  TFigures Figures() {
+    TContestLogState& s = State();
+    return {s.BandQsos, s.BandPoints, s.BandMultis, s.PointsTotal};
+  }
+  // The figures RecalcLog stored, by band code.
+  TFigures Stored() {
+    EXPECT_TRUE(State().RecalcLog());
+    EXPECT_TRUE(list_->FindNumber(number_));
+    EXPECT_TRUE(config_->FindNumber(number_));
+    const TContestListRec l = list_->GetListRec();
+    const TContestConfigRec c = config_->GetConfigRec();
+    TFigures f;
+    const bool longForm = l.TotalsInConfig() != 0;
+    for (int i = 1; i <= (longForm ? 100 : 7); ++i) {
+      const char band = def_.Bands[size_t(i)];
+      if (band < 'a' || band > 'z') continue;
+      const size_t b = uint8_t(band);
+      f.Qsos[b] = longForm ? c.BandQsos(i) : l.RowQsos(i);
+      f.Points[b] = longForm ? c.BandPoints(i) : l.RowPoints(i);
+      const size_t m = uint8_t(TContLogAlle::TallyIndex(band, def_.MultiplierBandMode, true));
+      if (m == b || i == 1) f.Multis[m] = longForm ? c.BandMultipliers(i) : l.RowMultipliers(i);
+      f.PointsTotal += f.Points[b];
+    }
+    return f;
+  }
+  void ExpectSame(const TFigures& a, const TFigures& b, const char* what) {
+    SCOPED_TRACE(what);
+    for (char band : def_.Bands) {
+      if (band < 'a' || band > 'z') continue;
+      const size_t i = uint8_t(band);
+      EXPECT_EQ(a.Qsos[i], b.Qsos[i]) << band;
+      EXPECT_EQ(a.Points[i], b.Points[i]) << band;
+    }
+    for (size_t i = 1; i <= TBandTally::kSize; ++i) EXPECT_EQ(a.Multis[i], b.Multis[i]) << i;
+    EXPECT_EQ(a.PointsTotal, b.PointsTotal);
+  }
+  // Live, recounted and stored figures agree; returns the recounted ones.
+  TFigures Check(const std::vector<TTyped>& qsos) {
+    const TFigures live = Type(qsos);
+    State().RecountTotals(true);
+    const TFigures recount = Figures();
+    ExpectSame(live, recount, "live and recount");
+    ExpectSame(Stored(), recount, "stored and recount");
+    int32_t multis = 0;
+    for (int32_t m : recount.Multis) multis += m;
+    EXPECT_GT(multis, 0);
+    return recount;
+  }
+};
+
+TEST_F(OneLogOneScore, Saar) {
+  MakeContest('d', "Q01");
+  Check({{"DL1AA", 'b', "Q05"},
+         {"DL2BB", 'b', "Q05"},
+         {"DL3CC", 'b', "Z19"},
+         {"DL3CC", 'b', "Q07", "", true},  // Q07 first with a dupe
+         {"DL4DD", 'b', "B12"},
+         {"DL5EE", 'b', ""},
+         {"DL6FF", 'b', "Q07"},
+         {"DL7GG", 'b', "Q01"}});
+}
+
+TEST_F(OneLogOneScore, DistrictsAndCallMultipliers) {
+  MakeContest('h', "A01");
+  Check({{"DL1AA", 'b', "A0X"},  // no district: A first arrives refused
+         {"DL2BB", 'b', "A12"},
+         {"DL3CC", 'b', "B05"},
+         {"DL3CC", 'b', "C07", "", true},
+         {"DL4DD", 'b', "C07"},
+         {"DL5EE", 'b', "K32"}});
+}
+
+TEST_F(OneLogOneScore, EveryDokCountsInL) {
+  MakeContest('L', "Q01");
+  Check({{"DL1AA", 'b', "Q05"},
+         {"DL2BB", 'b', "Q05"},
+         {"DL3CC", 'b', "DVL", "", true},
+         {"DL0GC", 'b', "DVL"},
+         {"DL5EE", 'b', "B12"}});
+}
+
+const std::vector<TTyped> kDxccLog = {{"DL1AA", 'b', "", "DL"}, {"F1ABC", 'b', "", "F"},
+                                      {"F1ABC", 'c', "", "F"},  {"G3XYZ", 'c', "", "G", true},
+                                      {"G4XYZ", 'c', "", "G"},  {"OE1AA", 'e', "", "OE"},
+                                      {"DL2BB", 'e', "", "DL"}, {"SP1AA", 'g', "", "SP"}};
+
+TEST_F(OneLogOneScore, DxccWithAGermanOwnCall) {
+  MakeContest('W', "Q01", "DK2ZZ");
+  Check(kDxccLog);
+}
+
+TEST_F(OneLogOneScore, DistrictsWithAForeignOwnCall) {
+  MakeContest('W', "", "PA1ZZ");
+  ASSERT_TRUE(def_.MultiplierKinds.test(18));
+  Check({{"DL1AA", 'b', "A01"},
+         {"DL2BB", 'b', "A05"},
+         {"DL3CC", 'c', "A01"},
+         {"DL3CC", 'c', "C07", "", true},
+         {"DL4DD", 'c', "C03"},
+         {"DL5EE", 'e', "B12"},
+         {"DL6FF", 'g', ""}});
+}
+
+TEST_F(OneLogOneScore, ScoredPerBand) {
+  MakeContest('s', "Q01");
+  ASSERT_TRUE(def_.ScorePerBand);
+  const TFigures f = Check(kDxccLog);
+  int64_t sum = 0;
+  for (char band : {'b', 'c', 'e', 'g'}) {
+    const int32_t m = f.Multis[uint8_t(band)], p = f.Points[uint8_t(band)];
+    sum += m > 0 ? int64_t(m) * p : p;
+  }
+  EXPECT_EQ(State().Score(), sum);
 }
 
 }  // namespace
