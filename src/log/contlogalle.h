@@ -128,7 +128,9 @@ class TContLogAlle {
                                 std::string& f2, std::string& f3);
   static std::string JoinExchangeText(std::string_view rst, std::string_view f1,
                                       std::string_view f2, std::string_view f3);
-  // 0 a usual call, 1 no call (empty, or too short), 2 an unusual but possible call.
+  // On the call's base form: 0 a usual call, 1 no call (empty, or too short), 2 an
+  // unusual but real call (two leading digits, three leading letters). Only 1 makes a
+  // QSO invalid.
   static uint8_t IsCallValid(std::string_view call);
   static bool IsGermanCall(std::string_view call, const TdbContestBase& listTable);
   static std::string PrefixOfCall(std::string_view call);

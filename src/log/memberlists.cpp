@@ -13,7 +13,6 @@
 #include "log/contlogalle.h"
 #include "log/loghelpers.h"
 #include "log/memberlists.h"
-#include "tables/calltables.h"
 #include "tables/contesttables.h"
 #include "tables/setups.h"
 

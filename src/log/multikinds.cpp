@@ -1,8 +1,6 @@
 // The table of the multiplier kinds: which captions stand for a kind, which QSO field
 // holds its value and which keys of the QSO log order it.
-#include <iterator>
 
-#include "foundation/strings.h"
 #include "log/contlogalle.h"
 #include "reference/prefix.h"
 #include "tables/contestkeys.h"
