@@ -14,6 +14,7 @@
 #include "foundation/strings.h"
 #include "log/contlogalle.h"
 #include "log/contlogstd.h"
+#include "log/logstate.h"
 #include "log/logentrytext.h"
 #include "reference/baender.h"
 #include "tables/contestkeys.h"
@@ -102,6 +103,7 @@ void TContestLogStd::RecordToFields() {
   else
     eFreq->clear();
   SetLabel(lcallname, LastName);
+  ShowStatistics();
   for (QLabel* l : findChildren<QLabel*>()) {
     if (l == lContestCaption) continue;
     const int tag = l->property("Tag").toInt();
@@ -124,6 +126,9 @@ void TContestLogStd::ClearEntry(bool keep) {
     eRSTr[1]->setVisible(ContestDef.ReceivedKinds[1] != 0 || !ContestDef.SentText[1].empty());
     lbeam->clear();
   }
+  LogState->CurrentBand = CurrentBand;
+  LogState->RecountTotals(false);
+  NextSerials();
   QsoTable->ClearRecords();
   TContestQSORec rec = QsoTable->GetQSORec();
   rec.SetDatum(LastQsoDate == 0 ? -1 : LastQsoDate);
@@ -148,6 +153,13 @@ void TContestLogStd::ClearEntry(bool keep) {
     eCall->setFocus();
     LogCommon->MarkFieldLabels(this, eCall, true);
   }
+  ShowScore();
+}
+
+// The serial numbers of the next QSO on the entry's band in its mode.
+void TContestLogStd::NextSerials() {
+  TContLogAlle::NextSerialNumbers(true, CurrentBand, *QsoTable, NextModeSerial,
+                                  NextBandSerialIntern, NextBandSerial, NextSerial, CurrentMode);
 }
 
 void TContestLogStd::timerzeitTimer() {
@@ -171,14 +183,18 @@ void TContestLogStd::SwitchBand(char band, bool listOnly) {
   if (!QsoTable) return;
   CurrentBand = band;
   CurrentBandName = oBaender->BandNameOf(band, false);
+  LogState->CurrentBand = band;
   if (!listOnly) {
     const TContestQSORec entry = QsoTable->GetQSORec();
+    NextSerials();
     LogCommon->GotoLastQsoOfBand(band, *Brow, *QsoTable);
+    LogState->RecountTotals(false);
     LastFrequency = 0;
     TContestQSORec rec = entry;
     rec.SetBandcode(band);
     rec.SetwagBandNr(NextBandSerial);
     rec.SetwagBandNrIntern(NextBandSerialIntern);
+    LogState->RefreshMultiplierStatus(rec);
     QsoTable->ClearRecords();
     QsoTable->SetQSORec(rec);
   } else if (Brow->KeyNr() >= contestkeys::kBandNrIntern &&
@@ -186,13 +202,14 @@ void TContestLogStd::SwitchBand(char band, bool listOnly) {
     const std::string b(1, band);
     Brow->SetKeyRange(ToStrings::ShortToKeyStr(b), ToStrings::ShortToKeyStr(b));
     Brow->GoFirst();
+    LogState->RecountTotals(false);
     QsoTable->ClearRecords();
     TContestQSORec rec = QsoTable->GetQSORec();
     rec.SetDatum(-1);
     rec.SetZeit(-1);
     QsoTable->SetQSORec(rec);
   }
-  ApplyBandCaptions();
+  ShowStatistics();
 }
 
 // --- the QSO list -------------------------------------------------------------------------------

@@ -16,6 +16,7 @@
 #include "foundation/strings.h"
 #include "log/contlogalle.h"
 #include "log/contlogstd.h"
+#include "log/logstate.h"
 #include "log/logentrytext.h"
 #include "reference/baender.h"
 #include "tables/contesttables.h"
@@ -77,17 +78,19 @@ void TContestLogStd::InitContestLayout() {
   LastQsoDate = -1;
   LastQsoTime = -1;
   const bool hasLast = LogCommon->OpenQsoLog(QsoTable, ContestNumber);
-  // 4-7: band, clock mode; a log whose multiplier texts are missing is renumbered.
+  // 4-7: band, clock mode; a log whose multiplier texts are missing is renumbered (the
+  // renumbering writes them).
   CurrentBand = def.Bands[1];
   AutoTime = Set(list.TimeAuto());
-  if (QsoTable) QsoTable->ClearRecords();
+  const TContestQSORec last = QsoTable->GetQSORec();
+  if (!hasLast || last.CMulti().empty() || last.Multi2().empty()) LogState->RenumberLog();
+  QsoTable->ClearRecords();
   // 8: the start band by contest period.
   if (Set(list.BandAuto())) {
     const char band =
         logentry::PeriodBand(def, CurrentBand, ToDates::TodayUTC(), ToDates::CurrentTimeUTC());
     if (band != 0) CurrentBand = band;
   }
-  (void)hasLast;
   // 9: the band and mode lists.
   listmode->clear();
   for (const std::string& m : def.Modes)
@@ -297,7 +300,7 @@ void TContestLogStd::InitContestLayout() {
   GridPlace(lePunkte, 57, 13, 0, 8);
   GridPlace(lPunkte, 70, 13, 0, 8);
   CurrentBandName = oBaender->BandNameOf(CurrentBand, false);
-  ApplyBandCaptions();
+  ShowStatistics();
 
   // 26-27: the multiplier display, or the one strip without multipliers.
   ArrangeMultiplierDisplay(code);
@@ -334,7 +337,16 @@ void TContestLogStd::InitContestLayout() {
   lcallname->move(lqsopartner->pos());
   lcallname->hide();
 
-  // 29-31: tallies, the list on the start band, the clock.
+  // 29-31: tallies (a log that ends on another band opens there), the list on the start
+  // band, the clock.
+  LogState->CurrentBand = CurrentBand;
+  LogState->RecountTotals(true);
+  if (LogState->LastLogBand != 0 && LogState->LastLogBand != CurrentBand) {
+    CurrentBand = LogState->LastLogBand;
+    CurrentBandName = oBaender->BandNameOf(CurrentBand, false);
+    LogState->CurrentBand = CurrentBand;
+    LogState->RecountTotals(false);
+  }
   if (QsoTable) LogCommon->GotoLastQsoOfBand(CurrentBand, *Brow, *QsoTable);
   timerzeitTimer();
 
@@ -375,15 +387,6 @@ void TContestLogStd::InitContestLayout() {
     emode->move(lMode->x(), lMode->y() - 4);
     emode->show();
   }
-}
-
-void TContestLogStd::ApplyBandCaptions() {
-  const TContestCode code = ContestCode();
-  const bool perBand = ContestDef.MultiplierBandMode == 0 || ContestDef.MultiplierBandMode == 2;
-  SetText(leqso, "QSO " + CurrentBandName);
-  SetText(lemulti, std::string(code == '5' || code == 'P' ? "Präfixe " : "Multi ") +
-                       (perBand ? CurrentBandName : std::string()));
-  SetText(lePunkte, setupseparat::LangText("Punkte ", "Score ") + CurrentBandName);
 }
 
 void TContestLogStd::ArrangeMultiplierDisplay(TContestCode code) {

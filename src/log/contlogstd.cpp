@@ -16,6 +16,7 @@
 #include "foundation/kvedit.h"
 #include "foundation/kvpanel.h"
 #include "log/contlogalle.h"
+#include "log/logstate.h"
 #include "tables/contesttables.h"
 #include "tables/setupseparat.h"
 
@@ -77,6 +78,8 @@ TContestLogStd::TContestLogStd(int32_t contestNumber, TdbContest& configTable,
   WireHandlers();
   // FormCreate.
   LogCommon = std::make_unique<TContLogAlle>();
+  LogState = std::make_unique<TContestLogState>(ContestDef, *LogCommon, *ListTable, *ConfigTable,
+                                                ContestNumber);
   InitContestLayout();
   radiounten->hide();
   qApp->installEventFilter(this);
@@ -365,6 +368,8 @@ void TContestLogStd::WireHandlers() {
     return BrowSortList2Key(i, low, high);
   };
   Brow->OnBrowEnter = [this] { BrowEnter(); };
+  Brow->OnDatensatz_Loeschen = [this] { return DeleteListQso(); };
+  connect(btnLoeschen, &QPushButton::clicked, this, [this] { DeleteListQso(); });
   Brow->OnBrowColWidths = [this](int column) {
     return LogCommon ? LogCommon->GetColumnWidth(column, *Brow, 0, *ListTable, false) : 0;
   };
@@ -469,9 +474,15 @@ void TContestLogStd::FormDestroy() {
   TimerCAT->stop();
   TimerCATUeberwachung->stop();
   if (LogCommon && Brow->IsOpen()) LogCommon->StoreColumnWidths(*Brow, 0, *ListTable, false);
+  // The stored summary and the numbering are right before anyone else sees the log.
+  if (LogState) {
+    LogState->RecalcLog();
+    LogState->RenumberLog();
+  }
   if (MainWindow) MainWindow->show();
   QApplication::processEvents();
   if (LogCommon) LogCommon->CloseLogFiles(QsoTable, *ListTable, *ConfigTable);
+  LogState.reset();
   LogCommon.reset();
 }
 
@@ -681,6 +692,7 @@ void TContestLogStd::BrowEnter() {
   if (!eCall->text().isEmpty()) {
     eCall->clear();
     if (QsoTable) QsoTable->ClearRecords();
+    LogState->RecountTotals(false);
   }
   SwitchPanels(false);
 }
@@ -717,6 +729,15 @@ void TContestLogStd::btnNotizClick() {
   const bool edited = QsoTable && LogCommon->NotesFileName(*ListTable, *QsoTable);
   timerzeit->start();
   if (edited) btnClear->click();
+}
+
+bool TContestLogStd::DeleteListQso() {
+  if (!rowTable_ || Brow->CurrentRef() <= 0 || !rowTable_->GotoRecord(Brow->CurrentRef()))
+    return true;
+  LogState->DeleteEntry(rowTable_->GetQSORec().Nummer());
+  Brow->RefreshAll();
+  ClearEntry(false);
+  return true;
 }
 
 void TContestLogStd::btnHilfeClick() { TContLogAlle::ShowHelp(); }

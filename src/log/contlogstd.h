@@ -20,6 +20,7 @@ class QListWidget;
 class QTimer;
 class QWidget;
 class TContLogAlle;
+class TContestLogState;
 class TdbContest;
 class TkvBitBtn;
 class TkvBrow;
@@ -45,6 +46,8 @@ class TContestLogStd : public QDialog {
   TdbContest* ConfigTable = nullptr;
   TdbContest* QsoTable = nullptr;  // owned; freed by the close of the log files
   std::unique_ptr<TContLogAlle> LogCommon;
+  // The tallies, multiplier lists and upkeep of the log that the window shows.
+  std::unique_ptr<TContestLogState> LogState;
   char CurrentBand = 0;
   std::string CurrentBandName;
   std::string CurrentMode;
@@ -59,9 +62,8 @@ class TContestLogStd : public QDialog {
   int32_t NextSerial = 1;
   int32_t NextBandSerial = 1;
   int32_t NextBandSerialIntern = 1;
-  int16_t NextModeSerial = 1;
+  int32_t NextModeSerial = 1;
   bool AutoTime = false;
-  char LastLogBand = 0;
   std::string EnterHint;
 
   // The contest code of the list record (byte 191) and the entry being typed.
@@ -77,6 +79,11 @@ class TContestLogStd : public QDialog {
   void RecordToFields();
   void ClearEntry(bool keep = false);
   void SwitchBand(char band, bool listOnly);
+  // The score panel and the entry panel's statistics, from the log state.
+  void ShowScore();
+  void ShowStatistics();
+  // The list's current QSO deleted (after the question), then a new entry.
+  bool DeleteListQso();
   // The entry clock; also run once by the layout.
   void timerzeitTimer();
 
@@ -186,7 +193,7 @@ class TContestLogStd : public QDialog {
   void ArrangeButtonBar();
   void WireHandlers();
   void ShowFieldRecord(const TContestQSORec& rec);
-  void ApplyBandCaptions();
+  void NextSerials();
   void ArrangeMultiplierDisplay(TContestCode code);
   void ArrangeScorePanel();
   logentry::TListColumns ListColumns() const;

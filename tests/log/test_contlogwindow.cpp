@@ -18,6 +18,7 @@
 #include "foundation/testdesktop.h"
 #include "log/contlogstd.h"
 #include "log/logfixture.h"
+#include "tables/contestkeys.h"
 #include "tables/setups.h"
 
 namespace {
@@ -40,6 +41,12 @@ class LogWindow : public LogTest {
   // The list and configuration records of contest 1 on file, then the window on them.
   TContestLogStd& Open(char code, const TContestRec& def,
                        const std::function<void(TContestListRec&)>& tweak = {}) {
+    Records(code, tweak);
+    window_ = std::make_unique<TContestLogStd>(kContest, *config_, *list_, def);
+    window_->ClearEntry(false);
+    return *window_;
+  }
+  void Records(char code, const std::function<void(TContestListRec&)>& tweak = {}) {
     TContestListRec r = list_->GetListRec();
     r.SetTyp(code);
     r.SetName("Saar 2026");
@@ -58,10 +65,25 @@ class LogWindow : public LogTest {
       config_->SetConfigRec(c);
       EXPECT_TRUE(config_->Add());
     }
-    window_ = std::make_unique<TContestLogStd>(kContest, *config_, *list_, def);
-    window_->ClearEntry(false);
-    return *window_;
   }
+  // QSOs on a band with a received DOK.
+  void StoreQsos(char band, std::initializer_list<const char*> doks) {
+    for (const char* dok : doks) {
+      TContestQSORec q;
+      q.SetCall("DL" + std::to_string(++calls_) + "AA");
+      q.SetBandcode(band);
+      q.SetMode("SSB");
+      q.SetDOK1(dok);
+      if (multiTexts_) {
+        q.SetCMulti(dok);
+        q.SetMulti2("DL");
+      }
+      oContestFkt->SplitReceivedExchange(std::string("59 ") + dok, q);
+      Store(q);
+    }
+  }
+  int calls_ = 0;
+  bool multiTexts_ = false;
   TContestLogStd& Open(char code) { return Open(code, Def(code)); }
   // The definition of 'd' with other bands.
   static TContestRec Bands(std::initializer_list<char> bands) {
@@ -143,7 +165,7 @@ TEST_F(LogWindow, LayoutByTheMultiplierSettingsAndTheLists) {
        [](TContestLogStd& w) {
          EXPECT_FALSE(w.btnBand->isVisibleTo(&w));
          EXPECT_FALSE(w.btnMode->isVisibleTo(&w));
-         EXPECT_EQ(Text(w.leqso), "QSO 80 m");
+         EXPECT_EQ(Text(w.leqso), "QSO 80m");
          EXPECT_EQ(Text(w.lQSO[0]), "80 m");
          EXPECT_FALSE(w.lQSO[1]->isVisibleTo(&w));
        }},
@@ -325,7 +347,7 @@ TEST_F(LogWindow, TwoBandsSwitchAtOnceAndAltQTogglesTheQslFlag) {
   EXPECT_FALSE(w.listband->isVisible());
   EXPECT_EQ(w.CurrentBand, 'c');
   EXPECT_EQ(S(w.lband->text()), "40 m");
-  EXPECT_EQ(S(w.lePunkte->text()), "Punkte 40 m");
+  EXPECT_EQ(S(w.lePunkte->text()), "Punkte 40m");
   QTest::keyClick(w.eCall, Qt::Key_F8);
   EXPECT_EQ(w.CurrentBand, 'b');
   ASSERT_EQ(S(w.lQSLs->text()), "&QSL senden: nein");
@@ -449,6 +471,62 @@ TEST_F(LogWindow, EveryClosePathClosesOnceAndShowsTheMainWindow) {
     EXPECT_EQ(w.QsoTable, nullptr);
     window_.reset();
   }
+}
+
+TEST_F(LogWindow, ALogEndingOnABandChangeOpensOnThatBandWithItsScore) {
+  // Multiplier texts in place: the log is opened as it stands, without renumbering.
+  multiTexts_ = true;
+  StoreQsos('b', {"Q05", "Q05", "Z19"});
+  TContestQSORec qsy;
+  qsy.SetBandcode('c');
+  qsy.SetBandChangeMark('c');
+  Store(qsy);
+  TContestLogStd& w = Open('d', Bands({'b', 'c'}));
+  EXPECT_EQ(w.CurrentBand, 'c');
+  EXPECT_EQ(S(w.lband->text()), "40 m");
+  EXPECT_EQ(w.GetQsoRecord().Bandcode(), 'c');
+  // The score panel: the entry's band yellow, the others silver.
+  EXPECT_EQ(S(w.leQSO[0]->text()), "    3");
+  EXPECT_EQ(S(w.leQSO[1]->text()), "    0");
+  EXPECT_EQ(w.leQSO[1]->palette().color(QPalette::Window), QColor(255, 255, 0));
+  EXPECT_EQ(w.leQSO[0]->palette().color(QPalette::Window), QColor(192, 192, 192));
+  EXPECT_EQ(S(w.lNummer->text()), "4");
+  // Back on 80 m the band's score shows.
+  w.SwitchBand('b', false);
+  EXPECT_EQ(w.leQSO[0]->palette().color(QPalette::Window), QColor(255, 255, 0));
+  EXPECT_EQ(w.GetQsoRecord().wagBandNrIntern(), w.NextBandSerialIntern);
+}
+
+// Closing the window stores the summary and the numbering, which the list controller
+// then reads.
+TEST_F(LogWindow, ClosingRecalculatesAndRenumbers) {
+  StoreQsos('b', {"Q05", "Q05", "Z19"});
+  // A stale summary in the list record: the close writes the log's own.
+  Records('d', [](TContestListRec& r) { r.SetRowQsos(1, 999); });
+  TContestRec def = Bands({'b', 'c'});
+  int shown = 0;
+  desk_.DialogHandler = [&](QDialog& d) {
+    auto& w = static_cast<TContestLogStd&>(d);
+    w.show();
+    ++shown;
+    // A QSO leaves the log behind the window's back: the close closes the gap.
+    TdbContest other(TdbContestBase::kQsoLog, 0, kContest);
+    EXPECT_TRUE(other.FindNumber(2));
+    EXPECT_TRUE(other.Delete());
+    QTest::mouseClick(w.btnbeenden2, Qt::LeftButton);
+    EXPECT_TRUE(w.Destroyed());
+    return 1;
+  };
+  contlogstd_neu::OpenContestLog(nullptr, kContest, def, *config_, *list_);
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(ContestLogStd, nullptr);
+  ASSERT_TRUE(list_->FindNumber(kContest));
+  EXPECT_NE(list_->GetListRec().RowQsos(1), 999);
+  TdbContest qsos(TdbContestBase::kQsoLog, 0, kContest);
+  std::vector<int32_t> numbers;
+  for (bool f = qsos.First(contestkeys::kNummer); f; f = qsos.NextRecord(contestkeys::kNummer))
+    numbers.push_back(qsos.GetQSORec().Nummer());
+  EXPECT_EQ(numbers, (std::vector<int32_t>{1, 2}));
 }
 
 }  // namespace
