@@ -145,7 +145,8 @@ class TContestLogStd : public QDialog {
   int BrowSortList2Key(int choice, TKeyStr& low, TKeyStr& high);
 
   // --- components -------------------------------------------------------------------------
-  TkvPanel* panelObenUntergrund = nullptr;  // side panel
+  TkvPanel* panelSeite = nullptr;  // side panel with the menu label
+  TkvPanel* panelObenUntergrund = nullptr;
   QLabel* Image2 = nullptr;
   QLabel* lversion = nullptr;
   QLabel* MenueBeenden = nullptr;
