@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QTest>
 
 #include "foundation/cp1252.h"
@@ -15,6 +16,7 @@
 #include "log/logfixture.h"
 #include "log/logstate.h"
 #include "log/saveroad.h"
+#include "reference/baender.h"
 #include "contest/contestfkt.h"
 #include "foundation/strings.h"
 #include "tables/contestkeys.h"
@@ -437,6 +439,62 @@ TEST_F(LogRoad, DokCheckNoticeOnlyForAFailedDistrictOnEnter) {
   Enter("Q05");
   EXPECT_EQ(desk_.Texts(TMessageKind::Notice).size(), 1);
   EXPECT_EQ(Stored().size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LogRoad, TypingCopiesNamesDropsBlanksAndSwitchesModeAndBand) {
+  TContestRec def = Def('d', 5);  // 10 m, SSB, CW and FM
+  def.ReceivedKinds[3] = exchangekind::kName;
+  TContestLogStd& w = Open('d', def);
+  Tick();
+  // The name field fills the received name field, a typed name becomes the QSO's name.
+  w.eName->setText(QStringLiteral("Hans"));
+  EXPECT_EQ(w.eRSTr[3]->text(), QStringLiteral("HANS"));
+  w.eRSTr[3]->setFocus();
+  w.eRSTr[3]->selectAll();
+  QTest::keyClicks(w.eRSTr[3], QStringLiteral("Otto"));
+  EXPECT_EQ(w.LastName, "OTTO");
+  EXPECT_EQ(ToStrings::TextBefore(w.GetQsoRecord().NameQth(), ";"), "OTTO");
+  // A blank typed into a received field is dropped.
+  w.eRSTr[1]->setFocus();
+  QTest::keyClicks(w.eRSTr[1], QStringLiteral("Q 05"));
+  EXPECT_EQ(w.eRSTr[1]->text(), QStringLiteral("Q05"));
+
+  // The mode list: the entry takes the mode, SSB keeps two digits of the report.
+  ASSERT_EQ(w.CurrentMode, "CW");
+  const auto ssb = w.listmode->findItems(QStringLiteral("SSB"), Qt::MatchExactly);
+  ASSERT_EQ(ssb.size(), 1);
+  w.listmode->setCurrentItem(ssb.front());
+  w.listmodeDblClick();
+  EXPECT_EQ(w.CurrentMode, "SSB");
+  w.FieldsToRecord();
+  EXPECT_EQ(ToStrings::Trim(w.GetQsoRecord().Mode()), "SSB");
+  EXPECT_EQ(ToStrings::Left(w.GetQsoRecord().SentPart1(), 3), "59 ");
+
+  // Leaving the frequency field: a frequency of a band switches to it, one outside every
+  // band becomes the current band's own.
+  struct Case {
+    const char* typed;
+    char band;
+  };
+  for (const Case& c : {Case{"7.050", 'c'}, Case{"28.5", 'i'}, Case{"99", 'i'}}) {
+    w.eFreq->setText(Q(c.typed));
+    w.CheckAndSave(w.eFreq);
+    EXPECT_EQ(w.CurrentBand, c.band) << c.typed;
+    EXPECT_EQ(oBaender->BandCodeOfFrequency(w.GetQsoRecord().Frequency()), c.band) << c.typed;
+  }
+}
+
+TEST_F(LogRoad, TheFrequencyFieldIsRedOutsideTheBandPlan) {
+  TContestLogStd& w = Open('d', Def('d', 2));  // 80 m CW
+  for (const auto& [typed, colour] :
+       {std::pair{"3.562", QColor(Qt::red)}, std::pair{"3.52", QColor(0, 0, 128)}}) {
+    w.eFreq->setText(Q(typed));
+    EXPECT_EQ(w.eFreq->palette().color(QPalette::Text), colour) << typed;
+  }
 }
 
 }  // namespace
