@@ -42,9 +42,7 @@ void TContestLogStd::eCallExit(TkvEdit* field) {
 void TContestLogStd::CheckAndSave(TkvEdit* field) {
   if (entryRoadBusy_ || !QsoTable || !LogState) return;
   entryRoadBusy_ = true;
-  LeavingField = field;
-  FieldsToRecord();
-  LeavingField = nullptr;
+  FieldsToRecord(field);
   const bool enter = EnterPressed;
   // The entry is complete when no later field of the panel is there to be filled.
   const auto noneShown = [this](std::initializer_list<QWidget*> fields) {

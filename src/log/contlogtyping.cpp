@@ -211,8 +211,8 @@ void TContestLogStd::listmodeDblClick() {
   const std::string mode = S(item->text());
   emode->hide();
   if (mode == "DIGITAL") {
+    // The free mode field names the digital mode; it keeps what was typed there last.
     emode->move(lMode->x(), lMode->y() - 4);
-    emode->setText(Q(mode));
     emode->show();
   }
   if (mode != CurrentMode) SwitchMode(mode);
