@@ -131,6 +131,31 @@ void BM_LeavingTheCallField(benchmark::State& state) {
 }
 BENCHMARK(BM_LeavingTheCallField)->Unit(benchmark::kMillisecond)->Iterations(300);
 
+// One key typed into the call field: the call previewed with its entity and points, the
+// multiplier status, the entry shown again.
+void BM_KeyInTheCallField(benchmark::State& state) {
+  TRoad& road = Road();
+  TContestLogStd& w = *road.window;
+  std::vector<double> ms;
+  int i = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    if (i % 5 == 0) {
+      w.btnClearClick();
+      w.eCall->setFocus();
+      Type(w.eCall, "DL");
+    }
+    const char key = char('A' + i++ % 26);
+    state.ResumeTiming();
+    QElapsedTimer t;
+    t.start();
+    Key(w.eCall, key, Q(std::string(1, key)));
+    ms.push_back(double(t.nsecsElapsed()) / 1e6);
+  }
+  Report(state, ms);
+}
+BENCHMARK(BM_KeyInTheCallField)->Unit(benchmark::kMillisecond)->Iterations(300);
+
 // The writes of one save alone, as the road groups them: the QSO added and written
 // again, the call book's record added and given its DOK; one commit over both files.
 void BM_WritesOfOneSave(benchmark::State& state) {

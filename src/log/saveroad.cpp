@@ -162,12 +162,13 @@ constexpr TMemberListRow kMemberLists[] = {
 struct TClubField {
   TContestCode Code;
   int Field;
+  std::string (TdbCallBase::*Get)() const;
   void (TdbCallBase::*Set)(std::string_view);
 };
 constexpr TClubField kClubFields[] = {
-    {'7', 2, &TdbCallBase::SetDIG},
-    {'f', 3, &TdbCallBase::SetAGCW},
-    {'w', 4, &TdbCallBase::SetAGCW},
+    {'7', 2, &TdbCallBase::GetDIG, &TdbCallBase::SetDIG},
+    {'f', 3, &TdbCallBase::GetAGCW, &TdbCallBase::SetAGCW},
+    {'w', 4, &TdbCallBase::GetAGCW, &TdbCallBase::SetAGCW},
 };
 
 }  // namespace
@@ -183,26 +184,29 @@ bool UpdateCallBook(TContLogAlle& common, const TContestQSORec& rec, const TCall
     if (!book.Add()) return false;
   }
   bool ok = true;
-  auto set = [&](void (TdbCallBase::*setter)(std::string_view), std::string_view value) {
+  // A value the call book holds already is not written again: a known station costs
+  // the save no write of the call book.
+  using TGetter = std::string (TdbCallBase::*)() const;
+  using TSetter = void (TdbCallBase::*)(std::string_view);
+  auto set = [&](TGetter getter, TSetter setter, std::string_view value) {
+    const std::string before = (book.*getter)();
     (book.*setter)(value);
-    ok = book.Modify() && ok;
+    if ((book.*getter)() != before) ok = book.Modify() && ok;
   };
   const auto field = [&](int n) { return ToStrings::Trim(in.Received[size_t(n - 1)]); };
   const std::string dok = ToStrings::Trim(ToStrings::Left(
       ToStrings::Trim(rec.DOK1()) + ToStrings::Trim(rec.DOK2()), 8));
-  if (in.Code != '4' && !ToStrings::Trim(rec.DOK1()).empty()) set(&TdbCallBase::SetDOK, dok);
+  if (in.Code != '4' && !ToStrings::Trim(rec.DOK1()).empty())
+    set(&TdbCallBase::GetDOK, &TdbCallBase::SetDOK, dok);
   for (const TClubField& c : kClubFields)
-    if (c.Code == in.Code && !field(c.Field).empty()) set(c.Set, field(c.Field));
+    if (c.Code == in.Code && !field(c.Field).empty()) set(c.Get, c.Set, field(c.Field));
   for (const TMemberListRow& m : kMemberLists)
     if (m.Code == in.Code && !field(m.Field).empty())
       common.AddToMemberList(field(m.Field), m.File, m.ListNo, m.Column, call);
-  if (in.Code == 'i' && !field(2).empty()) {
-    const std::string v = field(2);
-    if (v[0] == 'M') book.SetMF(ToStrings::CopyFrom(v, 3));
-    ok = book.Modify() && ok;
-  }
-  if (!ToStrings::Trim(in.Name).empty()) set(&TdbCallBase::SetName, in.Name);
-  if (!ToStrings::Trim(in.Qth).empty()) set(&TdbCallBase::SetQTH, in.Qth);
+  if (in.Code == 'i' && !field(2).empty() && field(2)[0] == 'M')
+    set(&TdbCallBase::GetMF, &TdbCallBase::SetMF, ToStrings::CopyFrom(field(2), 3));
+  if (!ToStrings::Trim(in.Name).empty()) set(&TdbCallBase::GetName, &TdbCallBase::SetName, in.Name);
+  if (!ToStrings::Trim(in.Qth).empty()) set(&TdbCallBase::GetQTH, &TdbCallBase::SetQTH, in.Qth);
   return ok;
 }
 
