@@ -15,8 +15,10 @@
 #include "log/contlogstd.h"
 #include "log/logfixture.h"
 #include "log/logstate.h"
+#include "log/prefixentity.h"
 #include "log/saveroad.h"
 #include "reference/baender.h"
+#include "reference/datprefix.h"
 #include "contest/contestfkt.h"
 #include "foundation/strings.h"
 #include "tables/contestkeys.h"
@@ -495,6 +497,39 @@ TEST_F(LogRoad, TheFrequencyFieldIsRedOutsideTheBandPlan) {
     w.eFreq->setText(Q(typed));
     EXPECT_EQ(w.eFreq->palette().color(QPalette::Text), colour) << typed;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LogRoad, TheCallShowsTheGermanOnlyFieldAndTheCallBookFillsTheDok) {
+  ASSERT_TRUE(oDatPrefix->OpenFileSet(7, false));
+  AddPrefixEntity("DL", "DL", "EU");
+  AddPrefixEntity("EA8", "EA8", "AF");
+  {
+    TdbCall book(TdbCallBase::kCallBook);
+    book.ClearRecords();
+    book.SetCall("DL7XX");
+    book.SetDOK("Z19");
+    ASSERT_TRUE(book.Add());
+  }
+  TContestRec def = Def('d');
+  def.ReceivedKinds[2] = 17;
+  TContestLogStd& w = Open('d', def);
+  Tick();
+  QTest::keyClicks(w.eCall, QStringLiteral("EA8AA"));
+  EXPECT_FALSE(w.eRSTr[2]->isVisibleTo(&w));
+  w.btnClearClick();
+  QTest::keyClicks(w.eCall, QStringLiteral("DL1AA"));
+  EXPECT_TRUE(w.eRSTr[2]->isVisibleTo(&w));
+  // Leaving the call: no unknown prefix, and the DOK the call book knows.
+  w.btnClearClick();
+  Enter("DL7XX");
+  EXPECT_TRUE(desk_.Texts(TMessageKind::Warning).isEmpty());
+  EXPECT_EQ(w.eRSTr[1]->text(), QStringLiteral("Z19"));
+  window_.reset();
+  oDatPrefix->CloseFileSet(7, false, false, true);
 }
 
 }  // namespace
