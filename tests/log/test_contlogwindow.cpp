@@ -645,6 +645,26 @@ TEST_F(LogWindow, ALogEndingOnABandChangeOpensOnThatBandWithItsScore) {
   EXPECT_EQ(S(w.MultiDisplayLabels[2]->text()), ".");
 }
 
+TEST_F(LogWindow, SwitchingTheListAloneBoundsItToTheBand) {
+  StoreQsos('c', {"Z19"});
+  StoreQsos('b', {"Q05", "Q06"});
+  TContestLogStd& w = Open('d', Bands({'b', 'c'}));
+  ASSERT_EQ(w.CurrentBand, 'b');
+  // In the list's own order the list-only switch leaves the list alone.
+  w.SwitchBand('c', true);
+  EXPECT_EQ(w.CurrentBand, 'c');
+  EXPECT_EQ(w.Brow->KeyNr(), contestkeys::kNummer);
+  // Sorted by band, the list shows the band alone, from its first QSO.
+  w.Brow->SetKeyNr(contestkeys::kBandNrIntern);
+  w.SwitchBand('c', true);
+  TdbContest reader(TdbContestBase::kQsoLog, 0, kContest);
+  ASSERT_TRUE(reader.GotoRecord(w.Brow->CurrentRef()));
+  EXPECT_EQ(reader.GetQSORec().Call(), "DL1AA");
+  EXPECT_EQ(w.GetQsoRecord().Datum(), -1);
+  EXPECT_EQ(w.GetQsoRecord().Zeit(), -1);
+  EXPECT_EQ(S(w.lePunkte->text()), "Punkte 40m");
+}
+
 // Closing the window stores the summary and the numbering, which the list controller
 // then reads.
 TEST_F(LogWindow, ClosingRecalculatesAndRenumbers) {
