@@ -4,8 +4,8 @@
 // member lists, display). Each Enter is timed alone; p50, p99 and the worst are reported.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QKeyEvent>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -35,7 +35,6 @@ void Type(QWidget* w, const std::string& text) {
   for (char c : text) Key(w, c >= 'a' && c <= 'z' ? c - 32 : c, Q(std::string(1, c)));
 }
 void Enter(QWidget* w) { Key(w, Qt::Key_Return, QStringLiteral("\r")); }
-
 
 // A Saar log of 20,000 QSOs on 80 m SSB and its window, shown and ready for the next QSO.
 struct TRoad {

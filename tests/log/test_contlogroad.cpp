@@ -8,9 +8,11 @@
 #include <QListWidget>
 #include <QTest>
 
+#include "contest/contestfkt.h"
 #include "foundation/cp1252.h"
 #include "foundation/dates.h"
 #include "foundation/kvedit.h"
+#include "foundation/strings.h"
 #include "foundation/testdesktop.h"
 #include "log/contlogstd.h"
 #include "log/logfixture.h"
@@ -19,10 +21,8 @@
 #include "log/saveroad.h"
 #include "reference/baender.h"
 #include "reference/datprefix.h"
-#include "contest/contestfkt.h"
-#include "foundation/strings.h"
-#include "tables/contestkeys.h"
 #include "tables/calltables.h"
+#include "tables/contestkeys.h"
 #include "tables/setups.h"
 
 namespace {
@@ -44,10 +44,8 @@ TEST(SaveRoadTexts, MemberFieldAndSerialPadding) {
     const char* stored;
   };
   const Case serials[] = {
-      {"5997", kSerial, kNone, "599007"},
-      {"59912", kSerialPerBand, kNone, "599012"},
-      {"5991234", kSerial, kNone, "5991234"},
-      {"599Q01/7", kDok, kSerialPerMode, "599Q01/007"},
+      {"5997", kSerial, kNone, "599007"},     {"59912", kSerialPerBand, kNone, "599012"},
+      {"5991234", kSerial, kNone, "5991234"}, {"599Q01/7", kDok, kSerialPerMode, "599Q01/007"},
       {"599Q01/7", kDok, kNone, "599Q01/7"},
   };
   for (const Case& c : serials)
@@ -72,13 +70,13 @@ TEST(SaveRoadTexts, RecommendedFrequencyRanges) {
     bool inside;
   };
   const Case cases[] = {
-      {'d', 3.562f, "CW", 'b', false},  {'d', 3.52f, "CW", 'b', true},
-      {'d', 3.56f, "CW", 'b', true},    {'d', 1.83f, "CW", 'a', true},
-      {'d', 14.2f, "SSB", 'e', true},   {'d', 3.67f, "SSB", 'b', false},
-      {'d', 3.75f, "SSB", 'b', true},   {'d', 7.1f, "CW", 'd', true},
-      {'d', 3.9f, "FM", 'b', true},     {'W', 3.562f, "CW", 'b', false},
-      {'W', 3.52f, "CW", 'b', true},    {'W', 3.67f, "SSB", 'b', false},
-      {'W', 21.4f, "SSB", 'f', false},  {'W', 21.4f, "CW", 'f', true},
+      {'d', 3.562f, "CW", 'b', false}, {'d', 3.52f, "CW", 'b', true},
+      {'d', 3.56f, "CW", 'b', true},   {'d', 1.83f, "CW", 'a', true},
+      {'d', 14.2f, "SSB", 'e', true},  {'d', 3.67f, "SSB", 'b', false},
+      {'d', 3.75f, "SSB", 'b', true},  {'d', 7.1f, "CW", 'd', true},
+      {'d', 3.9f, "FM", 'b', true},    {'W', 3.562f, "CW", 'b', false},
+      {'W', 3.52f, "CW", 'b', true},   {'W', 3.67f, "SSB", 'b', false},
+      {'W', 21.4f, "SSB", 'f', false}, {'W', 21.4f, "CW", 'f', true},
   };
   for (const Case& c : cases)
     EXPECT_EQ(saveroad::InRecommendedRange(c.code, c.mhz, c.mode, c.band), c.inside)
