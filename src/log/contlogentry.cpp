@@ -120,6 +120,7 @@ void TContestLogStd::ClearEntry(bool keep) {
   if (!QsoTable) return;
   btncat->hide();
   SetLabel(lqsopartner, "QSO-Partner");
+  ShowPartnerCaption();
   panelEingabeEnter();
   if (!keep) {
     // Back to the layout's state after the call field hid it; never shown for a contest

@@ -110,6 +110,10 @@ class TContestLogStd : public QDialog {
   // notify: the DOK-Check notice may be shown (on Enter).
   bool IsQsoValid(bool notify = false);
   bool CheckFrequencyRange();
+  // The caption over the call field again, in place of the last partner's name.
+  void ShowPartnerCaption();
+  // The call the call field was left with last.
+  std::string LastCall;
   // Saves the entry; sender btnadifimport skips the clock step. False when nothing was
   // stored (the error was shown, the entry is kept as typed).
   bool btnSpeichernClick(QObject* sender = nullptr);

@@ -531,3 +531,29 @@ TEST_F(LogRoad, TheCallShowsTheGermanOnlyFieldAndTheCallBookFillsTheDok) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(LogRoad, ANameFromTheCallBookGivesWayToTheCaptionInTheNextEntry) {
+  {
+    TdbCall book(TdbCallBase::kCallBook);
+    book.ClearRecords();
+    book.SetCall("DL7XX");
+    book.SetName("Hans");
+    ASSERT_TRUE(book.Add());
+  }
+  TContestLogStd& w = Open('d', Def('d'));
+  Tick();
+  Enter("DL7XX");
+  EXPECT_EQ(w.LastCall, "DL7XX");
+  EXPECT_TRUE(w.lcallname->isVisibleTo(&w));
+  EXPECT_EQ(S(w.lcallname->text()), "Hans");
+  EXPECT_FALSE(w.lqsopartner->isVisibleTo(&w));
+  Enter("Q05");
+  ASSERT_EQ(Stored().size(), 1u);
+  EXPECT_TRUE(w.lqsopartner->isVisibleTo(&w));
+  EXPECT_EQ(S(w.lqsopartner->text()), "QSO-Partner");
+  EXPECT_FALSE(w.lcallname->isVisibleTo(&w));
+}
+
+}  // namespace
