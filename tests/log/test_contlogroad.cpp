@@ -199,6 +199,15 @@ class LogRoad : public LogTest {
     return *window_;
   }
 
+  // A call the call book knows, with one field set.
+  static void AddToCallBook(const char* call, void (TdbCallBase::*set)(std::string_view),
+                            const char* value) {
+    TdbCall book(TdbCallBase::kCallBook);
+    book.ClearRecords();
+    book.SetCall(call);
+    (book.*set)(value);
+    ASSERT_TRUE(book.Add());
+  }
   static QWidget* Focus() { return QApplication::focusWidget(); }
   // Types into the field that has the focus, then Enter.
   static void Enter(const char* text) {
@@ -505,13 +514,7 @@ TEST_F(LogRoad, TheCallShowsTheGermanOnlyFieldAndTheCallBookFillsTheDok) {
   ASSERT_TRUE(oDatPrefix->OpenFileSet(7, false));
   AddPrefixEntity("DL", "DL", "EU");
   AddPrefixEntity("EA8", "EA8", "AF");
-  {
-    TdbCall book(TdbCallBase::kCallBook);
-    book.ClearRecords();
-    book.SetCall("DL7XX");
-    book.SetDOK("Z19");
-    ASSERT_TRUE(book.Add());
-  }
+  AddToCallBook("DL7XX", &TdbCallBase::SetDOK, "Z19");
   TContestRec def = Def('d');
   def.ReceivedKinds[2] = 17;
   TContestLogStd& w = Open('d', def);
@@ -535,13 +538,7 @@ TEST_F(LogRoad, TheCallShowsTheGermanOnlyFieldAndTheCallBookFillsTheDok) {
 namespace {
 
 TEST_F(LogRoad, ANameFromTheCallBookGivesWayToTheCaptionInTheNextEntry) {
-  {
-    TdbCall book(TdbCallBase::kCallBook);
-    book.ClearRecords();
-    book.SetCall("DL7XX");
-    book.SetName("Hans");
-    ASSERT_TRUE(book.Add());
-  }
+  AddToCallBook("DL7XX", &TdbCallBase::SetName, "Hans");
   TContestLogStd& w = Open('d', Def('d'));
   Tick();
   Enter("DL7XX");
