@@ -21,6 +21,7 @@
 #include "log/saveroad.h"
 #include "reference/baender.h"
 #include "reference/datprefix.h"
+#include "support/filesizelimit.h"
 #include "tables/calltables.h"
 #include "tables/contestkeys.h"
 #include "tables/setups.h"
@@ -551,6 +552,36 @@ TEST_F(LogRoad, ANameFromTheCallBookGivesWayToTheCaptionInTheNextEntry) {
   EXPECT_TRUE(w.lqsopartner->isVisibleTo(&w));
   EXPECT_EQ(S(w.lqsopartner->text()), "QSO-Partner");
   EXPECT_FALSE(w.lcallname->isVisibleTo(&w));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LogRoad, AFullDiskStoresAndCountsNothingAndKeepsTheEntry) {
+  TContestLogStd& w = Open('d', Def('d'));
+  Tick();
+  Enter("DL1AA");
+  QTest::keyClicks(Focus(), QStringLiteral("Q05"));
+  const int32_t points = w.LogState->PointsTotal, qsos = w.LogState->SessionQsoCount;
+  const int32_t time = ToDates::CurrentTimeUTC();
+  {
+    // No room for the journal of the write: the add fails for want of space, not for a
+    // taken second, so the time is not moved on.
+    TFileSizeLimit full(1024);
+    QTest::keyClick(Focus(), Qt::Key_Return);
+  }
+  EXPECT_EQ(desk_.Texts(TMessageKind::Error).size(), 1);
+  EXPECT_TRUE(Stored().empty());
+  EXPECT_EQ(w.LogState->PointsTotal, points);
+  EXPECT_EQ(w.LogState->SessionQsoCount, qsos);
+  EXPECT_EQ(w.eCall->text(), QStringLiteral("DL1AA"));
+  EXPECT_EQ(w.eRSTr[1]->text(), QStringLiteral("Q05"));
+  // With room again the same entry is saved.
+  w.eRSTr[1]->setFocus();
+  Enter("");
+  ASSERT_EQ(Stored().size(), 1u);
+  EXPECT_EQ(Stored()[0].Zeit(), time);
 }
 
 }  // namespace
