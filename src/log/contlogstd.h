@@ -246,6 +246,7 @@ class TContestLogStd : public QDialog {
   void WireEntryRoad();
   void ShowBeam(std::string_view locator);
   void ShowTyped(TkvEdit* field, int cursor);
+  void ShowReceivedField2();
   TkvEdit* FieldOfKind(int32_t kind, bool received) const;
   int32_t KindOfField(const TkvEdit* field) const;
   bool SaveEntry(QObject* sender);

@@ -585,3 +585,17 @@ TEST_F(LogRoad, AFullDiskStoresAndCountsNothingAndKeepsTheEntry) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(LogRoad, AShortCallNeverShowsAFieldTheContestHasNot) {
+  TContestRec def = Def('d');
+  def.ReceivedKinds[1] = 0;
+  def.SentText[1].clear();
+  TContestLogStd& w = Open('d', def);
+  ASSERT_FALSE(w.eRSTr[1]->isVisibleTo(&w));
+  QTest::keyClicks(w.eCall, QStringLiteral("D"));
+  EXPECT_FALSE(w.eRSTr[1]->isVisibleTo(&w));
+}
+
+}  // namespace
