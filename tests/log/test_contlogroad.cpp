@@ -599,3 +599,25 @@ TEST_F(LogRoad, AShortCallNeverShowsAFieldTheContestHasNot) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(LogRoad, ALocatorOfTheOwnLocatorKindShowsTheBeamHeading) {
+  ToSetupEigeneStation station = Setups().GetEigeneStation();
+  station.SetLocator("JO43AA");
+  Setups().SetEigeneStation(station);
+  TContestRec def = Def('d');
+  def.ReceivedKinds[2] = exchangekind::kOwnLocator;
+  TContestLogStd& w = Open('d', def);
+  w.eRSTr[2]->setFocus();
+  QTest::keyClicks(w.eRSTr[2], QStringLiteral("JO3"));
+  EXPECT_TRUE(w.lbeam->text().isEmpty());
+  QTest::keyClicks(w.eRSTr[2], QStringLiteral("1"));
+  // JO31 lies south-west of JO43.
+  ASSERT_TRUE(w.lebeam->isVisibleTo(&w));
+  const double heading = w.lbeam->text().trimmed().toDouble();
+  EXPECT_GT(heading, 180.0);
+  EXPECT_LT(heading, 270.0);
+}
+
+}  // namespace
