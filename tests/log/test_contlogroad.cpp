@@ -257,6 +257,8 @@ TEST_F(LogRoad, FiveSaarQsosAreScoredCountedAndRefusedOnceMore) {
     EXPECT_EQ(stored[i].DOK(), qsos[i].second);
     EXPECT_EQ(stored[i].Points(), points[i]) << qsos[i].first;
   }
+  // No frequency typed is no frequency outside the band plan.
+  EXPECT_TRUE(desk_.Texts(TMessageKind::Notice).isEmpty());
   EXPECT_EQ(S(w.Label19->text()), "2 Multi x");
   EXPECT_EQ(S(w.Label20->text()), "8 Punkte =");
   EXPECT_EQ(S(w.Label21->text()), "16 Pkt.");
@@ -298,6 +300,10 @@ TEST_F(LogRoad, MidnightIsATimeAndTheEntryKeepsItsDok) {
   EXPECT_EQ(stored[0].Zeit(), 0);
   EXPECT_EQ(stored[0].DOK(), "B12");
   EXPECT_EQ(stored[0].Points(), 1);
+  // The saved QSO's date and time carry over to the next entry.
+  EXPECT_EQ(w.LastQsoTime, 0);
+  EXPECT_EQ(w.LastQsoDate, stored[0].Datum());
+  EXPECT_EQ(w.ezeit->text(), QStringLiteral("00:00:00"));
   // A new entry without a time (-1) is not valid.
   w.eCall->setText(QStringLiteral("DL2BB"));
   w.ezeit->clear();
