@@ -340,6 +340,7 @@ void TContestLogStd::WireHandlers() {
   };
   WireEditHandlers();
   for (TkvEdit* e : EntryFields()) e->installEventFilter(this);
+  WireEntryRoad();
   listband->installEventFilter(this);
   listmode->installEventFilter(this);
 }

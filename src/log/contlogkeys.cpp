@@ -89,6 +89,8 @@ bool TContestLogStd::eventFilter(QObject* watched, QEvent* event) {
     auto* list = static_cast<QListWidget*>(watched);
     if (IsEnter(key->key()) && list == listband) {
       listbandApply();
+    } else if (IsEnter(key->key())) {
+      listmodeDblClick();
     } else {
       list->hide();
       if (LastFocused) LastFocused->setFocus();
@@ -209,8 +211,7 @@ void TContestLogStd::btnModeClick() {
     return;
   }
   LastFocused = QApplication::focusWidget();
-  // Choosing a mode is part of the entry's road with its checks; the list only opens here.
-  OpenDropList(listmode, listband, lMode, Q(CurrentMode));
+  if (OpenDropList(listmode, listband, lMode, Q(CurrentMode))) listmodeDblClick();
 }
 
 void TContestLogStd::listbandApply() {
