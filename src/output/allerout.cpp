@@ -97,10 +97,10 @@ void TAlleRout::ResetPagePosition() {
   y_ = Round(pixelsPerInch_ * 1.0 / 2.54);
 }
 
-bool TAlleRout::CheckPageBreak() {
+bool TAlleRout::CheckPageBreak(int lines) {
   if (mode_ != TOutputMode::Printer || !page_) return false;
   x_ = leftMargin_;
-  if (page_->PageHeight() >= y_ + 2 * lineHeight_) return false;
+  if (page_->PageHeight() >= y_ + lines * lineHeight_) return false;
   NewPage();
   return true;
 }

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "output/zeitraum.h"
 
@@ -81,9 +82,10 @@ class TAlleRout {
   std::string FitField(std::string_view text, int width) const;
   // X to the left margin, Y to the top margin (1 cm).
   void ResetPagePosition();
-  // Printer only: X to the left margin; when the next two lines do not fit, a new page
-  // is started and true returned (the caller writes its page header again).
-  bool CheckPageBreak();
+  // Printer only: X to the left margin; when the next lines (two unless given) do not
+  // fit, a new page is started and true returned (the caller writes its page header
+  // again).
+  bool CheckPageBreak(int lines = 2);
   // Printer only: starts a new page at the top margin (section breaks).
   void NewPage();
   // The printer's current page number (1 when not printing).
@@ -134,6 +136,9 @@ class TAlleRout {
   // line ending at column width.
   void WriteTotalsFooter(const TContestRec& def, TdbContestBase& listTable,
                          TdbContestBase& configTable, int width);
+  // The lines of that footer, so that a page can be checked for room for all of them.
+  std::vector<std::string> TotalsFooterLines(const TContestRec& def, TdbContestBase& listTable,
+                                             TdbContestBase& configTable, int width) const;
 
   int32_t Multi1 = 0, Multi2 = 0, Multi3 = 0, MultiTotal = 0, Points = 0, QsoCount = 0;
   int32_t WidthSent = 0, WidthRcvd = 0, WidthCall = 0, WidthPoints = 0, WidthMulti = 0,

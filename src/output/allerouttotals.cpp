@@ -93,7 +93,16 @@ bool TAlleRout::InAnyPeriod(int32_t time, int32_t date, const TZeitraum4Rec& per
 
 void TAlleRout::WriteTotalsFooter(const TContestRec& def, TdbContestBase& listTable,
                                   TdbContestBase& configTable, int width) {
-  const auto out = [&](const std::string& line) { WriteLine(EndingAt(line, width), true, true); };
+  for (const std::string& line : TotalsFooterLines(def, listTable, configTable, width))
+    WriteLine(line, true, true);
+}
+
+std::vector<std::string> TAlleRout::TotalsFooterLines(const TContestRec& def,
+                                                      TdbContestBase& listTable,
+                                                      TdbContestBase& configTable,
+                                                      int width) const {
+  std::vector<std::string> lines;
+  const auto out = [&](const std::string& line) { lines.push_back(EndingAt(line, width)); };
   out(" ");
   const bool multiplied = def.MultiplierKinds.any() && !def.ScorePerBand && !def.ScorePointsOnly;
   std::vector<TBandScore> bands;
@@ -116,4 +125,5 @@ void TAlleRout::WriteTotalsFooter(const TContestRec& def, TdbContestBase& listTa
   out(ToStrings::Int64ToStrPadded(score, 7) + " Punkte");
   if (listTable.GetListRec().Typ() == '5')
     out(ToStrings::IntToStrPadded(MultiTotal, 7) + " PLZ-Bereiche");
+  return lines;
 }

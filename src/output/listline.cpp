@@ -20,9 +20,15 @@ std::string CsvQuoted(const std::string& field) {
 }
 
 // Report (3 places), a blank and the rest of the exchange in width places.
+constexpr int kReportWidth = 3;
 std::string ExchangeColumn(const std::string& exchange, int width) {
-  return TS::FitWidth(TS::Left(exchange, 3), 3, true) + " " +
-         TS::FitWidth(TS::CopyFrom(exchange, 4), width, true);
+  return TS::FitWidth(TS::Left(exchange, kReportWidth), kReportWidth, true) + " " +
+         TS::FitWidth(TS::CopyFrom(exchange, kReportWidth + 1), width, true);
+}
+// The caption of an exchange column, as wide as the column, report and blank included,
+// so that the captions behind it stand over their own columns.
+std::string ExchangeCaption(const char* caption, int width) {
+  return TS::FitWidth(caption, kReportWidth + 1 + width, true);
 }
 
 // Name and QTH of the name-and-QTH field ("name;QTH") as "name/QTH".
@@ -106,12 +112,14 @@ void TAlleRout::WriteListHeader(const TContestRec& def, TdbContestBase& listTabl
   c.Fixed(TS::FitWidth("CALL ", WidthCall, true));
   c.Loose("BAND");
   c.Loose("MODE  ");
-  c.Fixed(TS::FitWidth("SENT  ", WidthSent, true));
+  // A listener's line holds the received exchange first and the sent one last.
   if (def.SWLLog) {
+    c.Fixed(ExchangeCaption("SENT  ", WidthRcvd));
     c.Loose("CALL2    ");
-    c.Fixed(TS::FitWidth("SENT2 ", WidthRcvd, true));
+    c.Fixed(ExchangeCaption("SENT2 ", WidthSent));
   } else {
-    c.Fixed(TS::FitWidth("RCVD  ", WidthRcvd, true));
+    c.Fixed(ExchangeCaption("SENT  ", WidthSent));
+    c.Fixed(ExchangeCaption("RCVD  ", WidthRcvd));
   }
   const int widths[] = {WidthMulti, WidthMulti2, WidthCall2};
   for (size_t i = 1; i <= 3; ++i)

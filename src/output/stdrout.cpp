@@ -67,8 +67,11 @@ void WriteSection(TAlleRout& out, const TContestRec& def, const TZeitraum4Rec& p
   if (out.Mode() == TOutputMode::STF) out.WriteSTFEnd();
   if (out.Mode() == TOutputMode::Cabrillo) out.WriteCabrilloEnd();
   if (footer && IsList(out.Mode())) {
-    if (out.CheckPageBreak()) header();
-    out.WriteTotalsFooter(def, listTable, configTable, longest);
+    // The footer stays together, so that its score never falls off the foot of a page.
+    const std::vector<std::string> lines =
+        out.TotalsFooterLines(def, listTable, configTable, longest);
+    if (out.CheckPageBreak(int(lines.size()))) header();
+    for (const std::string& l : lines) out.WriteLine(l, true, true);
   }
 }
 

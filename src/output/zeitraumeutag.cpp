@@ -176,4 +176,8 @@ bool TzeitraumeutagCtrl::Execute() {
 }
 
 int32_t TzeitraumeutagCtrl::TimeFrom() const { return ReadTime(Q(Rec.Von)); }
-int32_t TzeitraumeutagCtrl::TimeTo() const { return ReadTime(Q(Rec.Bis)); }
+int32_t TzeitraumeutagCtrl::TimeTo() const {
+  // "bis 12:59" means the whole minute: a QSO logged at 12:59:30 belongs to the window.
+  const int32_t to = ReadTime(Q(Rec.Bis));
+  return to >= 0 && Rec.Bis.size() == 5 ? to + 59 : to;
+}

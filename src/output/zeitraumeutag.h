@@ -73,7 +73,8 @@ class TzeitraumeutagCtrl {
   TzeitraumeutagCtrl(QWidget* owner, int32_t contestNumber);
   // Shows the dialog with the stored texts; on OK the texts are taken back (true).
   bool Execute();
-  // The chosen times in seconds of the day; -1 when not a time.
+  // The chosen times in seconds of the day; -1 when not a time. An end given as "hh:mm"
+  // is the last second of that minute.
   int32_t TimeFrom() const;
   int32_t TimeTo() const;
 

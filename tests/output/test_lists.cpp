@@ -98,6 +98,34 @@ TEST_F(ListFiles, SaarContestListBandLogAndCsv) {
   EXPECT_EQ(Notices().filter(QStringLiteral("wurde erstellt")).size(), 3);
 }
 
+// The column of each caption of the header line holds that column's data: a caption
+// starts where its column starts, the points caption ends where the points end.
+TEST_F(ListFiles, HeaderCaptionsStandOverTheirColumns) {
+  struct {
+    bool Listener;
+    std::vector<std::pair<const char*, const char*>> Columns;  // caption, data
+  } const cases[] = {
+      {false, {{"CALL", "DL1AAA"}, {"SENT", "599 001"}, {"RCVD", "599 012Q01"}, {"DOK", "Q01  "}}},
+      {true, {{"SENT ", "599 012Q01"}, {"CALL2", "DF9XY"}, {"SENT2", "599 001"}, {"DOK", "Q01  "}}},
+  };
+  for (const auto& k : cases) {
+    MakeContest('d');
+    ChangeList([&](TContestListRec& r) { r.SetName(k.Listener ? "Listener" : "Station"); });
+    def_.SWLLog = k.Listener;
+    FillLog();
+    const std::vector<std::string> lines = CrLfLines(Job(7, k.Listener ? "l.ALL" : "s.ALL"));
+    ASSERT_GE(lines.size(), 4u);
+    const std::string& header = lines[2];
+    const std::string& first = lines[3];
+    for (const auto& [caption, data] : k.Columns)
+      EXPECT_EQ(first.substr(header.find(caption), std::string(data).size()), data)
+          << caption << "\n"
+          << header << "\n"
+          << first;
+    EXPECT_EQ(header.find_last_not_of(' '), first.find_last_not_of(' ')) << "points";
+  }
+}
+
 TEST_F(ListFiles, ListenerLogShowsTheSecondCallBetweenTheExchanges) {
   MakeContest('d');
   def_.SWLLog = true;

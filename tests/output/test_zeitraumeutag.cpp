@@ -72,13 +72,15 @@ TEST_F(TimeWindowDialog, OpensWithTheSearchAndTakesOnlyValidTimes) {
     const char* Bis;
     bool Accepted;
     bool VonPink, BisPink;
+    const char* To;  // the end of the window taken
   } const cases[] = {
-      {"12:00", "12:59", true, false, false},
-      {"12:00:30", "12:59:59", true, false, false},
-      {"12", "12:59", false, true, false},
-      {"12:00", "1259", false, false, true},
-      {"25:00", "12:59", false, true, false},
-      {"13:00", "12:59", false, false, true},  // the end before the start
+      // An end without seconds takes its whole minute in.
+      {"12:00", "12:59", true, false, false, "12:59:59"},
+      {"12:00:30", "12:59:30", true, false, false, "12:59:30"},
+      {"12", "12:59", false, true, false, ""},
+      {"12:00", "1259", false, false, true, ""},
+      {"25:00", "12:59", false, true, false, ""},
+      {"13:00", "12:59", false, false, true, ""},  // the end before the start
   };
   for (const auto& c : cases) {
     QString memoFirst, proposed;
@@ -103,7 +105,7 @@ TEST_F(TimeWindowDialog, OpensWithTheSearchAndTakesOnlyValidTimes) {
     EXPECT_EQ(bisPink, c.BisPink) << c.Bis;
     if (c.Accepted) {
       EXPECT_EQ(ctrl.TimeFrom(), ToTime(c.Von));
-      EXPECT_EQ(ctrl.TimeTo(), ToTime(c.Bis));
+      EXPECT_EQ(ctrl.TimeTo(), ToTime(c.To));
     }
   }
 }
