@@ -1,12 +1,14 @@
 // The log window's evaluation charts (membership age for 'P' and '5', per hour for 'W')
 // and the worked-tables panel in its lower right corner.
 
+#include <QColor>
 #include <QLabel>
 #include <QTimer>
 #include <algorithm>
 
 #include "browser/kvbrow.h"
 #include "foundation/cp1252.h"
+#include "foundation/grafik.h"
 #include "foundation/kvbitbtn.h"
 #include "foundation/kvpanel.h"
 #include "log/contlogstd.h"
@@ -41,6 +43,10 @@ void TContestLogStd::ArrangeStatPanel() {
   const int listHeight = Brow->height();
   if (QWidget* area = Brow->parentWidget()) area->resize(listWidth, listHeight);
   Brow->resize(listWidth, listHeight);
+  // The caption stands on the log panel's colour, which the layout chooses.
+  const bool dark = ColorOf(PanelUnten->Color()).lightness() < 128;
+  lStatistik->setStyleSheet(dark ? QStringLiteral("QLabel { color: white; }")
+                                 : QStringLiteral("QLabel { color: black; }"));
   const int left = listWidth + kGap;
   lStatistik->move(left, 0);
   const int top = lStatistik->height() + 2;
