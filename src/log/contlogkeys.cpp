@@ -162,6 +162,11 @@ bool TContestLogStd::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
     case Qt::Key_F9:
       if (btnNameqth->isVisible()) btnNameqth->click();
       return true;
+    case Qt::Key_F11:
+      // Consumed: an entry field's key passes here twice (its own filter and the
+      // application's), and no control of the window uses F11.
+      OpenMembershipEvaluation();
+      return true;
     case Qt::Key_F12: btnKorrektur->click(); return true;
     default: return false;
   }

@@ -28,6 +28,7 @@ TContestLogStd::TContestLogStd(int32_t contestNumber, TdbContest& configTable,
   setWindowFlag(Qt::WindowMinimizeButtonHint, true);
   BuildComponents();
   WireHandlers();
+  BuildEvaluation();
   // FormCreate.
   LogCommon = std::make_unique<TContLogAlle>();
   LogState = std::make_unique<TContestLogState>(ContestDef, *LogCommon, *ListTable, *ConfigTable,
@@ -120,6 +121,7 @@ void TContestLogStd::FormResize() {
   for (TkvBitBtn* b : {btnAendern, btnLoeschen, btnBandliste}) b->move(b->x(), footTop);
   CheckBox1->move(PanelUnten->width() - 150, footTop);
   btnbeenden2->move(CheckBox1->x(), btnAendern->y());
+  ArrangeStatPanel();
   SetQsoRecord(entry);
 }
 

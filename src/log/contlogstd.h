@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "contest/contestrec.h"
+#include "log/evalhooks.h"
 #include "log/logentrytext.h"
 #include "tables/contestrecs.h"
 
@@ -27,6 +28,7 @@ class TkvBitBtn;
 class TkvBrow;
 class TkvEdit;
 class TkvPanel;
+class TkvStatTabelle;
 struct RowRec;
 struct TKeyStr;
 
@@ -151,6 +153,16 @@ class TContestLogStd : public QDialog {
   void btnBandlisteClick() { OpenCorrectionList(2); }
   void CloseLog();
 
+  // --- the evaluations and the worked tables ---------------------------------------------
+  // Where the evaluation windows stood when last closed; both share it.
+  TEvalGeometry EvalGeometry;
+  // The membership-age evaluation (codes 'P' and '5'; F11 and btnauswertung).
+  void OpenMembershipEvaluation();
+  // btnauswertung: the membership-age evaluation or, for 'W', the per-hour one.
+  void btnauswertungClick();
+  QLabel* lStatistik = nullptr;
+  TkvStatTabelle* StatTabelle = nullptr;
+
   // --- the QSO list ----------------------------------------------------------------------
   void BrowSetHeaderFooter();
   // The header of the QSO list on a browser of the log (this window's or another).
@@ -235,6 +247,9 @@ class TContestLogStd : public QDialog {
   void ArrangeButtonBar();
   void WireHandlers();
   void WireEditHandlers();
+  void BuildEvaluation();
+  // The worked tables in the lower right corner, beside the QSO list when it is wide enough.
+  void ArrangeStatPanel();
   void ShowFieldRecord(const TContestQSORec& rec);
   void NextSerials();
   void ArrangeMultiplierDisplay(TContestCode code);

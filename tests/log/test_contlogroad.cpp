@@ -18,6 +18,7 @@
 #include "log/contlogstd.h"
 #include "log/logfixture.h"
 #include "log/logstate.h"
+#include "log/logwindowtyping.h"
 #include "log/prefixentity.h"
 #include "log/saveroad.h"
 #include "reference/baender.h"
@@ -187,17 +188,9 @@ class LogRoad : public LogTest {
     r.SetDateAuto(clock ? 255 : 0);
     r.SetTimeAuto(clock ? 255 : 0);
     list_->SetListRec(r);
-    EXPECT_TRUE(list_->Add());
-    TContestConfigRec c;
-    c.SetNummer(kContest);
-    config_->SetConfigRec(c);
-    EXPECT_TRUE(config_->Add());
+    logtyping::StoreLogRecords(*list_, *config_, kContest);
     window_ = std::make_unique<TContestLogStd>(kContest, *config_, *list_, def);
-    window_->ClearEntry(false);
-    window_->show();
-    window_->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-    window_->eCall->setFocus();
+    logtyping::ShowActive(*window_);
     return *window_;
   }
 
