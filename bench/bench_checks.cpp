@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "benchsupport.h"
 #include "contest/contestrules.h"
 #include "foundation/cp1252.h"
 #include "foundation/daynumber.h"
@@ -18,11 +19,8 @@
 #include "reference/datprefix.h"
 #include "reference/dbprefix.h"
 #include "reference/prefixrec.h"
-#include "shell/startup.h"
 #include "storage/dbbase.h"
 #include "tables/contesttables.h"
-#include "tables/setups.h"
-#include "tables/tablefile.h"
 
 namespace {
 
@@ -64,12 +62,7 @@ struct TBenchLog {
 
   TBenchLog() {
     const std::string path = S(dir.path()) + "/";
-    startup::StartServices(path.c_str(), path.c_str());
-    ToSetupDirs dirs;
-    dirs.fill(path);
-    Setups().SetDirs(dirs);
-    Setups().StoreNow = nullptr;
-    if (!dbbase::InitDatabase()) return;
+    if (!benchsupport::StartServicesIn(path, "")) return;
     oDatPrefix->OpenFileSet(7, false);
     FillPrefixFile();
     list = std::make_unique<TdbContest>(TdbContestBase::kList);
@@ -102,9 +95,7 @@ struct TBenchLog {
     log.reset();
     list.reset();
     oDatPrefix->CloseFileSet(7, false, false, true);
-    tablefiles::ReleaseAll();
-    dbbase::DoneDatabase();
-    startup::StopServices();
+    benchsupport::StopServices();
   }
 };
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "benchsupport.h"
 #include "contest/contestinputs.h"
 #include "contest/contestrules.h"
 #include "foundation/cp1252.h"
@@ -13,11 +14,8 @@
 #include "output/outputjobs.h"
 #include "output/partyausw.h"
 #include "output/wagausw.h"
-#include "shell/startup.h"
 #include "storage/dbbase.h"
 #include "tables/contesttables.h"
-#include "tables/setups.h"
-#include "tables/tablefile.h"
 
 namespace {
 
@@ -30,13 +28,7 @@ struct TBenchLog {
   TTestDesktop desk;
 
   TBenchLog() {
-    startup::StartServices(path.c_str(), path.c_str());
-    ToSetupDirs dirs;
-    dirs.fill(path);
-    Setups().SetDirs(dirs);
-    Setups().StoreNow = nullptr;
-    Setups().SetOwnCall("DL1ABC");
-    dbbase::InitDatabase();
+    benchsupport::StartServicesIn(path, "DL1ABC");
     TdbContestBase qsos(TdbContestBase::kQsoLog, 0, 1);
     TWriteGroup group;
     const char* bands = "bdfhj";
@@ -60,9 +52,7 @@ struct TBenchLog {
     group.Commit();
   }
   ~TBenchLog() {
-    tablefiles::ReleaseAll();
-    dbbase::DoneDatabase();
-    startup::StopServices();
+    benchsupport::StopServices();
   }
 };
 

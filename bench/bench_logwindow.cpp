@@ -2,14 +2,14 @@
 // opening of the log and its list, as "Contest starten" opens it.
 #include <benchmark/benchmark.h>
 
+#include "benchsupport.h"
 #include "log/contlogstd.h"
-#include "saarlog.h"
 
 namespace {
 
-using benchlog::kContest;
-using benchlog::Log;
-using benchlog::TSaarLog;
+using benchsupport::kContest;
+using benchsupport::Log;
+using benchsupport::TSaarLog;
 
 void BM_OpenSaarLog(benchmark::State& state) {
   TSaarLog& log = Log();
@@ -25,4 +25,4 @@ BENCHMARK(BM_OpenSaarLog)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 
-int main(int argc, char** argv) { return benchlog::RunOffscreen(argc, argv); }
+int main(int argc, char** argv) { return benchsupport::RunOffscreen(argc, argv); }

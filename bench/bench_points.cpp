@@ -9,15 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "benchsupport.h"
 #include "contest/contestrules.h"
 #include "contest/exchangesplit.h"
 #include "foundation/cp1252.h"
 #include "log/contlogalle.h"
-#include "shell/startup.h"
 #include "storage/dbbase.h"
 #include "tables/contesttables.h"
 #include "tables/setups.h"
-#include "tables/tablefile.h"
 
 namespace {
 
@@ -35,15 +34,11 @@ struct TBenchLog {
 
   TBenchLog() {
     const std::string path = S(dir.path()) + "/";
-    startup::StartServices(path.c_str(), path.c_str());
-    ToSetupDirs dirs;
-    dirs.fill(path);
-    Setups().SetDirs(dirs);
-    Setups().StoreNow = nullptr;
+    const bool started = benchsupport::StartServicesIn(path, "");
     ToSetupEigeneStation station = Setups().GetEigeneStation();
     station.SetLocator("JO43AA");
     Setups().SetEigeneStation(station);
-    if (!dbbase::InitDatabase()) return;
+    if (!started) return;
     {
       std::ofstream dsw(path + "dsw.csv", std::ios::binary);
       for (int i = 0; i < kDswLines; ++i)
@@ -83,9 +78,7 @@ struct TBenchLog {
   ~TBenchLog() {
     log.reset();
     list.reset();
-    tablefiles::ReleaseAll();
-    dbbase::DoneDatabase();
-    startup::StopServices();
+    benchsupport::StopServices();
   }
   static std::string Call(int n) {
     static const char* const kHeads[] = {"DL", "DK", "DF", "DA", "OK", "F", "DN", "DL0"};

@@ -3,17 +3,17 @@
 // (load, rewrite of the QSO with its preview and points).
 #include <benchmark/benchmark.h>
 
+#include "benchsupport.h"
 #include "browser/kvbrow.h"
 #include "log/contlogalle.h"
 #include "log/contlogstd.h"
 #include "log/eingabestd2ctrl.h"
 #include "log/korrekturstd.h"
-#include "saarlog.h"
 
 namespace {
 
-using benchlog::kContest;
-using benchlog::Log;
+using benchsupport::kContest;
+using benchsupport::Log;
 
 // Freed before the application ends.
 std::unique_ptr<TContestLogStd> gWindow;
@@ -65,5 +65,5 @@ BENCHMARK(BM_EditWithoutRecount)->Unit(benchmark::kMillisecond)->Iterations(50);
 }  // namespace
 
 int main(int argc, char** argv) {
-  return benchlog::RunOffscreen(argc, argv, [] { gWindow.reset(); });
+  return benchsupport::RunOffscreen(argc, argv, [] { gWindow.reset(); });
 }

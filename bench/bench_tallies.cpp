@@ -7,17 +7,15 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "benchsupport.h"
 #include "contest/contestrules.h"
 #include "foundation/cp1252.h"
 #include "foundation/daynumber.h"
 #include "foundation/testdesktop.h"
 #include "log/contlogalle.h"
 #include "log/logstate.h"
-#include "shell/startup.h"
 #include "storage/dbbase.h"
 #include "tables/contesttables.h"
-#include "tables/setups.h"
-#include "tables/tablefile.h"
 
 namespace {
 
@@ -34,12 +32,7 @@ struct TBenchLog {
 
   TBenchLog() {
     const std::string path = S(dir.path()) + "/";
-    startup::StartServices(path.c_str(), path.c_str());
-    ToSetupDirs dirs;
-    dirs.fill(path);
-    Setups().SetDirs(dirs);
-    Setups().StoreNow = nullptr;
-    dbbase::InitDatabase();
+    benchsupport::StartServicesIn(path, "");
     list = std::make_unique<TdbContest>(TdbContestBase::kList);
     TContestListRec l;
     l.SetTyp('d');
@@ -91,9 +84,7 @@ struct TBenchLog {
     common.reset();
     config.reset();
     list.reset();
-    tablefiles::ReleaseAll();
-    dbbase::DoneDatabase();
-    startup::StopServices();
+    benchsupport::StopServices();
   }
 };
 

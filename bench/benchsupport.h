@@ -1,31 +1,42 @@
 #pragma once
-// What the benchmarks of the log share: the services started on a fresh folder, the
-// records of a Saar log ('d', class 1, own DOK Q01), and a main for Qt offscreen.
+// What the benchmarks share: the services started on a fresh folder, the records of a
+// Saar log ('d', class 1, own DOK Q01) with its QSOs, and a main for Qt offscreen.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "contest/contestrules.h"
+#include "foundation/cp1252.h"
 #include "shell/startup.h"
 #include "storage/dbbase.h"
 #include "tables/contesttables.h"
 #include "tables/setups.h"
+#include "tables/tablefile.h"
 
 namespace benchsupport {
 
-// The services with every directory of the settings in path (ending in '/').
-inline bool StartServicesIn(const std::string& path) {
+// The services with every directory of the settings in path (ending in '/'), the settings
+// kept in memory only; an empty ownCall leaves the own call unset.
+inline bool StartServicesIn(const std::string& path, const std::string& ownCall = "DK2ZZ") {
   startup::StartServices(path.c_str(), path.c_str());
   ToSetupDirs dirs;
   dirs.fill(path);
   Setups().SetDirs(dirs);
   Setups().StoreNow = nullptr;
-  Setups().SetOwnCall("DK2ZZ");
+  if (!ownCall.empty()) Setups().SetOwnCall(ownCall);
   return dbbase::InitDatabase();
+}
+
+// The services stopped again, the tables released first.
+inline void StopServices() {
+  tablefiles::ReleaseAll();
+  dbbase::DoneDatabase();
+  startup::StopServices();
 }
 
 // The definition and the list and configuration records of Saar log number contest;
@@ -80,6 +91,30 @@ inline void AddSaarQsos(int32_t contest, int count) {
     qsos.Add();
   }
   group.Commit();
+}
+
+constexpr int kQsos = 20000;
+constexpr int32_t kContest = 1;
+
+// A Saar log of 20,000 QSOs in a fresh data directory, with its list and configuration
+// records, for the benchmarks of the log window and its dialogs.
+struct TSaarLog {
+  QTemporaryDir dir;
+  std::unique_ptr<TdbContest> list, config;
+  TContestRec def;
+
+  TSaarLog() {
+    StartServicesIn(S(dir.path()) + "/");
+    list = std::make_unique<TdbContest>(TdbContestBase::kList);
+    config = std::make_unique<TdbContest>(TdbContestBase::kConfig);
+    def = AddSaarLog(kContest, *list, *config, [](TContestListRec&) {});
+    AddSaarQsos(kContest, kQsos);
+  }
+};
+
+inline TSaarLog& Log() {
+  static TSaarLog log;
+  return log;
 }
 
 // Runs the benchmarks in an offscreen application; atEnd frees what needs Qt.
