@@ -13,6 +13,7 @@
 #include "log/contlogalle.h"
 #include "log/contlogstd.h"
 #include "log/logentrytext.h"
+#include "log/receivedpart.h"
 #include "reference/locator.h"
 #include "tables/contesttables.h"
 
@@ -54,19 +55,9 @@ void TContestLogStd::ExchangeFieldsToRecord(const QWidget* leftField) {
     const bool leaving =
         leftField && (leftField == field || (ContestDef.SWLLog && leftField == eRSTs[n - 1]));
     const std::string text = ToStrings::Trim(S(field->text()));
-    switch (ContestDef.ReceivedKinds[n - 1]) {
-      case exchangekind::kDok:
-        if (!TContLogAlle::IsGermanCall(rec.Call(), *ListTable)) break;
-        if (!TContLogAlle::IsValidArea(text, *ListTable)) {
-          rec.SetDOK1("");
-          rec.SetDOK2("");
-        } else if (text.size() == 3 && text[0] == 'J' && text[1] >= '0' && text[1] <= '9') {
-          if (leaving) ToMessages::ShowWarning("Contest", "Fehler bei DOK-Angabe");
-        } else {
-          rec.SetDOK1(ToStrings::Left(text, 6));
-          rec.SetDOK2(ToStrings::Copy(text, 7, 2));
-        }
-        break;
+    const int32_t kind = ContestDef.ReceivedKinds[n - 1];
+    if (logentry::StoreReceivedPart(kind, text, *ListTable, leaving, rec)) continue;
+    switch (kind) {
       case exchangekind::kArea:
         // An area is the multiplier of its kind: it is kept where the DOK stands.
         rec.SetDOK1(TContLogAlle::IsValidArea(text, *ListTable) ? ToStrings::Left(text, 6) : "");
@@ -87,19 +78,6 @@ void TContestLogStd::ExchangeFieldsToRecord(const QWidget* leftField) {
           if (leaving) ToMessages::ShowWarning("Contest", "Fehler bei Locator-Angabe");
           rec.SetDistance(0);
         }
-        break;
-      case exchangekind::kUsState: rec.SetWAZ_USStaat(TContLogAlle::UsStateCode(text)); break;
-      case exchangekind::kPostcode:
-        if (!ToStrings::Trim(ToStrings::Left(text, 2)).empty())
-          rec.SetWAZ_USStaat(ToStrings::Left(text, 2));
-        break;
-      case exchangekind::kClubMember:
-        if (!ToStrings::Trim(ToStrings::Left(text, 4)).empty())
-          rec.SetCall2(ToStrings::Trim(ToStrings::Left(text, 4)));
-        break;
-      case exchangekind::kListMember:
-        if (!ToStrings::Trim(ToStrings::Left(text, 6)).empty())
-          rec.SetCall2(ToStrings::Trim(ToStrings::Left(text, 6)));
         break;
       default: break;
     }

@@ -11,6 +11,7 @@
 #include "foundation/messages.h"
 #include "foundation/strings.h"
 #include "log/eingabestd2form.h"
+#include "log/receivedpart.h"
 #include "reference/baender.h"
 #include "reference/locator.h"
 #include "tables/contesttables.h"
@@ -122,18 +123,9 @@ TEingabeStd2Data TContestEingabeStd2Ctrl::Load() {
 void TContestEingabeStd2Ctrl::StoreReceivedParts(const TParts& parts, TContestQSORec& rec) const {
   for (size_t n = 2; n <= 4; ++n) {
     const std::string text = Trimmed(parts[n - 1]);
-    switch (def_.ReceivedKinds[n - 1]) {
-      case exchangekind::kDok:
-        if (!TContLogAlle::IsGermanCall(rec.Call(), listTable_)) break;
-        if (!TContLogAlle::IsValidArea(text, listTable_)) {
-          rec.SetDOK1("");
-          rec.SetDOK2("");
-        } else if (text.size() == 3 && text[0] == 'J' && text[1] >= '0' && text[1] <= '9') {
-          ToMessages::ShowWarning("Contest", "Fehler bei DOK-Angabe");
-        } else {
-          rec.SetDOK(text);
-        }
-        break;
+    const int32_t kind = def_.ReceivedKinds[n - 1];
+    if (logentry::StoreReceivedPart(kind, text, listTable_, true, rec)) continue;
+    switch (kind) {
       case exchangekind::kLocator:
       case exchangekind::kOwnLocator:
         if (text.size() <= 3) break;
@@ -151,19 +143,6 @@ void TContestEingabeStd2Ctrl::StoreReceivedParts(const TParts& parts, TContestQS
         break;
       case exchangekind::kArea:
       case 17: rec.SetDOK(text); break;
-      case exchangekind::kUsState: rec.SetWAZ_USStaat(TContLogAlle::UsStateCode(text)); break;
-      case exchangekind::kPostcode:
-        if (!Trimmed(ToStrings::Left(text, 2)).empty())
-          rec.SetWAZ_USStaat(ToStrings::Left(text, 2));
-        break;
-      case exchangekind::kClubMember:
-        if (!Trimmed(ToStrings::Left(text, 4)).empty())
-          rec.SetCall2(Trimmed(ToStrings::Left(text, 4)));
-        break;
-      case exchangekind::kListMember:
-        if (!Trimmed(ToStrings::Left(text, 6)).empty())
-          rec.SetCall2(Trimmed(ToStrings::Left(text, 6)));
-        break;
       default: break;
     }
   }
