@@ -40,24 +40,7 @@ void EditTest::TearDown() {
 
 TContestLogStd& EditTest::Open(char code, const TContestRec& def,
                                const std::function<void(TContestListRec&)>& tweak) {
-  TContestListRec r = list_->GetListRec();
-  r.SetTyp(code);
-  r.SetName("Test 2026");
-  r.SetRstSentNotFixed(255);
-  r.SetRstRcvdNotFixed(255);
-  if (tweak) tweak(r);
-  list_->SetListRec(r);
-  if (!list_->FindNumber(kContest)) {
-    list_->SetListRec(r);
-    EXPECT_TRUE(list_->Add());
-  }
-  TContestConfigRec c;
-  c.SetNummer(kContest);
-  config_->SetConfigRec(c);
-  if (!config_->FindNumber(kContest)) {
-    config_->SetConfigRec(c);
-    EXPECT_TRUE(config_->Add());
-  }
+  StoreWindowRecords(*config_, code, "Test 2026", tweak);
   window_ = std::make_unique<TContestLogStd>(kContest, *config_, *list_, def);
   window_->ClearEntry(false);
   return *window_;

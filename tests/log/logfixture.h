@@ -2,6 +2,7 @@
 // A contest log on real files: the list record of contest 1 as the list table's working
 // record, and its QSO log, to which the tests add QSOs.
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -48,6 +49,31 @@ class LogTest : public TablesTest {
     in.OwnCall = "DL1ABC";
     in.OwnLocator = "JO43AA";
     return BuildContestDefinition(in);
+  }
+
+  // The list record (code and name, both reports editable, then tweaked) and an empty
+  // configuration record of contest 1 on file, each added when the file lacks it, as the
+  // log window reads them.
+  void StoreWindowRecords(TdbContest& config, char code, const std::string& name,
+                          const std::function<void(TContestListRec&)>& tweak) {
+    TContestListRec r = list_->GetListRec();
+    r.SetTyp(code);
+    r.SetName(name);
+    r.SetRstSentNotFixed(255);
+    r.SetRstRcvdNotFixed(255);
+    if (tweak) tweak(r);
+    list_->SetListRec(r);
+    if (!list_->FindNumber(kContest)) {
+      list_->SetListRec(r);
+      EXPECT_TRUE(list_->Add());
+    }
+    TContestConfigRec c;
+    c.SetNummer(kContest);
+    config.SetConfigRec(c);
+    if (!config.FindNumber(kContest)) {
+      config.SetConfigRec(c);
+      EXPECT_TRUE(config.Add());
+    }
   }
 
   // Stores the QSO (date and time made unique) and leaves it as the working record.

@@ -19,6 +19,7 @@
 #include "log/logfixture.h"
 #include "log/logstate.h"
 #include "log/logwindowtyping.h"
+#include "log/windowfixture.h"
 #include "log/prefixentity.h"
 #include "log/saveroad.h"
 #include "reference/baender.h"
@@ -166,19 +167,8 @@ TEST_F(SaveRoadLog, CallBookLearnsOnceAndOnlyFromRealCalls) {
 
 // --- through the window ------------------------------------------------------------------
 
-class LogRoad : public LogTest {
+class LogRoad : public LogWindowTest {
  protected:
-  void SetUp() override {
-    LogTest::SetUp();
-    Setups().SetOwnCall("DK2ZZ");
-    config_ = std::make_unique<TdbContest>(TdbContestBase::kConfig);
-  }
-  void TearDown() override {
-    window_.reset();
-    config_.reset();
-    LogTest::TearDown();
-  }
-
   // The records of contest 1 on file (date and time from the clock unless said), then
   // the window on them, shown and active.
   TContestLogStd& Open(char code, const TContestRec& def, bool clock = true) {
@@ -232,10 +222,6 @@ class LogRoad : public LogTest {
     for (const QLabel* l : window_->MultiDisplayLabels) texts << l->text().trimmed();
     return texts;
   }
-
-  TTestDesktop desk_;
-  std::unique_ptr<TdbContest> config_;
-  std::unique_ptr<TContestLogStd> window_;
 };
 
 TEST_F(LogRoad, FiveSaarQsosAreScoredCountedAndRefusedOnceMore) {

@@ -21,7 +21,7 @@
 #include "foundation/testdesktop.h"
 #include "log/contlogstd.h"
 #include "log/logstate.h"
-#include "log/logfixture.h"
+#include "log/windowfixture.h"
 #include "tables/contestkeys.h"
 #include "tables/setups.h"
 
@@ -29,19 +29,8 @@ namespace {
 
 constexpr char kAllCodes[] = "VBDqHEFJR5PGNSTLUIlZCKAfYoOQ123c678swm9a4bdeghijknprWuXtv";
 
-class LogWindow : public LogTest {
+class LogWindow : public LogWindowTest {
  protected:
-  void SetUp() override {
-    LogTest::SetUp();
-    Setups().SetOwnCall("DK2ZZ");
-    config_ = std::make_unique<TdbContest>(TdbContestBase::kConfig);
-  }
-  void TearDown() override {
-    window_.reset();
-    config_.reset();
-    LogTest::TearDown();
-  }
-
   // The list and configuration records of contest 1 on file, then the window on them.
   TContestLogStd& Open(char code, const TContestRec& def,
                        const std::function<void(TContestListRec&)>& tweak = {}) {
@@ -51,24 +40,7 @@ class LogWindow : public LogTest {
     return *window_;
   }
   void Records(char code, const std::function<void(TContestListRec&)>& tweak = {}) {
-    TContestListRec r = list_->GetListRec();
-    r.SetTyp(code);
-    r.SetName("Saar 2026");
-    r.SetRstSentNotFixed(255);
-    r.SetRstRcvdNotFixed(255);
-    if (tweak) tweak(r);
-    list_->SetListRec(r);
-    if (!list_->FindNumber(kContest)) {
-      list_->SetListRec(r);
-      EXPECT_TRUE(list_->Add());
-    }
-    TContestConfigRec c;
-    c.SetNummer(kContest);
-    config_->SetConfigRec(c);
-    if (!config_->FindNumber(kContest)) {
-      config_->SetConfigRec(c);
-      EXPECT_TRUE(config_->Add());
-    }
+    StoreWindowRecords(*config_, code, "Saar 2026", tweak);
   }
   // QSOs on a band with a received DOK.
   void StoreQsos(char band, std::initializer_list<const char*> doks) {
@@ -109,10 +81,6 @@ class LogWindow : public LogTest {
     EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     return *window_;
   }
-
-  TTestDesktop desk_;
-  std::unique_ptr<TdbContest> config_;
-  std::unique_ptr<TContestLogStd> window_;
 };
 
 TEST_F(LogWindow, SaarLayout) {
