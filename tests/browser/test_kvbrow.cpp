@@ -81,6 +81,8 @@ TEST_F(KvBrowTest, OpenFailuresRaiseTheirTexts) {
     EXPECT_STREQ(e.what(), "Fehler beim Öffnen der Datenbanken!");
   }
   EXPECT_TRUE(closed);
+  // The browser outlives this body and calls the handler again when it is destroyed.
+  brow_.OnEntf_brDats = nullptr;
   brow_.OnInit_brDats = nullptr;
   TCallTable noFile(nullptr);
   try {

@@ -25,6 +25,8 @@ struct SideCase {
   std::string stf;
   std::string cabrillo;
 };
+// Named in the test's output by its case name, not by its raw bytes (which include padding).
+void PrintTo(const SideCase& c, std::ostream* os) { *os << c.name; }
 
 // Sides are RST (3) + blank + 17 columns of the rest.
 std::string Side(const char* rst, const char* rest) {
