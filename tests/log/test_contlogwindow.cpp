@@ -592,6 +592,21 @@ TEST_F(LogWindow, EveryClosePathClosesOnceAndShowsTheMainWindow) {
   }
 }
 
+TEST_F(LogWindow, TypedReportsAreNotCoveredByTheirCaptions) {
+  for (char code : {'d', 'C'}) {
+    SCOPED_TRACE(code);
+    TContestLogStd& w = Open(code);
+    ASSERT_TRUE(w.eRSTs[0]->isVisibleTo(w.panelEingabe));
+    // The sent report's field shares its place with the "RSTs" caption.
+    ASSERT_TRUE(w.eRSTs[0]->geometry().intersects(w.lersts->geometry()));
+    for (TkvEdit* e : {w.eCall, w.eRSTs[0], w.eRSTr[0]}) {
+      const QWidget* top = w.panelEingabe->childAt(e->geometry().center());
+      EXPECT_TRUE(top == e || e->isAncestorOf(top)) << S(e->objectName());
+    }
+    window_.reset();
+  }
+}
+
 TEST_F(LogWindow, ResizeLaysOutThePanelsAndKeepsTheEntry) {
   TContestLogStd& w = Open('d');
   Type(w.eCall, "DL1ABC");
