@@ -280,7 +280,9 @@ void TEingContestStdForm::BuildWindow() {
   la->addWidget(lQsoTotal, 8, 1);
   la->addWidget(lMultiTotal, 8, 2);
   la->addWidget(lPunkteTotal, 8, 3);
-  la->addWidget(lScore, 9, 1, 1, 3);
+  // The score stands under the points of the total line, where "... Punkte =" leads the
+  // eye; beside it the line would make the dialog wider than a small screen.
+  la->addWidget(lScore, 9, 3);
 
   // The per-contest prompts, hidden until a prompt shows one.
   groupZusatz = group("groupZusatz", "");

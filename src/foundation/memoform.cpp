@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "foundation/cp1252.h"
@@ -45,6 +46,11 @@ TMemoForm::TMemoForm(const QString& caption, const QString& title, const QString
   layout->addWidget(memo_, 1);
   layout->addLayout(buttons);
   resize(600, 400);
+  // The first line is where a new note begins (it ends in "> "): the caret waits after it.
+  QTextCursor caret = memo_->textCursor();
+  caret.movePosition(QTextCursor::Start);
+  caret.movePosition(QTextCursor::EndOfBlock);
+  memo_->setTextCursor(caret);
   memo_->setFocus();
 }
 

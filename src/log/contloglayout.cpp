@@ -392,6 +392,9 @@ void TContestLogStd::InitContestLayout() {
     emode->move(lMode->x(), lMode->y() - 4);
     emode->show();
   }
+  // Captions lie beneath the entry fields: where a caption and a field that shows share a
+  // place (the sent report of a log whose report is typed), the field is seen whole.
+  for (QLabel* l : panelEingabe->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) l->lower();
   // The Tab key walks the fields in the order the Enter moves use.
   std::vector<TkvEdit*> fields = EntryFields();
   std::stable_sort(fields.begin(), fields.end(), [](const TkvEdit* a, const TkvEdit* b) {

@@ -3,6 +3,8 @@
 
 #include "log/contlogstd.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -84,6 +86,10 @@ void TContestLogStd::FormResize() {
   const TContestQSORec entry = GetQsoRecord();
   const int w = width(), h = height();
   panelSeite->resize(panelSeite->width(), h);
+  // The version notice is longer than the side panel is wide: it wraps within the panel.
+  const int versionWidth = panelSeite->width() - 2 * lversion->x();
+  lversion->setWordWrap(true);
+  lversion->resize(versionWidth, lversion->heightForWidth(versionWidth));
   lversion->move(lversion->x(), h - lversion->height() - 10);
   if (w <= 800) {
     panelEingabe->resize(630, panelEingabe->height());
@@ -105,14 +111,18 @@ void TContestLogStd::FormResize() {
   panelObenUntergrund->setGeometry(panelSeite->width(), 0, w - panelSeite->width(),
                                    panelButtons->y() + panelButtons->height() + 2);
   ArrangeButtonBar();
-  // The button bar: the own call at the right, help left of it.
-  int right = panelButtons->width() - 10;
+  // The button bar: the own call at the right, help left of it. The three call labels
+  // lie one over the other, each a pixel further left, so the call reads once, embossed.
+  const int right = panelButtons->width() - 10;
+  int left = right;
+  int shift = 0;
   for (QLabel* l : {lglobcall1, lglobcall3, lglobcall2}) {
     l->adjustSize();
-    l->move(right - l->width(), l->y());
-    right = l->x() - 1;
+    l->move(right - shift - l->width(), l->y());
+    left = std::min(left, l->x());
+    ++shift;
   }
-  btnHilfe->move(right - 5 - btnHilfe->width(), 3);
+  btnHilfe->move(left - 5 - btnHilfe->width(), 3);
   Image2->move(Image2->x(), lversion->y() - Image2->height() - 4);
   // The list area: buttons at its foot.
   const int footTop = PanelUnten->height() - 30;

@@ -606,6 +606,10 @@ TEST_F(ConfigDialog, StoringAnExistingContestKeepsItsConfigurationFlagsAndTotals
   Run(true, false, 'd', [](TForm& f) {
     EXPECT_TRUE(f.crstsnichtsperren->isChecked());
     EXPECT_EQ(f.lQsoTotal->text(), QStringLiteral("12 QSO"));
+    // The score is the result of the points line: right under "Punkte =", not under the QSO.
+    QApplication::processEvents();
+    EXPECT_EQ(f.lScore->x(), f.lPunkteTotal->x());
+    EXPECT_GT(f.lScore->y(), f.lPunkteTotal->y());
     return Click(f, f.btnOK);
   });
   TdbContest config(TdbContestBase::kConfig);

@@ -165,6 +165,20 @@ TEST(EditMemo, CancelLeavesFileAndTextAlone) {
   EXPECT_EQ(b, (TBounds{30, 40, 429, 339}));
 }
 
+TEST(EditMemo, TypingContinuesTheFirstLine) {
+  TTestDesktop desk;
+  TBounds b;
+  std::vector<std::string> lines{"07.12.2026 12:41 DL1ABC     > ", "06.12.2026 10:00 DK1XY      > alt"};
+  std::string text;
+  bool ok = RunEditor(
+      desk, "", b, lines, text,
+      [&](TMemoForm& form) { QTest::keyClicks(form.Memo(), QStringLiteral("QSB")); }, "btnOK");
+  ASSERT_TRUE(ok);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "07.12.2026 12:41 DL1ABC     > QSB");
+  EXPECT_EQ(lines[1], "06.12.2026 10:00 DK1XY      > alt");
+}
+
 TEST(EditMemo, WithoutFileEditsTheLines) {
   TTestDesktop desk;
   TBounds b;

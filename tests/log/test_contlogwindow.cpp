@@ -560,6 +560,21 @@ TEST_F(LogWindow, EveryClosePathClosesOnceAndShowsTheMainWindow) {
   }
 }
 
+TEST_F(LogWindow, TypedReportsAreNotCoveredByTheirCaptions) {
+  for (char code : {'d', 'C'}) {
+    SCOPED_TRACE(code);
+    TContestLogStd& w = Open(code);
+    ASSERT_TRUE(w.eRSTs[0]->isVisibleTo(w.panelEingabe));
+    // The sent report's field shares its place with the "RSTs" caption.
+    ASSERT_TRUE(w.eRSTs[0]->geometry().intersects(w.lersts->geometry()));
+    for (TkvEdit* e : {w.eCall, w.eRSTs[0], w.eRSTr[0]}) {
+      const QWidget* top = w.panelEingabe->childAt(e->geometry().center());
+      EXPECT_TRUE(top == e || e->isAncestorOf(top)) << S(e->objectName());
+    }
+    window_.reset();
+  }
+}
+
 TEST_F(LogWindow, ResizeLaysOutThePanelsAndKeepsTheEntry) {
   TContestLogStd& w = Open('d');
   Type(w.eCall, "DL1ABC");
@@ -575,6 +590,14 @@ TEST_F(LogWindow, ResizeLaysOutThePanelsAndKeepsTheEntry) {
   EXPECT_EQ(w.PanelUnten->width(), 930);
   EXPECT_EQ(w.PanelUnten->y() + w.PanelUnten->height(), 796);
   EXPECT_EQ(w.lversion->y() + w.lversion->height(), 790);
+  // The version notice wraps inside the side panel instead of running off its edge.
+  EXPECT_LE(w.lversion->x() + w.lversion->width(), w.panelSeite->width());
+  EXPECT_GE(w.lversion->height(), w.lversion->heightForWidth(w.lversion->width()));
+  // The own call reads once: its three labels lie one over the other, a pixel apart.
+  EXPECT_EQ(w.lglobcall1->x() + w.lglobcall1->width(), w.panelButtons->width() - 10);
+  EXPECT_EQ(w.lglobcall3->x() + w.lglobcall3->width(), w.panelButtons->width() - 11);
+  EXPECT_EQ(w.lglobcall2->x() + w.lglobcall2->width(), w.panelButtons->width() - 12);
+  EXPECT_LT(w.btnHilfe->x() + w.btnHilfe->width(), w.lglobcall2->x());
   EXPECT_EQ(w.btnbeenden2->y(), w.btnAendern->y());
   EXPECT_EQ(w.GetQsoRecord().Call(), "DL1ABC");
 }
