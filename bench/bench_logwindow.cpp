@@ -1,19 +1,11 @@
 // Opening the log window of a 'd' log of 20,000 QSOs offscreen: the layout with the
 // opening of the log and its list, as "Contest starten" opens it.
-#include <benchmark/benchmark.h>
-
-#include <QApplication>
 #include <QTemporaryDir>
 #include <memory>
 
-#include "contest/contestrules.h"
+#include "benchsupport.h"
 #include "foundation/cp1252.h"
 #include "log/contlogstd.h"
-#include "shell/startup.h"
-#include "storage/dbbase.h"
-#include "tables/contesttables.h"
-#include "tables/setups.h"
-#include "tables/tablefile.h"
 
 namespace {
 
@@ -26,53 +18,11 @@ struct TSaarLog {
   TContestRec def;
 
   TSaarLog() {
-    const std::string path = S(dir.path()) + "/";
-    startup::StartServices(path.c_str(), path.c_str());
-    ToSetupDirs dirs;
-    dirs.fill(path);
-    Setups().SetDirs(dirs);
-    Setups().StoreNow = nullptr;
-    Setups().SetOwnCall("DK2ZZ");
-    dbbase::InitDatabase();
-    TContestInputs in;
-    in.Code = 'd';
-    in.ClassNumber = 1;
-    in.OwnDok = "Q01";
-    in.OwnCall = "DK2ZZ";
-    def = BuildContestDefinition(in);
+    benchsupport::StartServicesIn(S(dir.path()) + "/");
     list = std::make_unique<TdbContest>(TdbContestBase::kList);
     config = std::make_unique<TdbContest>(TdbContestBase::kConfig);
-    TContestListRec r;
-    r.SetNummer(kContest);
-    r.SetTyp('d');
-    r.SetName("Saar 2026");
-    r.SetDOK("Q01");
-    r.SetCategory(1);
-    list->SetListRec(r);
-    list->Add();
-    TContestConfigRec c;
-    c.SetNummer(kContest);
-    config->SetConfigRec(c);
-    config->Add();
-    TdbContest qsos(TdbContestBase::kQsoLog, 0, kContest);
-    TWriteGroup group;
-    for (int i = 0; i < kQsos; ++i) {
-      TContestQSORec q;
-      q.SetCall("DL" + std::to_string(i % 9 + 1) + "A" + std::string(1, char('A' + i % 26)) +
-                std::string(1, char('A' + i / 26 % 26)));
-      q.SetDatum(150000 + i / 86400);
-      q.SetZeit(i % 86400);
-      q.SetMode("SSB");
-      q.SetBandcode('b');
-      q.SetwagNummer(i + 1);
-      q.SetwagBandNrIntern(i + 1);
-      q.SetCMulti("Q" + std::to_string(10 + i % 90));
-      q.SetDOK1(q.CMulti());
-      q.SetRcvdPart1("59 ");
-      qsos.SetQSORec(q);
-      qsos.Add();
-    }
-    group.Commit();
+    def = benchsupport::AddSaarLog(kContest, *list, *config, [](TContestListRec&) {});
+    benchsupport::AddSaarQsos(kContest, kQsos);
   }
 };
 
@@ -95,11 +45,4 @@ BENCHMARK(BM_OpenSaarLog)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return benchsupport::RunOffscreen(argc, argv); }

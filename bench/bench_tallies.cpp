@@ -110,6 +110,18 @@ void BM_RecalcAndRenumber(benchmark::State& state) {
 }
 BENCHMARK(BM_RecalcAndRenumber)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+void BM_RecalcLog(benchmark::State& state) {
+  TBenchLog& log = Log();
+  for (auto _ : state) benchmark::DoNotOptimize(log.state->RecalcLog());
+}
+BENCHMARK(BM_RecalcLog)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_RenumberLog(benchmark::State& state) {
+  TBenchLog& log = Log();
+  for (auto _ : state) benchmark::DoNotOptimize(log.state->RenumberLog());
+}
+BENCHMARK(BM_RenumberLog)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 void BM_RecountTotals(benchmark::State& state) {
   TBenchLog& log = Log();
   for (auto _ : state) log.state->RecountTotals(false);

@@ -4,7 +4,6 @@
 // Each log window and each QSO edit dialog owns one object. The operations are grouped
 // by what they do, each group implemented in files of its own.
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>

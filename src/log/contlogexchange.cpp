@@ -2,7 +2,6 @@
 // copied both ways, the values of the received fields by their kind, and the defaults of
 // a new entry (report, serial numbers, presets).
 
-#include <QApplication>
 #include <QLabel>
 
 #include "contest/contestfkt.h"
@@ -50,7 +49,8 @@ void TContestLogStd::ExchangeFieldsToRecord() {
   oContestFkt->SplitSentExchange(RowText(SentRow(), rec.Mode()), rec);
   oContestFkt->SplitReceivedExchange(RowText(ReceivedRow(), rec.Mode()), rec);
   const TContestCode code = ContestCode();
-  const QWidget* active = QApplication::focusWidget();
+  // Warnings belong to the field being left, never to the keys typed into it.
+  const QWidget* active = LeavingField;
   for (size_t n = 2; n <= 4; ++n) {
     TkvEdit* field = eRSTr[n - 1];
     const bool leaving = active == field || (ContestDef.SWLLog && active == eRSTs[n - 1]);

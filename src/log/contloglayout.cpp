@@ -83,6 +83,7 @@ void TContestLogStd::InitContestLayout() {
   CurrentBand = def.Bands[1];
   AutoTime = Set(list.TimeAuto());
   const TContestQSORec last = QsoTable->GetQSORec();
+  LogState->CurrentBand = CurrentBand;
   if (!hasLast || last.CMulti().empty() || last.Multi2().empty()) LogState->RenumberLog();
   QsoTable->ClearRecords();
   // 8: the start band by contest period.
@@ -110,12 +111,13 @@ void TContestLogStd::InitContestLayout() {
   const bool english = setupseparat::Language() != setupseparat::kGerman;
   setWindowTitle(Q(logentry::LogCaption(Setups().GetOwnCall(false), list.Name(), english)));
   SetText(lContestCaption, "Contest-Logbuch");
-  opcmd::StyleMenuPanel(panelObenUntergrund, Image2, lversion);
+  opcmd::StyleMenuPanel(panelSeite, Image2, lversion);
   if (QsoTable) LogCommon->OpenLogList(*Brow, 47, *QsoTable);
   // 13: colours.
   const ToSetupLayout layout = Setups().GetLayout();
   PanelUnten->SetColor(layout.PanelColor());
-  panelObenUntergrund->SetColor(layout.MenuPanelColor());
+  panelObenUntergrund->SetColor(layout.PanelColor());
+  panelSeite->SetColor(layout.MenuPanelColor());
   panelauswertung->SetColor(layout.ScorePanelColor());
   SetFontColor(lContestCaption, clWhite);
   panelEingabe->SetColor(TColorOf(palette().color(QPalette::Button)));

@@ -104,19 +104,21 @@ void TContestLogStd::SetQsoRecord(const TContestQSORec& rec) {
 
 void TContestLogStd::BuildComponents() {
   resize(1006, 700);
-  panelObenUntergrund = MakePanel(this, "panelObenUntergrund", 0, 0, 210, 700);
-  Image2 = MakeLabel(panelObenUntergrund, "Image2", "", 10, 600);
+  panelSeite = MakePanel(this, "panelSeite", 0, 0, 210, 700);
+  // Behind the caption, the entry panel and the button bar.
+  panelObenUntergrund = MakePanel(this, "panelObenUntergrund", 210, 0, 796, 330);
+  Image2 = MakeLabel(panelSeite, "Image2", "", 10, 600);
   Image2->resize(190, 60);
-  MenueBeenden = MakeLabel(panelObenUntergrund, "MenueBeenden", "    Contest beenden", 0, 10, 800);
+  MenueBeenden = MakeLabel(panelSeite, "MenueBeenden", "    Contest beenden", 0, 10, 800);
   MenueBeenden->setFixedWidth(210);
   MenueBeenden->setAutoFillBackground(false);
   MenueBeenden->setStyleSheet(QStringLiteral("QLabel { color: white; }"));
   MenueBeenden->setCursor(Qt::PointingHandCursor);
   MenueBeenden->installEventFilter(this);
   MenueBeenden->setMouseTracking(true);
-  btnadifimport = MakeButton(panelObenUntergrund, "btnadifimport", "Import von ADIF-Dateien", 190);
+  btnadifimport = MakeButton(panelSeite, "btnadifimport", "Import von ADIF-Dateien", 190);
   btnadifimport->move(10, 34);
-  lversion = MakeLabel(panelObenUntergrund, "lversion", "", 10, 670);
+  lversion = MakeLabel(panelSeite, "lversion", "", 10, 670);
 
   panelContLog = MakePanel(this, "panelContLog", 215, 10, 630, 24);
   lContestCaption = MakeLabel(panelContLog, "lContestCaption", "Contest-Logbuch", 8, 4);
@@ -326,6 +328,12 @@ void TContestLogStd::BuildScorePanel() {
     lPunkteN[k] = MakeLabel(s, name("lPunkte").c_str(), "", 2, 288 + 16 * i);
     lePunkteN[k] = MakeLabel(s, name("lePunkte").c_str(), "", 48, 288 + 16 * i);
   }
+  // The values stand right-aligned in their column, on the band's colour.
+  for (size_t i = 0; i < 7; ++i)
+    for (QLabel* l : {leQSO[i], leMulti[i], lePunkteN[i]}) {
+      l->setGeometry(l->x(), l->y(), 46, 15);
+      l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
   Label22 = MakeLabel(s, "Label22", "", 2, 408);
   Label28 = MakeLabel(s, "Label28", "", 2, 424);
   Label19 = MakeLabel(s, "Label19", "", 2, 440);
@@ -368,6 +376,7 @@ void TContestLogStd::WireHandlers() {
     return BrowSortList2Key(i, low, high);
   };
   Brow->OnBrowEnter = [this] { BrowEnter(); };
+  Brow->OnBrowDoppelKlick = [this] { btnAendern->click(); };
   Brow->OnDatensatz_Loeschen = [this] { return DeleteListQso(); };
   connect(btnLoeschen, &QPushButton::clicked, this, [this] { DeleteListQso(); });
   Brow->OnBrowColWidths = [this](int column) {
@@ -378,6 +387,7 @@ void TContestLogStd::WireHandlers() {
                      : 0;
   };
   for (TkvEdit* e : EntryFields()) e->installEventFilter(this);
+  WireEntryRoad();
   listband->installEventFilter(this);
   listmode->installEventFilter(this);
 }
@@ -391,6 +401,7 @@ void TContestLogStd::FormShow() {
   if (width() > 800 && panelWidth > 0)
     TContLogAlle::ScaleHorizontally(panelEingabe, double(panelEingabe->width()) / panelWidth);
   if (MainWindow) MainWindow->hide();
+  ShowStatistics();
   timerzeit->start();
   TimerCATUeberwachung->start();
 }
@@ -411,7 +422,7 @@ void TContestLogStd::FormResize() {
   if (!panelEingabe) return;
   const TContestQSORec entry = GetQsoRecord();
   const int w = width(), h = height();
-  panelObenUntergrund->resize(panelObenUntergrund->width(), h);
+  panelSeite->resize(panelSeite->width(), h);
   lversion->move(lversion->x(), h - lversion->height() - 10);
   if (w <= 800) {
     panelEingabe->resize(630, panelEingabe->height());
@@ -430,6 +441,8 @@ void TContestLogStd::FormResize() {
   panelButtons->move(panelButtons->x(), panelEingabe->y() + panelEingabe->height() + 4);
   const int listTop = panelButtons->y() + panelButtons->height() + 4;
   PanelUnten->setGeometry(PanelUnten->x(), listTop, PanelUnten->width(), std::max(60, h - listTop - 4));
+  panelObenUntergrund->setGeometry(panelSeite->width(), 0, w - panelSeite->width(),
+                                   panelButtons->y() + panelButtons->height() + 2);
   ArrangeButtonBar();
   // The button bar: the own call at the right, help left of it.
   int right = panelButtons->width() - 10;
@@ -495,7 +508,7 @@ bool TContestLogStd::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
-      TContLogAlle::HighlightMenuLabel(MenueBeenden, panelObenUntergrund);
+      TContLogAlle::HighlightMenuLabel(MenueBeenden, panelSeite);
   }
   // Alt+Q, the accelerator of the flag's label, toggles the flag.
   if (watched == lQSLs && event->type() == QEvent::Shortcut) {
@@ -549,6 +562,8 @@ bool TContestLogStd::eventFilter(QObject* watched, QEvent* event) {
     auto* list = static_cast<QListWidget*>(watched);
     if (IsEnter(key->key()) && list == listband) {
       listbandApply();
+    } else if (IsEnter(key->key())) {
+      listmodeDblClick();
     } else {
       list->hide();
       if (LastFocused) LastFocused->setFocus();
@@ -606,10 +621,11 @@ bool TContestLogStd::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
   }
   switch (key) {
     case Qt::Key_Escape:
+      // Also from the list, where the entry's buttons are off: Esc leads back.
       if (listband->isVisible())
         listband->hide();
       else
-        btnClear->click();
+        btnClearClick();
       return true;
     case Qt::Key_F4: btnCallsuche->click(); return true;
     case Qt::Key_F5: btnListe->click(); return true;
@@ -668,8 +684,7 @@ void TContestLogStd::btnModeClick() {
     return;
   }
   LastFocused = QApplication::focusWidget();
-  // Choosing a mode is part of the entry's road with its checks; the list only opens here.
-  OpenDropList(listmode, listband, lMode, Q(CurrentMode));
+  if (OpenDropList(listmode, listband, lMode, Q(CurrentMode))) listmodeDblClick();
 }
 
 void TContestLogStd::listbandApply() {
@@ -734,7 +749,10 @@ void TContestLogStd::btnNotizClick() {
 bool TContestLogStd::DeleteListQso() {
   if (!rowTable_ || Brow->CurrentRef() <= 0 || !rowTable_->GotoRecord(Brow->CurrentRef()))
     return true;
+  // The question is modal; the clock would write the entry meanwhile.
+  timerzeit->stop();
   LogState->DeleteEntry(rowTable_->GetQSORec().Nummer());
+  timerzeit->start();
   Brow->RefreshAll();
   ClearEntry(false);
   return true;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "contest/contestrec.h"
@@ -87,6 +88,32 @@ class TContestLogStd : public QDialog {
   // The entry clock; also run once by the layout.
   void timerzeitTimer();
 
+  // --- the road of one QSO: typing, the checks of a field left, the save ----------------
+  // Handlers of the entry fields while they are typed into.
+  void eCallChange();
+  void eRSTr2Change(TkvEdit* field);
+  void eNameChange();
+  void emodeChange();
+  void eFreqChange();
+  // A key typed into a received field; true when it is dropped.
+  bool eRSTr3KeyPress(TkvEdit* field, char key);
+  void listmodeDblClick();
+  void SwitchMode(const std::string& mode);
+  // A field was left (it is passed: the focus has moved on when Qt says so).
+  void eCallExit(TkvEdit* field);
+  void CheckAndSave(TkvEdit* field);
+  // The dupe chain with its messages; false when the QSO was refused (entry cleared).
+  bool CheckDupe();
+  void LookupEntryExtras();
+  // notify: the DOK-Check notice may be shown (on Enter).
+  bool IsQsoValid(bool notify = false);
+  bool CheckFrequencyRange();
+  // Saves the entry; sender btnadifimport skips the clock step. False when nothing was
+  // stored (the error was shown, the entry is kept as typed).
+  bool btnSpeichernClick(QObject* sender = nullptr);
+  // The field being left while CheckAndSave runs (its warnings show only then).
+  TkvEdit* LeavingField = nullptr;
+
   // --- the close path: runs once, whatever closed the window -----------------------------
   void FormDestroy();
   bool Destroyed() const { return destroyed_; }
@@ -118,7 +145,8 @@ class TContestLogStd : public QDialog {
   int BrowSortList2Key(int choice, TKeyStr& low, TKeyStr& high);
 
   // --- components -------------------------------------------------------------------------
-  TkvPanel* panelObenUntergrund = nullptr;  // side panel
+  TkvPanel* panelSeite = nullptr;  // side panel with the menu label
+  TkvPanel* panelObenUntergrund = nullptr;
   QLabel* Image2 = nullptr;
   QLabel* lversion = nullptr;
   QLabel* MenueBeenden = nullptr;
@@ -210,6 +238,17 @@ class TContestLogStd : public QDialog {
   bool destroyed_ = false;
   bool shownOnce_ = false;
   bool recordToFieldsRunning_ = false;
+  // The road of one QSO.
+  void WireEntryRoad();
+  void ShowBeam(std::string_view locator);
+  void ShowTyped(TkvEdit* field, int cursor);
+  TkvEdit* FieldOfKind(int32_t kind, bool received) const;
+  int32_t KindOfField(const TkvEdit* field) const;
+  bool SaveEntry(QObject* sender);
+  bool saving_ = false;
+  bool entryRoadBusy_ = false;    // a check or save runs: focus moves it makes are no exits
+  bool nameFromNameField_ = false;
+  std::string lastDxcc_;
 };
 
 // While a log window exists it is reachable here (null otherwise).

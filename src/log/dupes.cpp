@@ -56,17 +56,54 @@ bool IsPhone(std::string_view mode) {
   return m == "SSB" || m == "USB" || m == "LSB" || m == "FM";
 }
 
-// The QSOs of one base call on one band, in the order of "Bandcode,Call,Mode", until
-// match says they are dupes (true) or the call or band ends (false).
-template <typename Match>
-bool AnyOnBand(TdbContest& log, const std::string& baseCall, char band, Match match) {
-  for (bool found = log.SearchBandCall(std::string(1, band) + baseCall); found;
-       found = log.NextRecord(contestkeys::kBandCallMode)) {
-    const TContestQSORec r = log.GetQSORec();
-    if (r.Bandcode() != band || keyparts::CallForm(r.Call()) != baseCall) return false;
-    if (!r.IsBandChangeLine() && match(r)) return true;
+// The QSOs of the log that a check compares the QSO being entered with: those of its
+// base call, on one band or in the whole log. A stored QSO checked again after an edit is
+// not its own dupe: the record of its number, date and time is passed over.
+class TSameCall {
+ public:
+  TSameCall(const TdbContestBase& qsoTable, std::string_view call)
+      : log_(TdbContestBase::kQsoLog, 0, qsoTable.GetContestNumber()),
+        base_(keyparts::CallForm(call)),
+        self_(qsoTable.GetQSORec()) {}
+  const std::string& Base() const { return base_; }
+
+  // Until match says a QSO is a dupe (true) or the call or band ends (false), in the
+  // order of "Bandcode,Call,Mode".
+  template <typename Match>
+  bool OnBand(char band, Match match) {
+    return Any(
+        log_.SearchBandCall(std::string(1, band) + base_), contestkeys::kBandCallMode,
+        [&](const TContestQSORec& r) { return r.Bandcode() == band; }, match);
   }
-  return false;
+  // The same in the whole log, in the order of "Call,Datum,Zeit".
+  template <typename Match>
+  bool InLog(Match match) {
+    return Any(
+        log_.SearchCall(base_), contestkeys::kCallDatumZeit,
+        [](const TContestQSORec&) { return true; }, match);
+  }
+
+ private:
+  template <typename Within, typename Match>
+  bool Any(bool found, int keyNr, Within within, Match match) {
+    for (; found; found = log_.NextRecord(keyNr)) {
+      const TContestQSORec r = log_.GetQSORec();
+      if (!within(r) || keyparts::CallForm(r.Call()) != base_) return false;
+      if (!r.IsBandChangeLine() && !IsSelf(r) && match(r)) return true;
+    }
+    return false;
+  }
+  bool IsSelf(const TContestQSORec& r) const {
+    return self_.Nummer() > 0 && r.Nummer() == self_.Nummer() && r.Datum() == self_.Datum() &&
+           r.Zeit() == self_.Zeit();
+  }
+  TdbContest log_;
+  std::string base_;
+  TContestQSORec self_;
+};
+
+bool SameMode(std::string_view a, std::string_view b) {
+  return keyparts::Fit(a, keyparts::kMode) == keyparts::Fit(b, keyparts::kMode);
 }
 
 // The boundary of the two periods of contest '6': the time "1500".
@@ -78,12 +115,12 @@ uint8_t TContLogAlle::DupeBandMode(std::string_view call, char band, const TdbCo
                                    const TContestRec& def, std::string_view mode, bool quiet) {
   const uint8_t scope = def.DupeScope;
   if (scope != 1 && scope != 7 && scope != 8) return 0;
-  TdbContest log(TdbContestBase::kQsoLog, 0, qsoTable.GetContestNumber());
-  if (!log.FindBandCallMode(band, call, mode)) return 0;
-  const std::string base = keyparts::CallForm(call);
+  TSameCall same(qsoTable, call);
+  if (!same.OnBand(band, [&](const TContestQSORec& r) { return SameMode(r.Mode(), mode); }))
+    return 0;
   if (scope == 7) return 2;
-  if (scope == 8) return MarkingResult(kBandMode, base, qsoTable, quiet);
-  Warn(kBandMode, base, quiet);
+  if (scope == 8) return MarkingResult(kBandMode, same.Base(), qsoTable, quiet);
+  Warn(kBandMode, same.Base(), quiet);
   return 1;
 }
 
@@ -91,50 +128,41 @@ uint8_t TContLogAlle::DupeBand(std::string_view call, char band, char contestCod
                                const TdbContestBase& qsoTable, const TContestRec& def, bool quiet) {
   const uint8_t scope = def.DupeScope;
   if (scope != 2 && scope != 9) return 0;
-  TdbContest log(TdbContestBase::kQsoLog, 0, qsoTable.GetContestNumber());
-  const std::string base = keyparts::CallForm(call);
+  TSameCall same(qsoTable, call);
   const std::string full = FullForm(call);
   // The IARU fieldday keeps a portable station apart from the same call at home.
-  const bool dupe = AnyOnBand(log, base, band, [&](const TContestQSORec& r) {
-    return contestCode != '9' || FullForm(r.Call()) == full;
-  });
-  if (!dupe) return 0;
-  if (scope == 9) return MarkingResult(kBand, base, qsoTable, quiet);
-  Warn(kBand, base, quiet);
+  if (!same.OnBand(band, [&](const TContestQSORec& r) {
+        return contestCode != '9' || FullForm(r.Call()) == full;
+      }))
+    return 0;
+  if (scope == 9) return MarkingResult(kBand, same.Base(), qsoTable, quiet);
+  Warn(kBand, same.Base(), quiet);
   return 1;
 }
 
 bool TContLogAlle::DupeMode(std::string_view call, std::string_view mode,
                             const TdbContestBase& qsoTable, const TContestRec& def, bool quiet) {
   if (def.DupeScope != 3) return true;
-  TdbContest log(TdbContestBase::kQsoLog, 0, qsoTable.GetContestNumber());
-  const std::string base = keyparts::CallForm(call);
+  TSameCall same(qsoTable, call);
   // Two groups: the phone modes, and everything else. Which of two QSOs came first must
   // not matter, so a non-phone mode after any non-phone mode is a dupe (CW after RTTY as
   // RTTY after CW).
   const bool phone = IsPhone(mode);
-  for (bool found = log.SearchCall(base); found;
-       found = log.NextRecord(contestkeys::kCallDatumZeit)) {
-    const TContestQSORec r = log.GetQSORec();
-    if (keyparts::CallForm(r.Call()) != base) break;
-    if (r.IsBandChangeLine() || IsPhone(r.Mode()) != phone) continue;
-    Warn(kMode, base, quiet);
-    return false;
-  }
-  return true;
+  if (!same.InLog([&](const TContestQSORec& r) { return IsPhone(r.Mode()) == phone; })) return true;
+  Warn(kMode, same.Base(), quiet);
+  return false;
 }
 
 bool TContLogAlle::DupeBandPeriod(std::string_view call, char band, char contestCode,
                                   const TdbContestBase& qsoTable, const TContestRec&, int32_t time,
                                   bool quiet) {
   if (contestCode != '6') return true;
-  TdbContest log(TdbContestBase::kQsoLog, 0, qsoTable.GetContestNumber());
-  const std::string base = keyparts::CallForm(call);
+  TSameCall same(qsoTable, call);
   const bool early = time < kPeriodBoundary;
-  if (!AnyOnBand(log, base, band,
-                 [&](const TContestQSORec& r) { return (r.Zeit() < kPeriodBoundary) == early; }))
+  if (!same.OnBand(band,
+                   [&](const TContestQSORec& r) { return (r.Zeit() < kPeriodBoundary) == early; }))
     return true;
-  Warn(kBandPeriod, base, quiet);
+  Warn(kBandPeriod, same.Base(), quiet);
   return false;
 }
 
@@ -142,11 +170,9 @@ bool TContLogAlle::DupeBandDay(std::string_view call, char band, char contestCod
                                const TdbContestBase& qsoTable, const TContestRec&, int32_t date,
                                bool quiet) {
   if (contestCode != 'h' && contestCode != 'o') return true;
-  TdbContest log(TdbContestBase::kQsoLog, 0, qsoTable.GetContestNumber());
-  const std::string base = keyparts::CallForm(call);
-  if (!AnyOnBand(log, base, band, [&](const TContestQSORec& r) { return r.Datum() == date; }))
-    return true;
-  Warn(kBandDay, base, quiet);
+  TSameCall same(qsoTable, call);
+  if (!same.OnBand(band, [&](const TContestQSORec& r) { return r.Datum() == date; })) return true;
+  Warn(kBandDay, same.Base(), quiet);
   return false;
 }
 
@@ -154,11 +180,10 @@ uint8_t TContLogAlle::DupeLog(std::string_view call, const TContestRec& def,
                               const TdbContestBase& qsoTable, bool quiet) {
   const uint8_t scope = def.DupeScope;
   if (scope != 5 && scope != 10) return 0;
-  TdbContest log(TdbContestBase::kQsoLog, 0, qsoTable.GetContestNumber());
-  if (!log.FindCall(call)) return 0;
-  const std::string base = keyparts::CallForm(call);
-  if (scope == 10) return MarkingResult(kLog, base, qsoTable, quiet);
-  Warn(kLog, base, quiet);
+  TSameCall same(qsoTable, call);
+  if (!same.InLog([](const TContestQSORec&) { return true; })) return 0;
+  if (scope == 10) return MarkingResult(kLog, same.Base(), qsoTable, quiet);
+  Warn(kLog, same.Base(), quiet);
   return 1;
 }
 

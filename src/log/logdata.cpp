@@ -38,7 +38,8 @@ bool TContLogAlle::PreviewQso(TdbContestBase& qsoTable, const TdbContestBase& li
     lastResolvedCall_ = call;
     const bool byPrefix = def.MultiplierKinds.test(1);
     // The prefix multiplier is taken from where the station works, as the resolution is.
-    const std::string prefixCall = oPrefix ? oPrefix->LocationFirst(call) : call;
+    const std::string prefixCall =
+        ToStrings::AnsiUpperCase(oPrefix ? oPrefix->LocationFirst(call) : call);
     const TPrefQso choice = ChoiceData(q);
     TdbPrefix prefix;
     uint8_t status = 0;

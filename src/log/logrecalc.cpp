@@ -65,8 +65,19 @@ void StoreBandFigures(const TContestRec& def, const TBandTally& bandPoints,
     StoreLongForm(def, bandPoints, figures, config);
 }
 
+namespace {
+
+// The window's working copy of its own record is taken as it is: it may carry changes
+// not stored yet (the column widths), which the rewrite below stores with the figures.
+bool OnRecord(TdbContest& table, int32_t heldNumber, int32_t number) {
+  return (heldNumber == number && table.CurrentRef() != 0) || table.FindNumber(number);
+}
+
+}  // namespace
+
 bool TContestLogState::RecalcLog() {
-  if (!listTable_.FindNumber(contestNumber_) || !configTable_.FindNumber(contestNumber_)) {
+  if (!OnRecord(listTable_, listTable_.GetListRec().Nummer(), contestNumber_) ||
+      !OnRecord(configTable_, configTable_.GetConfigRec().Nummer(), contestNumber_)) {
     ToMessages::ShowError(kStoreError);
     return false;
   }

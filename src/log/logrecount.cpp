@@ -169,11 +169,20 @@ void TContestLogState::ClearMarksAndPending() {
 
 std::vector<TBandFigures> TContestLogState::CountBandFigures(TFortschrittWinCtrl* progress) {
   std::vector<TBandFigures> figures(TContestConfigRec::kBands);
+  // Counting by column counts a DOK once per mode in band mode 2, the recount once per
+  // band: the band's multipliers follow the recount, so that the stored score is the one
+  // the log window shows.
+  const bool modesApart = def_.MultiplierBandMode == 2;
   auto count = [&](const TContestRec& def, char band, TBandFigures& f, bool onlyQsos) {
     f = {};
     for (int kind : kBandKinds) {
       if (onlyQsos && kind != 2) continue;
       f.Multis += EngineCount(kind, band, def, false, true, &f, progress);
+    }
+    if (modesApart && !onlyQsos) {
+      f.Multis = 0;
+      for (int kind : kBandKinds)
+        f.Multis += EngineCount(kind, band, def, false, false, nullptr, nullptr);
     }
   };
   if (PerBandMultis()) {

@@ -47,6 +47,7 @@ bool HasSentKind(const TContestRec& def, int32_t kind) {
 bool CopyOut(TdbContest& log, TdbContest& temp, bool serial, TFortschrittWinCtrl& progress) {
   TWriteGroup group;
   temp.DeleteFiles();
+  if (temp.RecordCount() != 0) return false;
   const int32_t count = log.RecordCount();
   int32_t walked = 0;
   const int key = serial ? contestkeys::kNummer : contestkeys::kDatumZeit;
@@ -79,6 +80,8 @@ bool TContestLogState::RenumberLog() {
     return true;
   }
   TdbContest temp(TdbContestBase::kTemp, 0, contestNumber_);
+  // The scratch log is rebuilt from the log every time: it needs no flush to the disk.
+  TdbBase::SetAutoFlushMode(temp.GetDriver(), 1);
   TWaitCursor cursor;
   TFortschrittWinCtrl progress(nullptr, "", kRenumberText, log.RecordCount(), false, false);
   progress.Execute();
@@ -90,6 +93,10 @@ bool TContestLogState::RenumberLog() {
   // Serials sent on air stay what the station was given.
   const bool keepBandNr = HasSentKind(def_, exchangekind::kSerialPerBand);
   const bool keepModeNr = HasSentKind(def_, exchangekind::kSerialPerMode);
+  // The evaluation below marks every QSO's multipliers in the lists again; the log's
+  // multipliers do not change, so neither do the tallies.
+  const int32_t multiTotal = MultiTotal;
+  const TBandTally bandMultis = BandMultis;
   std::array<int32_t, 256> bandNr{};
   std::array<uint16_t, 256> modeNr{};
   const int32_t count = temp.RecordCount();
@@ -98,7 +105,8 @@ bool TContestLogState::RenumberLog() {
   {
     TWriteGroup group;
     log.DeleteFiles();
-    for (bool more = temp.First(1); more && ok; more = temp.Next()) {
+    ok = log.RecordCount() == 0;
+    for (bool more = ok && temp.First(1); more && ok; more = temp.Next()) {
       TContestQSORec rec = temp.GetQSORec();
       RecalcMultipliers(rec);
       MultiLists.ClearPending();
@@ -122,6 +130,9 @@ bool TContestLogState::RenumberLog() {
     }
     ok = ok && done == count && group.Commit();
   }
+  MultiTotal = multiTotal;
+  BandMultis = bandMultis;
+  ClearMarksAndPending();
   if (!ok) ToMessages::ShowError(kCopyBackError);
   return ok;
 }

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QTest>
 
 #include "browser/kvbrow.h"
 #include "foundation/cp1252.h"
+#include "foundation/dates.h"
+#include "foundation/testdesktop.h"
 #include "foundation/grafik.h"
 #include "foundation/kvedit.h"
 #include "foundation/kvpanel.h"
@@ -208,6 +211,38 @@ TEST_F(LogOpening, OpenCleansBandChangeLinesAndFindsTheLastQsoOfABand) {
 
   alle_.CloseLogFiles(table, *list_, *list_);
   EXPECT_EQ(table, nullptr);
+}
+
+TEST_F(LogOpening, ClockOfTheEntryAndToolWindowsWhereTheyWereLeft) {
+  TTestDesktop desk;
+  desk.Now = QDateTime(QDate(2026, 1, 10), QTime(12, 34, 56));
+  TkvEdit time, date;
+  TContestListRec r = list_->GetListRec();
+  r.SetDateAuto(255);
+  list_->SetListRec(r);
+  alle_.SetAutoDateTime(*list_, *qsos_, false, &time, &date);
+  EXPECT_EQ(S(date.text()), "10.01.2026");
+  EXPECT_EQ(qsos_->GetQSORec().Datum(), ToDates::DateStringToDate("10.01.2026", "dd.mm.yyyy"));
+  EXPECT_TRUE(time.text().isEmpty());
+  alle_.SetAutoDateTime(*list_, *qsos_, true, &time, &date);
+  EXPECT_EQ(S(time.text()), "12:34:56");
+  EXPECT_EQ(qsos_->GetQSORec().Zeit(), 12 * 3600 + 34 * 60 + 56);
+
+  TContLogAlle::TWindowPlace place;
+  QDialog tool;
+  tool.setGeometry(30, 40, 300, 200);
+  desk.DialogHandler = [](QDialog& d) {
+    d.setGeometry(50, 60, 320, 240);
+    return 1;
+  };
+  EXPECT_EQ(alle_.RunModalRemembered(place, tool, list_.get()), 1);
+  EXPECT_EQ(place.Width, 320);
+  QDialog again;
+  desk.DialogHandler = [&](QDialog& d) {
+    EXPECT_EQ(d.geometry(), QRect(50, 60, 320, 240));
+    return 2;
+  };
+  EXPECT_EQ(alle_.RunModalRemembered(place, again, nullptr), 2);
 }
 
 }  // namespace

@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
+#include <QTimer>
+#include <array>
+#include <functional>
 
 #include "browser/kvbrow.h"
 #include "contest/contestfkt.h"
@@ -275,6 +278,53 @@ TEST_F(LogWindow, EntryCopyOfCallTimeAndReport) {
   EXPECT_EQ(S(w.eRSTr[0]->text()), "579");
 }
 
+// The received fields 2 to 4 fill the record's reference fields by their kind.
+TEST_F(LogWindow, ReceivedFieldsByKind) {
+  struct Case {
+    std::array<int32_t, 3> kinds;
+    const char* call;
+    std::array<const char*, 3> typed;
+    std::function<void(const TContestQSORec&)> check;
+  };
+  const Case cases[] = {
+      {{4, 12, 5}, "DL1ABC", {"Q05", "PA", "JO30AA"},
+       [](const TContestQSORec& r) {
+         EXPECT_EQ(r.DOK1(), "Q05");
+         EXPECT_EQ(r.WAZ_USStaat(), "PA");
+         EXPECT_EQ(r.Loc(), "JO30AA");
+       }},
+      // A DOK of a station for which none is expected is not stored; a short locator
+      // keeps no locator.
+      {{4, 12, 5}, "PA1ABC", {"Q05", "XX", "JO3"},
+       [](const TContestQSORec& r) {
+         EXPECT_EQ(r.DOK1(), "");
+         EXPECT_EQ(r.WAZ_USStaat(), "");
+         EXPECT_EQ(r.Loc(), "");
+       }},
+      {{8, 16, 19}, "DL1ABC", {"Q05", "1234", "DL2XYZ"},
+       [](const TContestQSORec& r) {
+         EXPECT_EQ(r.DOK1(), "Q05");
+         EXPECT_EQ(r.Call2(), "DL2XYZ");
+       }},
+      {{15, 16, 0}, "DL1ABC", {"66", "1234", ""},
+       [](const TContestQSORec& r) {
+         EXPECT_EQ(r.WAZ_USStaat(), "66");
+         EXPECT_EQ(r.Call2(), "1234");
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.call) + " " + c.typed[0]);
+    TContestRec def = Def('d');
+    def.ExchangeCaption.Fill("");
+    for (size_t i = 0; i < 3; ++i) def.ReceivedKinds[i + 1] = c.kinds[i];
+    TContestLogStd& w = Open('d', def);
+    Type(w.eCall, c.call);
+    for (size_t i = 0; i < 3; ++i) Type(w.eRSTr[i + 1], c.typed[i]);
+    w.FieldsToRecord();
+    c.check(w.GetQsoRecord());
+  }
+}
+
 TEST_F(LogWindow, ReportsAndCallsAsStored) {
   struct Case {
     const char* typed;
@@ -366,12 +416,24 @@ TEST_F(LogWindow, EnterAndHashMoveOnInTheEntry) {
   QTest::keyClicks(w.eCall, QStringLiteral("DL1ABC#"));
   // The call field writes capitals.
   EXPECT_EQ(S(w.eCall->text()), "DL1ABC/P");
-  EXPECT_TRUE(w.EnterPressed);
+  // The call field was left with Enter; its checks used the key up.
+  EXPECT_FALSE(w.EnterPressed);
   EXPECT_NE(QApplication::focusWidget(), w.eCall);
   // A second '#' appends nothing more.
   w.eCall->setFocus();
   QTest::keyClick(w.eCall, Qt::Key_NumberSign);
   EXPECT_EQ(S(w.eCall->text()), "DL1ABC/P");
+  // Alt with the numeric keypad's 1 goes to received field 2; the default button hands
+  // Enter to the focused field.
+  w.eCall->setFocus();
+  QTest::keyClick(w.eCall, Qt::Key_1, Qt::AltModifier | Qt::KeypadModifier);
+  EXPECT_EQ(QApplication::focusWidget(), w.eRSTr[1]);
+  w.eCall->setFocus();
+  w.EnterPressed = false;
+  w.btndefaultClick();
+  // The Enter moved the focus on; leaving the call field used the key up.
+  EXPECT_FALSE(w.EnterPressed);
+  EXPECT_NE(QApplication::focusWidget(), w.eCall);
   // Enter in the last received field goes to the time field when it can take the focus.
   w.eRSTr[1]->setFocus();
   QTest::keyClick(w.eRSTr[1], Qt::Key_Return);
@@ -473,6 +535,25 @@ TEST_F(LogWindow, EveryClosePathClosesOnceAndShowsTheMainWindow) {
   }
 }
 
+TEST_F(LogWindow, ResizeLaysOutThePanelsAndKeepsTheEntry) {
+  TContestLogStd& w = Open('d');
+  Type(w.eCall, "DL1ABC");
+  w.FieldsToRecord();
+  w.resize(780, 600);
+  w.FormResize();
+  for (QWidget* p : {static_cast<QWidget*>(w.panelEingabe), static_cast<QWidget*>(w.PanelUnten),
+                     static_cast<QWidget*>(w.panelButtons)})
+    EXPECT_EQ(p->width(), 630) << S(p->objectName());
+  w.resize(1200, 800);
+  w.FormResize();
+  EXPECT_EQ(w.PanelUnten->x(), 220);
+  EXPECT_EQ(w.PanelUnten->width(), 930);
+  EXPECT_EQ(w.PanelUnten->y() + w.PanelUnten->height(), 796);
+  EXPECT_EQ(w.lversion->y() + w.lversion->height(), 790);
+  EXPECT_EQ(w.btnbeenden2->y(), w.btnAendern->y());
+  EXPECT_EQ(w.GetQsoRecord().Call(), "DL1ABC");
+}
+
 TEST_F(LogWindow, ALogEndingOnABandChangeOpensOnThatBandWithItsScore) {
   // Multiplier texts in place: the log is opened as it stands, without renumbering.
   multiTexts_ = true;
@@ -527,6 +608,30 @@ TEST_F(LogWindow, ClosingRecalculatesAndRenumbers) {
   for (bool f = qsos.First(contestkeys::kNummer); f; f = qsos.NextRecord(contestkeys::kNummer))
     numbers.push_back(qsos.GetQSORec().Nummer());
   EXPECT_EQ(numbers, (std::vector<int32_t>{1, 2}));
+}
+
+TEST_F(LogWindow, TheListsDeleteRemovesTheQsoMarkedThere) {
+  StoreQsos('b', {"Q05", "Q06", "Z19"});
+  TContestLogStd& w = Open('d');
+  Shown();
+  w.Brow->GoFirst();
+  ASSERT_GT(w.Brow->CurrentRef(), 0);
+  TdbContest reader(TdbContestBase::kQsoLog, 0, kContest);
+  ASSERT_TRUE(reader.GotoRecord(w.Brow->CurrentRef()));
+  const std::string call = reader.GetQSORec().Call();
+  desk_.Answers = {true};
+  // The list's buttons work in the list.
+  EXPECT_FALSE(w.btnLoeschen->isEnabled());
+  QTest::keyClick(w.eCall, Qt::Key_F5);
+  EXPECT_EQ(S(w.lContestCaption->text()), "Contest-Logbuch (ESC: zurück zur Eingabe)");
+  QTest::mouseClick(w.btnLoeschen, Qt::LeftButton);
+  EXPECT_FALSE(reader.FindCall(call)) << call;
+  EXPECT_EQ(reader.RecordCount(), 2);
+  EXPECT_TRUE(w.timerzeit->isActive());
+  EXPECT_EQ(S(w.lNummer->text()), "3");
+  QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w, Qt::Key_Escape);
+  EXPECT_EQ(S(w.lContestCaption->text()), "Contest-Logbuch");
+  EXPECT_TRUE(w.btnClear->isEnabled());
 }
 
 }  // namespace

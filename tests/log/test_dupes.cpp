@@ -24,6 +24,7 @@ class Dupes : public ChecksTest {
 
 TEST_F(Dupes, SameBandAndModeIsRefusedWithTheWarningOfTheLanguage) {
   Store(Qso('c', "DL1ABC", "SSB"));
+  Enter(Qso('c', "DL1ABC", "SSB"));
   EXPECT_EQ(TContLogAlle::DupeBandMode("DL1ABC", 'c', *qsos_, Scoped(1), "SSB"), 1);
   ASSERT_EQ(Warnings().size(), 1);
   EXPECT_EQ(Warnings()[0], QStringLiteral("Call DL1ABC bereits auf Band/Mode vorhanden"));
@@ -42,6 +43,7 @@ TEST_F(Dupes, SameBandAndModeIsRefusedWithTheWarningOfTheLanguage) {
 
 TEST_F(Dupes, EachCheckWarnsWithItsOwnTextHoldingTheBaseCall) {
   Store(Qso('c', "EA8/DL1ABC", "CW"));
+  Enter(Qso('c', "DL1ABC", "CW"));
   const TContestRec def = Def('6');
   EXPECT_EQ(TContLogAlle::DupeBand("dl1abc/p", 'c', 'd', *qsos_, Scoped(2)), 1);
   EXPECT_FALSE(TContLogAlle::DupeMode("DL1ABC", "CW", *qsos_, Scoped(3)));
@@ -94,6 +96,7 @@ TEST_F(Dupes, FielddayKeepsPortableAndFixedCallsApart) {
 TEST_F(Dupes, PeriodsOfContestSixAndDaysOfContestsHAndO) {
   const int32_t day = 150000;
   StoreAt(Qso('c', "DL1ABC"), day, 14 * 3600 + 59 * 60 + 59);
+  Enter(Qso('c', "DL1ABC"));
   // The same period is a dupe, the other is not.
   EXPECT_TRUE(TContLogAlle::DupeBandPeriod("DL1ABC", 'c', '6', *qsos_, Def('6'), 15 * 3600));
   EXPECT_FALSE(TContLogAlle::DupeBandPeriod("DL1ABC", 'c', '6', *qsos_, Def('6'), 10 * 3600, true));
@@ -112,6 +115,7 @@ TEST_F(Dupes, PeriodsOfContestSixAndDaysOfContestsHAndO) {
 
 TEST_F(Dupes, MarkingScopesLogTheDupeAndWarnOnlyOnce) {
   Store(Qso('c', "DL1ABC"));
+  Enter(Qso('c', "DL1ABC"));
   // Scope 7: marked without a word.
   EXPECT_EQ(TContLogAlle::DupeBandMode("DL1ABC", 'c', *qsos_, Scoped(7), "SSB"), 2);
   EXPECT_TRUE(Warnings().isEmpty());
@@ -164,6 +168,23 @@ TEST_F(Dupes, EveryFormOfAStationIsADupeInEveryCheckingScope) {
   }
   // In the fieldday the full forms count.
   EXPECT_EQ(Check(Qso('c', "DL/PA1ABC"), 2, '9', true), Action::kAccept);
+}
+
+TEST_F(Dupes, AStoredQsoCheckedAgainIsNotItsOwnDupe) {
+  const int32_t first = StoreAt(Qso('c', "DL1ABC"), 150000, 3600);
+  ASSERT_GT(first, 0);
+  ASSERT_TRUE(qsos_->FindNumber(first));
+  const TContestQSORec stored = qsos_->GetQSORec();
+  for (uint8_t scope : {1, 2, 3, 5, 8, 9, 10})
+    EXPECT_EQ(Check(stored, scope, 'd', true), Action::kAccept) << int(scope);
+  // A new QSO that still carries the number of the one stored before it is checked.
+  TContestQSORec next = stored;
+  next.SetZeit(3700);
+  EXPECT_EQ(Check(next, 1, 'd', true), Action::kRefuse);
+  // With a second QSO of the call, either of them is a dupe of the other.
+  ASSERT_GT(StoreAt(Qso('c', "DL1ABC/P"), 150000, 7200), 0);
+  for (uint8_t scope : {1, 2, 3, 5})
+    EXPECT_EQ(Check(stored, scope, 'd', true), Action::kRefuse) << int(scope);
 }
 
 TEST_F(Dupes, AnEmptyLogAcceptsEveryCall) {

@@ -74,7 +74,7 @@ TEST_F(LogData, PreviewSetsTheEntityOfAKnownCallAndItsPoints) {
       {"EA8/DL1ABC", {2}, "EA8", "", "AF", 0},
       {"IT9ABC", {2}, "I", "", "EU", 255},
       {"IT9ABC", {2, 14}, "IT9", "", "EU", 255},
-      {"DL1ABC", {1}, "DL", "DL1", "EU", 0},
+      {"dl1abc", {1}, "DL", "DL1", "EU", 0},
       {"DL1ABC/EA8", {1, 2}, "EA8", "EA8", "AF", 0},
   };
   for (const Case& c : cases) {

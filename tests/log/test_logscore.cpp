@@ -158,11 +158,14 @@ TEST_F(LogScore, TakeBackRemovesOnlyWhatTheEntryAddedAndNeverGoesBelowZero) {
   s.MultiLists.Pending(2) = {"DL", 'c', false, 2};  // did not enter a full list
   s.MultiTotal = 2;
   s.BandMultis['c'] = 3;
+  s.BandMultis['d'] = 5;
+  s.CurrentBand = 'd';  // the band switch takes back what the entry added on c
   s.ResetPendingMultipliers();
   EXPECT_EQ(s.MultiLists.Count(4), 1);
   EXPECT_EQ(s.MultiLists.Text(4, 1), "B12");
   EXPECT_EQ(s.MultiTotal, 0);
   EXPECT_EQ(s.BandMultis['c'], 0);
+  EXPECT_EQ(s.BandMultis['d'], 5);
   EXPECT_TRUE(s.MultiLists.Pending(4).Value.empty());
   EXPECT_TRUE(s.MultiLists.Pending(2).Value.empty());
 }

@@ -50,6 +50,7 @@ struct TTyped {
   const char* Dok;
   const char* Dxcc = "";
   bool Dupe = false;  // the dupe check marked it (scopes 7-10)
+  const char* Mode = "SSB";
 };
 
 struct TFigures {
@@ -70,7 +71,7 @@ class OneLogOneScore : public TallyLogTest {
       TContestQSORec rec;
       rec.SetCall(t.Call);
       rec.SetBandcode(t.Band);
-      rec.SetMode("SSB");
+      rec.SetMode(t.Mode);
       rec.SetDOK(t.Dok);
       rec.SetDXCC(t.Dxcc);
       rec.SetPrefix(t.Dxcc);
@@ -172,6 +173,15 @@ TEST_F(OneLogOneScore, EveryDokCountsInL) {
          {"DL5EE", 'b', "B12"}});
 }
 
+TEST_F(OneLogOneScore, ADokInTwoModesWhereModesCountApart) {
+  MakeContest('G', "Q01");
+  ASSERT_EQ(def_.MultiplierBandMode, 2);
+  const TFigures f = Check({{"DL1AA", 'b', "Z05", "", false, "CW"},
+                            {"DL2BB", 'b', "Z05", "", false, "SSB"},
+                            {"DL3CC", 'b', "Z21", "", false, "SSB"}});
+  EXPECT_EQ(f.Multis['b'], 4);  // each a special DOK worth 2, once per band
+}
+
 const std::vector<TTyped> kDxccLog = {{"DL1AA", 'b', "", "DL"}, {"F1ABC", 'b', "", "F"},
                                       {"F1ABC", 'c', "", "F"},  {"G3XYZ", 'c', "", "G", true},
                                       {"G4XYZ", 'c', "", "G"},  {"OE1AA", 'e', "", "OE"},
@@ -204,6 +214,155 @@ TEST_F(OneLogOneScore, ScoredPerBand) {
     sum += m > 0 ? int64_t(m) * p : p;
   }
   EXPECT_EQ(State().Score(), sum);
+}
+
+}  // namespace
+}  // namespace tallytest
+
+namespace tallytest {
+namespace {
+
+class EntryMultipliers : public TallyLogTest {
+ protected:
+  TContestQSORec Entry(const char* call, char band, const char* dok) {
+    TContestQSORec rec;
+    rec.SetCall(call);
+    rec.SetBandcode(band);
+    rec.SetMode("SSB");
+    rec.SetDOK(dok);
+    return rec;
+  }
+};
+
+TEST_F(EntryMultipliers, ANewValueOfAFullListIsPendingButNotListed) {
+  MakeContest('d', "Q01");
+  TContestLogState& s = State();
+  s.CurrentBand = 'b';
+  for (int i = 1; i <= TMultiLists::kEntries; ++i)
+    s.MultiLists.SetEntry(4, i, "A" + std::to_string(1000 + i));
+  TContestQSORec rec = Entry("DL1AA", 'b', "Q05");
+  s.RefreshMultiplierStatus(rec);
+  EXPECT_EQ(s.MultiTotal, 1);
+  EXPECT_EQ(s.BandMultis['b'], 1);
+  EXPECT_EQ(rec.CMulti(), "Q05   ");  // fitted to the kind's width, cut to the field
+  EXPECT_EQ(s.MultiLists.Pending(4).Value, "Q05     ");
+  EXPECT_FALSE(s.MultiLists.Listed(4, "Q05"));
+  EXPECT_EQ(s.MultiLists.Text(4, TMultiLists::kEntries), "A1500");
+  // The entry changes: what it added goes, the list keeps all it held.
+  s.ResetPendingMultipliers();
+  EXPECT_EQ(s.MultiTotal, 0);
+  EXPECT_EQ(s.MultiLists.Count(4), TMultiLists::kEntries);
+}
+
+TEST_F(EntryMultipliers, WorkedBeforeIsMarkedAndCountsNothing) {
+  MakeContest('d', "Q01");
+  AddQso({"DL1AA", 'b', "Q05", "SSB", 2, 0});
+  TContestLogState& s = State();
+  s.CurrentBand = 'b';
+  s.RecountTotals(true);
+  ASSERT_EQ(s.MultiTotal, 1);
+  TContestQSORec rec = Entry("DL2BB", 'b', "Q05");
+  s.RefreshMultiplierStatus(rec);
+  EXPECT_EQ(s.MultiTotal, 1);
+  EXPECT_EQ(rec.CMulti(), "");
+  EXPECT_EQ(s.MultiLists.Mark(4, 1), TMultiLists::kMarkWorked);
+  // A second evaluation of the same entry does not count twice.
+  rec = Entry("DL2BB", 'b', "Z19");
+  s.RefreshMultiplierStatus(rec);
+  s.RefreshMultiplierStatus(rec);
+  EXPECT_EQ(s.MultiTotal, 2);
+  EXPECT_EQ(s.MultiLists.Count(4), 2);
+  EXPECT_EQ(s.ShowStatistics().Multis.size(), 2u);
+}
+
+TEST_F(EntryMultipliers, ADistrictUnderTheCaptionDokShowsTheWholeDok) {
+  MakeContest('h', "A01");
+  ASSERT_TRUE(def_.MultiplierKinds.test(18));
+  ASSERT_EQ(def_.MultiplierName[1], "DOK");
+  def_.MultiplierKinds.reset(4);  // the district alone stands for the column
+  TContestLogState& s = State();
+  s.CurrentBand = 'b';
+  TContestQSORec rec = Entry("DL1AA", 'b', "A12");
+  s.RefreshMultiplierStatus(rec);
+  EXPECT_EQ(rec.CMulti(), "A12");
+  EXPECT_TRUE(s.MultiLists.Listed(18, "A"));
+}
+
+TEST_F(EntryMultipliers, AKindStandingForTwoColumnsWritesBoth) {
+  MakeContest('W', "Q01", "DK2ZZ");
+  def_.MultiplierName[2] = "Prefix";  // a name of the DXCC as well
+  TContestLogState& s = State();
+  s.CurrentBand = 'b';
+  TContestQSORec rec = Entry("F1AA", 'b', "");
+  rec.SetDXCC("F");
+  s.RefreshMultiplierStatus(rec);
+  EXPECT_EQ(rec.CMulti(), "F     ");
+  EXPECT_EQ(rec.Multi2(), "F     ");
+}
+
+TEST_F(EntryMultipliers, OneTallyForAllBandsKnowsValuesOfOtherBands) {
+  MakeContest('o', "Z01");
+  ASSERT_EQ(def_.MultiplierBandMode, 1);
+  AddQso({"DL1AA", 'l', "Z05", "SSB", 2, 0});
+  TContestLogState& s = State();
+  s.CurrentBand = 'k';
+  s.RecountTotals(true);
+  const int32_t before = s.MultiTotal;
+  TContestQSORec rec = Entry("DL2BB", 'k', "Z05");
+  s.RefreshMultiplierStatus(rec);
+  EXPECT_EQ(s.MultiTotal, before);
+  rec = Entry("DL2BB", 'k', "Z07");
+  s.RefreshMultiplierStatus(rec);
+  EXPECT_EQ(s.MultiTotal, before + 1);
+  EXPECT_EQ(s.BandMultis[1], before + 1);
+  EXPECT_EQ(s.BandMultis['k'], 0);
+}
+
+// Band b: 5 QSOs, DOKs Q05 and Z19, 8 points; the DOK is multiplier column 1.
+class RecalcLogTest : public TallyLogTest {
+ protected:
+  void Run(bool longForm) {
+    MakeContest('d', "Q01");
+    if (longForm) {
+      TContestListRec l = list_->GetListRec();
+      l.SetTotalsInConfig(255);
+      list_->SetListRec(l);
+      ASSERT_TRUE(list_->Modify());
+    }
+    const char* calls[] = {"DL1AA", "DL2BB", "DL3CC", "DL4DD", "DL5EE"};
+    const char* doks[] = {"Q05", "Q05", "Z19", "B12", ""};
+    for (int i = 0; i < 5; ++i) AddQso({calls[i], 'b', doks[i], "SSB", 0, 0});
+    AddQso({"", 'c', "", "", 0, 'c'});  // a band change is no QSO
+    TContestLogState& s = State();
+    s.CurrentBand = 'b';
+    s.RecountTotals(true);
+    ASSERT_TRUE(s.RecalcLog());
+    TdbContest list(TdbContestBase::kList), config(TdbContestBase::kConfig);
+    ASSERT_TRUE(list.FindNumber(number_));
+    ASSERT_TRUE(config.FindNumber(number_));
+    l_ = list.GetListRec();
+    c_ = config.GetConfigRec();
+  }
+  TContestListRec l_;
+  TContestConfigRec c_;
+};
+
+TEST_F(RecalcLogTest, ShortFormOfAHandCountedLog) {
+  Run(false);
+  EXPECT_EQ(l_.I16(196), 5);
+  EXPECT_EQ(l_.I16(206), 2);
+  EXPECT_EQ(l_.I32(226), 8);
+  EXPECT_EQ(l_.I16(261), 2);
+  EXPECT_EQ(c_.I32(8), 0);
+}
+
+TEST_F(RecalcLogTest, LongFormOfAHandCountedLog) {
+  Run(true);
+  EXPECT_EQ(c_.I32(8), 5);
+  EXPECT_EQ(c_.I32(408), 2);
+  EXPECT_EQ(c_.I32(808), 8);
+  EXPECT_EQ(c_.I16(1208), 2);
+  EXPECT_EQ(l_.I16(196), 0);
 }
 
 }  // namespace

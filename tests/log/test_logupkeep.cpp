@@ -5,6 +5,7 @@
 
 #include "foundation/cp1252.h"
 #include "log/logrecalc.h"
+#include "support/filesizelimit.h"
 #include "tables/contestkeys.h"
 #include "tallyfixture.h"
 
@@ -86,10 +87,10 @@ TEST_F(LogUpkeep, NoAnswerOrABandChangeLineDeletesNothing) {
 
 TEST_F(LogUpkeep, RenumberingOrdersByTimeAndDropsBandChangeLines) {
   MakeContest('d');
-  AddQso({"DL1AA", 'c', "", "SSB", 0, 0});
+  AddQso({"DL1AA", 'c', "Q05", "SSB", 0, 0});
   AddQso({"", 'd', "", "", 0, 'd'});
-  const TContestQSORec late = AddQso({"DL2BB", 'd', "", "SSB", 0, 0});
-  AddQso({"DL3CC", 'd', "", "SSB", 0, 0});
+  const TContestQSORec late = AddQso({"DL2BB", 'd', "Q05", "SSB", 0, 0});
+  AddQso({"DL3CC", 'd', "Q05", "SSB", 0, 0});
   // A QSO corrected to an earlier time stands before the later ones after renumbering.
   {
     TdbContest t(TdbContestBase::kQsoLog, 0, number_);
@@ -99,9 +100,20 @@ TEST_F(LogUpkeep, RenumberingOrdersByTimeAndDropsBandChangeLines) {
     t.SetQSORec(r);
     ASSERT_TRUE(t.Modify());
   }
-  ASSERT_TRUE(State().RenumberLog());
+  TContestLogState& s = State();
+  s.CurrentBand = 'd';
+  s.RecountTotals(true);
+  const int32_t multis = s.MultiTotal;
+  const TBandTally bandMultis = s.BandMultis;
+  ASSERT_GT(multis, 0);
+  ASSERT_TRUE(s.RenumberLog());
+  // The QSOs' multipliers are evaluated again, but the tallies stay.
+  EXPECT_EQ(s.MultiTotal, multis);
+  EXPECT_TRUE(s.BandMultis == bandMultis);
   const auto log = Log();
   EXPECT_EQ(Calls(log), "DL2BB DL1AA DL3CC");
+  EXPECT_EQ(log[0].CMulti(), "Q05   ");
+  EXPECT_EQ(log[2].CMulti(), "");  // worked before on its band
   EXPECT_EQ(log[2].Nummer(), 3);
   EXPECT_EQ(log[2].wagBandNr(), 2);
 }
@@ -215,6 +227,96 @@ TEST(RecalcFigures, LongFormOffsets) {
   EXPECT_EQ(config.I16(1608 + 2 * 99), 30000);
   EXPECT_EQ(config.Byte(1808), 0);
   EXPECT_EQ(list, listBefore);
+}
+
+}  // namespace
+}  // namespace tallytest
+
+namespace tallytest {
+namespace {
+
+TEST_F(LogUpkeep, ARenumberingTheDiskRefusesLeavesTheOldLog) {
+  MakeContest('d');
+  {
+    TWriteGroup group;
+    for (int i = 0; i < 300; ++i) AddQso({"DL" + std::to_string(i), 'b', "Q05", "SSB", 1, 0});
+    ASSERT_TRUE(group.Commit());
+  }
+  ASSERT_TRUE(State().RenumberLog());
+  const auto before = Log();
+  {
+    // The scratch log fits, the far larger log cannot be written again.
+    TFileSizeLimit full(QFileInfo(Q(dir_.File("BMLKTEMP.db"))).size() + 4096);
+    EXPECT_FALSE(State().RenumberLog());
+  }
+  ASSERT_FALSE(desktop_.Messages.empty());
+  const QString error = desktop_.Messages.back().Text;
+  EXPECT_EQ(error, QStringLiteral("Fehler beim Neuaufbau der Datenbank"));
+  const auto after = Log();
+  ASSERT_EQ(after.size(), before.size());
+  for (size_t i = 0; i < after.size(); ++i) EXPECT_TRUE(after[i] == before[i]) << i;
+  // Once the disk has room the renumbering goes through.
+  EXPECT_TRUE(State().RenumberLog());
+  EXPECT_EQ(Log().size(), before.size());
+}
+
+}  // namespace
+}  // namespace tallytest
+
+namespace tallytest {
+namespace {
+
+TEST_F(LogUpkeep, TheStoredSummaryAfterADeleteHoldsThePointsOfEveryBand) {
+  MakeContest('C', "Q01");
+  for (const char* call : {"DL1AA", "DL2BB", "DL3CC"}) {
+    AddQso({call, 'b', "K32", "SSB", 0, 0});
+    AddQso({call, 'c', "K32", "SSB", 0, 0});
+  }
+  TContestLogState& s = State();
+  s.CurrentBand = 'b';
+  s.RecountTotals(true);
+  ASSERT_GT(s.BandPoints['c'], 0);
+  desktop_.Answers = {true};
+  ASSERT_EQ(s.DeleteEntry(2), TContestLogState::TDeleteResult::kDeleted);  // DL1AA on c
+  ASSERT_TRUE(list_->FindNumber(number_));
+  const TContestListRec l = list_->GetListRec();
+  for (int row = 1; row <= 7; ++row) {
+    const char band = def_.Bands[size_t(row)];
+    if (band == 'b' || band == 'c') {
+      EXPECT_EQ(l.RowPoints(row), s.BandPoints[uint8_t(band)]) << band;
+    }
+  }
+  EXPECT_EQ(s.BandQsos['c'], 2);
+}
+
+TEST_F(LogUpkeep, ARecalculationWithoutItsRecordsIsReported) {
+  MakeContest('d');
+  ASSERT_TRUE(config_->FindNumber(number_));
+  ASSERT_TRUE(config_->Delete());
+  EXPECT_FALSE(State().RecalcLog());
+  EXPECT_EQ(desktop_.Texts(TMessageKind::Error),
+            QStringList{QStringLiteral("Fehler beim Speichern der Contest-Auswertung.")});
+}
+
+}  // namespace
+}  // namespace tallytest
+
+namespace tallytest {
+namespace {
+
+TEST_F(LogUpkeep, TheRecalculationKeepsWhatTheWindowSetInTheListRecord) {
+  MakeContest('d');
+  AddQso({"DL1AA", 'b', "Q05", "SSB", 0, 0});
+  TContestLogState& s = State();
+  s.RecountTotals(true);
+  TContestListRec l = list_->GetListRec();
+  l.SetColumnWidth(3, 77);  // not stored yet
+  list_->SetListRec(l);
+  ASSERT_TRUE(s.RecalcLog());
+  TdbContest stored(TdbContestBase::kList);
+  ASSERT_TRUE(stored.FindNumber(number_));
+  EXPECT_EQ(stored.GetListRec().ColumnWidth(3), 77);
+  EXPECT_EQ(stored.GetListRec().RowQsos(1), 1);
 }
 
 }  // namespace

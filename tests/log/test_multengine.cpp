@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "checksfixture.h"
+#include "foundation/progress.h"
 #include "foundation/strings.h"
 #include "storage/dbbase.h"
 
@@ -187,6 +188,33 @@ TEST_F(Engine, AQsoWhoseOwnValueWasRefusedDoesNotMakeTheValueWorked) {
   Enter(Qso('c', "F2XYZ"));
   EXPECT_EQ(Count(2, 'c', def, "F"), 1);
   EXPECT_EQ(Count(2, 'c', def), 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Engine, OverTheWholeLogAValueIsWorkedWhereItsFirstQsoLies) {
+  StoreDok('d', "Q05");
+  StoreDok('c', "Q05");
+  StoreDok('c', "Q06");
+  const TContestRec def = Kinds({4}, 1);
+  EXPECT_EQ(Count(4, 'd', def, "Q05"), 1);
+  EXPECT_EQ(Count(4, 'c', def, "Q05"), 0);
+  EXPECT_EQ(Count(4, 'c', def, "Q06"), 1);
+  EXPECT_EQ(Count(4, 'c', def), 2);
+}
+
+TEST_F(Engine, TheColumnWalkShowsItsProgressEveryTenthQso) {
+  TWriteGroup group;
+  for (int i = 0; i < 25; ++i) StoreDok('c', "Q" + std::to_string(10 + i));
+  ASSERT_TRUE(group.Commit());
+  TFortschrittWinCtrl progress(nullptr, "Neuberechnung", "", 500, false, false);
+  TContLogAlle::TColumnCounts counts;
+  EXPECT_EQ(alle_.CountMultipliers(4, 'c', *qsos_, *list_, "", "", Kinds({4}), nullptr, false, true,
+                                   counts, &progress),
+            25);
+  EXPECT_EQ(progress.Position(), 20);
 }
 
 }  // namespace

@@ -1,13 +1,12 @@
 // Failure paths of writes: a failure is reported, never success, and leaves the file
 // usable for the writes that follow.
-#include <signal.h>
 #include <sqlite3.h>
-#include <sys/resource.h>
 
 #include <QFileInfo>
 
 #include "storage/ifdriver.h"
 #include "storage/storagefixture.h"
+#include "support/filesizelimit.h"
 
 namespace storagetest {
 namespace {
@@ -25,22 +24,6 @@ TEST_F(StorageTest, DeleteWithoutLockIsNotStoppedByAnEarlierFailedSearch) {
   EXPECT_TRUE(driver_->DeleteRecord(false));
   EXPECT_EQ(driver_->RecordCount(), 0);
 }
-
-// The file cannot grow beyond its size while the object lives, as on a full disk.
-class TFileSizeLimit {
- public:
-  explicit TFileSizeLimit(qint64 size) {
-    signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &old_);
-    rlimit limit = old_;
-    limit.rlim_cur = rlim_t(size);
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~TFileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
-
- private:
-  rlimit old_{};
-};
 
 TEST_F(StorageTest, FullDiskIsReportedAndEveryAddThatReturnedIsKept) {
   TTestTable t(driver_);

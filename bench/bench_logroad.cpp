@@ -1,0 +1,132 @@
+// The road of one QSO on a 'd' log of 20,000 QSOs, offscreen, with the durable writes the
+// program uses: Enter in the last field to the next empty entry (the whole save road with
+// the new entry and the list), and leaving the call field (dupe chain, preview, call book,
+// member lists, display). Each Enter is timed alone; p50, p99 and the worst are reported.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QKeyEvent>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "benchsupport.h"
+#include "foundation/cp1252.h"
+#include "foundation/kvedit.h"
+#include "foundation/testdesktop.h"
+#include "log/contlogstd.h"
+#include "tables/contesttables.h"
+
+namespace {
+
+constexpr int kLogSize = 20000;
+constexpr int32_t kContest = 1;
+
+// Keys as the keyboard sends them, through the application's event filters.
+void Key(QWidget* w, int key, const QString& text = {}) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(w, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(w, &release);
+}
+void Type(QWidget* w, const std::string& text) {
+  for (char c : text) Key(w, c >= 'a' && c <= 'z' ? c - 32 : c, Q(std::string(1, c)));
+}
+void Enter(QWidget* w) { Key(w, Qt::Key_Return, QStringLiteral("\r")); }
+
+
+// A Saar log of 20,000 QSOs on 80 m SSB and its window, shown and ready for the next QSO.
+struct TRoad {
+  QTemporaryDir dir;
+  TTestDesktop desk;
+  std::unique_ptr<TdbContest> list, config;
+  TContestRec def;
+  std::unique_ptr<TContestLogStd> window;
+  int next = kLogSize;
+
+  TRoad() {
+    benchsupport::StartServicesIn(S(dir.path()) + "/");
+    list = std::make_unique<TdbContest>(TdbContestBase::kList);
+    config = std::make_unique<TdbContest>(TdbContestBase::kConfig);
+    def = benchsupport::AddSaarLog(kContest, *list, *config, [](TContestListRec& r) {
+      r.SetDateAuto(255);
+      r.SetTimeAuto(255);
+    });
+    benchsupport::AddSaarQsos(kContest, kLogSize);
+    window = std::make_unique<TContestLogStd>(kContest, *config, *list, def);
+    window->ClearEntry(false);
+    window->show();
+    window->activateWindow();
+    for (int i = 0; i < 20 && !window->isActiveWindow(); ++i) QApplication::processEvents();
+  }
+
+  // The clock one second on, and the entry's time with it.
+  void Tick() {
+    desk.Now = desk.Now.addSecs(1);
+    window->timerzeitTimer();
+  }
+};
+
+TRoad& Road() {
+  static TRoad road;
+  return road;
+}
+
+void Report(benchmark::State& state, std::vector<double>& ms) {
+  std::sort(ms.begin(), ms.end());
+  if (ms.empty()) return;
+  state.counters["p50_ms"] = ms[ms.size() / 2];
+  state.counters["p99_ms"] = ms[std::min(ms.size() - 1, ms.size() * 99 / 100)];
+  state.counters["max_ms"] = ms.back();
+}
+
+// Enter in the DOK field of a complete entry: stored, scored, counted, the call book
+// updated, the list on the new QSO, the next entry ready.
+void BM_EnterSavesTheQso(benchmark::State& state) {
+  TRoad& road = Road();
+  TContestLogStd& w = *road.window;
+  std::vector<double> ms;
+  for (auto _ : state) {
+    state.PauseTiming();
+    road.Tick();
+    w.eCall->setFocus();
+    Type(w.eCall, benchsupport::CallOf(road.next++));
+    Enter(w.eCall);
+    Type(QApplication::focusWidget(), "Q05");
+    QWidget* last = QApplication::focusWidget();
+    state.ResumeTiming();
+    QElapsedTimer t;
+    t.start();
+    Enter(last);
+    ms.push_back(double(t.nsecsElapsed()) / 1e6);
+  }
+  Report(state, ms);
+}
+BENCHMARK(BM_EnterSavesTheQso)->Unit(benchmark::kMillisecond)->Iterations(300);
+
+// Enter in the call field of a new call: the dupe chain, the preview, the call book and
+// member lists, the multiplier status and the display.
+void BM_LeavingTheCallField(benchmark::State& state) {
+  TRoad& road = Road();
+  TContestLogStd& w = *road.window;
+  std::vector<double> ms;
+  int i = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    w.btnClearClick();
+    w.eCall->setFocus();
+    Type(w.eCall, benchsupport::CallOf(60000 + i));
+    ++i;
+    state.ResumeTiming();
+    QElapsedTimer t;
+    t.start();
+    Enter(w.eCall);
+    ms.push_back(double(t.nsecsElapsed()) / 1e6);
+  }
+  Report(state, ms);
+}
+BENCHMARK(BM_LeavingTheCallField)->Unit(benchmark::kMillisecond)->Iterations(300);
+
+}  // namespace
+
+int main(int argc, char** argv) { return benchsupport::RunOffscreen(argc, argv); }
