@@ -226,7 +226,8 @@ TReportParts SplitReport(std::string_view text) {
   const std::string_view rest = text.substr(3);
   const size_t slash = rest.find('/');
   parts.Field2 = std::string(rest.substr(0, slash));
-  if (slash != std::string_view::npos) parts.Field3 = std::string(rest.substr(slash + 1));
+  parts.HasSlash = slash != std::string_view::npos;
+  if (parts.HasSlash) parts.Field3 = std::string(rest.substr(slash + 1));
   return parts;
 }
 

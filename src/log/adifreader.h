@@ -63,6 +63,7 @@ bool FrequencyOfText(std::string_view text, double& mhz);
 // the report alone.
 struct TReportParts {
   std::string Report, Field2, Field3;
+  bool HasSlash = false;  // Field3 was given (perhaps empty)
 };
 TReportParts SplitReport(std::string_view text);
 

@@ -137,6 +137,8 @@ class TContestLogStd : public QDialog {
   void btnHilfeClick();
   void btndefaultClick();
   void lQSLsClick();
+  // Imports the QSOs of an ADIF file through the entry and the save road.
+  void btnadifimportClick();
   void CloseLog();
 
   // --- the QSO list ----------------------------------------------------------------------
