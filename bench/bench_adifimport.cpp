@@ -53,7 +53,11 @@ struct TEmptySaarLog {
 };
 
 void BM_ImportSaar20000(benchmark::State& state) {
-  const auto records = adifimport::SplitRecords(GeneratedFile(kQsos));
+  // ZOR_BENCH_QSOS: a smaller file for a quick look.
+  const int qsos = qEnvironmentVariableIsSet("ZOR_BENCH_QSOS")
+                       ? qEnvironmentVariableIntValue("ZOR_BENCH_QSOS")
+                       : kQsos;
+  const auto records = adifimport::SplitRecords(GeneratedFile(qsos));
   const std::vector<std::string> mapping = {
       "CALL (CALL)",         "QSO_DATE (QSO_DATE)", "TIME_ON (TIME_ON)", "RST_SENT (RST_SENT)",
       "RST_RCVD (RST_RCVD)", "BAND",                "FREQ (FREQ)",       "MODE (MODE)",

@@ -58,12 +58,12 @@ std::string ImportSummary(const TImportCounts& counts);
 enum class TImportOutcome { kFilled, kSaved, kDupe, kInvalid, kBadBand, kBadMode, kRefused };
 
 // Puts one record into the window's entry fields, in the order and with the handlers of
-// typing: kFilled, or the refusal of the mode or band test (check) with the entry left
-// as it was before the record.
+// typing, after the entry recount of its band: kFilled, or the refusal of the mode or
+// band test (check) with the entry fields left as they were.
 TImportOutcome FillEntry(TContestLogStd& window, const std::string& record,
                          const std::vector<std::string>& mapping, bool check);
-// The entry recount, the validity check and the save road with the import button as
-// sender: kSaved, kDupe, kInvalid or kRefused (the save failed).
+// The validity check and the save road with the import button as sender: kSaved,
+// kDupe, kInvalid or kRefused (the save failed).
 TImportOutcome StoreEntry(TContestLogStd& window);
 
 // The records through the window's entry, in file order; progress and cancel on the

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "browser/kvbrow.h"
 #include "foundation/cp1252.h"
 #include "foundation/desktop.h"
 #include "foundation/kvbitbtn.h"
@@ -19,7 +20,9 @@
 #include "log/contlogstd.h"
 #include "log/logstate.h"
 #include "reference/baender.h"
+#include "reference/dbprefix.h"
 #include "storage/dbbase.h"
+#include "tables/calltables.h"
 #include "tables/contesttables.h"
 
 namespace adifimport {
@@ -80,6 +83,9 @@ class TRecordRun {
       : w_(w), mapping_(mapping), check_(check) {}
 
   TImportOutcome Fill(const std::string& record);
+  // What became of the record: a saved one left the multiplier lists recounted by the
+  // next entry.
+  void Done(TImportOutcome outcome) { listsFresh_ = outcome == TImportOutcome::kSaved; }
 
  private:
   std::string Field(std::string_view name, std::string_view def) const {
@@ -95,10 +101,12 @@ class TRecordRun {
   const std::vector<std::string>& mapping_;
   const bool check_;
   std::string record_;
+  bool listsFresh_ = false;
 };
 
 void TRecordRun::Switch(char band, const std::string& mode) {
-  if (band != w_.CurrentBand || mode != w_.CurrentMode) {
+  const bool switched = band != w_.CurrentBand || mode != w_.CurrentMode;
+  if (switched) {
     w_.CurrentBand = band;
     w_.CurrentBandName = oBaender->BandNameOf(band, false);
     w_.LogState->CurrentBand = band;
@@ -107,6 +115,11 @@ void TRecordRun::Switch(char band, const std::string& mode) {
     TContLogAlle::NextSerialNumbers(false, band, *w_.QsoTable, w_.NextModeSerial,
                                     w_.NextBandSerialIntern, w_.NextBandSerial, running, mode);
   }
+  // The entry recount: the multiplier lists of the entry's band, before the handlers of
+  // the fields judge the record's multipliers against them. After a saved QSO on the
+  // same band the next entry has just done it.
+  if (switched || !listsFresh_) w_.LogState->RecountTotals(false);
+  listsFresh_ = true;
   TContestQSORec rec = w_.QsoTable->GetQSORec();
   rec.SetMode(mode);
   rec.SetBandcode(band);
@@ -198,7 +211,6 @@ TImportOutcome FillEntry(TContestLogStd& window, const std::string& record,
 }
 
 TImportOutcome StoreEntry(TContestLogStd& w) {
-  w.LogState->RecountTotals(false);
   w.FieldsToRecord();
   if (!w.IsQsoValid()) {
     const bool dupe = TContLogAlle::CheckDupes(*w.QsoTable, w.ContestCode(), w.ContestDef,
@@ -213,10 +225,17 @@ TImportCounts RunImport(TContestLogStd& w, const std::vector<std::string>& recor
   TImportCounts counts;
   if (!w.QsoTable || !w.LogState) return counts;
   TGatheringDesktop gather(counts.Messages);
+  // The files each QSO reads or writes stay open for the whole run: opening them for every
+  // QSO costs more than the QSO, and a file that closes ends its writes outside the run's
+  // write group.
+  TdbCall book(TdbCallBase::kCallBook), callData(TdbCallBase::kCallData);
+  TdbPrefix prefixes(prefixrec::kMain), singleCalls(prefixrec::kSingleCalls),
+      callGroups(prefixrec::kCallGroups);
   TFortschrittWinCtrl progress(&w, "ADIF-Import", "QSOs werden importiert ...",
                                int(records.size()), true, true);
   progress.Execute();
   TRecordRun run(w, mapping, check);
+  w.DisplaySuspended = true;
   // The saves of up to groupSize QSOs are one write to the file; each QSO is whole in it.
   std::unique_ptr<TWriteGroup> group;
   int32_t inGroup = 0;
@@ -235,6 +254,7 @@ TImportCounts RunImport(TContestLogStd& w, const std::vector<std::string>& recor
     if (!group) group = std::make_unique<TWriteGroup>();
     TImportOutcome outcome = run.Fill(records[i]);
     if (outcome == TImportOutcome::kFilled) outcome = StoreEntry(w);
+    run.Done(outcome);
     switch (outcome) {
       case TImportOutcome::kFilled: break;
       case TImportOutcome::kSaved: ++counts.Saved, ++inGroup; break;
@@ -253,6 +273,10 @@ TImportCounts RunImport(TContestLogStd& w, const std::vector<std::string>& recor
     ToMessages::ShowError("Die importierten QSOs konnten nicht gespeichert werden.");
     w.LogState->RecountTotals(true);
   }
+  w.DisplaySuspended = false;
+  // The list on the last QSO of the entry's band, then a new entry with the whole display.
+  if (counts.Saved > 0 && w.Brow->IsOpen())
+    w.LogCommon->GotoLastQsoOfBand(w.CurrentBand, *w.Brow, *w.QsoTable);
   w.ClearEntry(false);
   return counts;
 }

@@ -66,6 +66,10 @@ class TContestLogStd : public QDialog {
   int32_t NextModeSerial = 1;
   bool AutoTime = false;
   std::string EnterHint;
+  // While a long job (the ADIF import) runs QSO after QSO, the score, the statistics, the
+  // colours of the entry's labels and the list's place are shown once at its end, not
+  // after every QSO.
+  bool DisplaySuspended = false;
 
   // The contest code of the list record (byte 191) and the entry being typed.
   TContestCode ContestCode() const;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 
@@ -142,6 +143,9 @@ TEST_F(AdifImport, ScoredAndCountedLikeTyped) {
   EXPECT_EQ(Stored(), std::vector<std::string>({"DL1AA b 2", "DL2BB b 2", "DL3CC b 2",
                                                 "DL4DD b 1", "DL5EE b 1"}));
   EXPECT_EQ(w.LogState->Score(), 16);
+  // The score panel, held still during the run, shows the log at its end.
+  EXPECT_EQ(S(w.Label21->text()), "16 Pkt.");
+  EXPECT_FALSE(w.DisplaySuspended);
   EXPECT_EQ(ImportSummary(counts),
             "5 Datensätze importiert\r\n1 Calls doppelt\r\n1 fehlende oder falsche Modeangaben");
 }
