@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -81,11 +82,13 @@ inline void AddSaarQsos(int32_t contest, int count) {
   group.Commit();
 }
 
-inline int RunOffscreen(int argc, char** argv) {
+// Runs the benchmarks in an offscreen application; atEnd frees what needs Qt.
+inline int RunOffscreen(int argc, char** argv, const std::function<void()>& atEnd = {}) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
+  if (atEnd) atEnd();
   benchmark::Shutdown();
   return 0;
 }

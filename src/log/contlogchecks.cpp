@@ -42,9 +42,7 @@ void TContestLogStd::eCallExit(TkvEdit* field) {
 void TContestLogStd::CheckAndSave(TkvEdit* field) {
   if (entryRoadBusy_ || !QsoTable || !LogState) return;
   entryRoadBusy_ = true;
-  LeavingField = field;
-  FieldsToRecord();
-  LeavingField = nullptr;
+  FieldsToRecord(field);
   const bool enter = EnterPressed;
   // The entry is complete when no later field of the panel is there to be filled.
   const auto noneShown = [this](std::initializer_list<QWidget*> fields) {
@@ -62,8 +60,8 @@ void TContestLogStd::CheckAndSave(TkvEdit* field) {
     if (CheckDupe()) {
       refresh();
       LookupEntryExtras();
-      complete = !ContestDef.SWLLog &&
-                 noneShown({eQTH, eRSTr[0], eRSTr[1], eRSTr[2], eRSTr[3], ezeit});
+      complete =
+          !ContestDef.SWLLog && noneShown({eQTH, eRSTr[0], eRSTr[1], eRSTr[2], eRSTr[3], ezeit});
     }
   } else if (field == eRSTr[1]) {
     refresh();
@@ -85,8 +83,8 @@ void TContestLogStd::CheckAndSave(TkvEdit* field) {
       rec = QsoTable->GetQSORec();
       rec.SetFrequency(float(mhz));
     } else {
-      rec.SetFrequency(float(oBaender->DefaultFrequencyOf(
-          CurrentBand, CurrentMode.empty() ? ' ' : CurrentMode[0])));
+      rec.SetFrequency(float(
+          oBaender->DefaultFrequencyOf(CurrentBand, CurrentMode.empty() ? ' ' : CurrentMode[0])));
     }
     QsoTable->SetQSORec(rec);
   }
@@ -166,8 +164,8 @@ void TContestLogStd::LookupEntryExtras() {
   RecordToFields();
   bool locatorKind = false;
   for (int32_t kind : ContestDef.ReceivedKinds)
-    locatorKind = locatorKind || kind == exchangekind::kLocator ||
-                  kind == exchangekind::kOwnLocator;
+    locatorKind =
+        locatorKind || kind == exchangekind::kLocator || kind == exchangekind::kOwnLocator;
   if (locatorKind && ToStrings::Trim(locator).size() > 3) ShowBeam(ToStrings::Trim(locator));
 }
 
@@ -184,7 +182,8 @@ bool TContestLogStd::IsQsoValid(bool notify) {
   if (notify && EnterPressed && ContestDef.ValidDistricts[1] != 0 &&
       !ToStrings::Trim(rec.DOK1()).empty())
     ToMessages::ShowNotice("Contest", "DOK-Check",
-                           "Station muß aus Distrikt " + std::string(1, ContestDef.ValidDistricts[1]) +
+                           "Station muß aus Distrikt " +
+                               std::string(1, ContestDef.ValidDistricts[1]) +
                                " sein. Bitte Kontestregeln beachten.",
                            false);
   return false;

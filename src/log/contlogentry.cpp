@@ -17,6 +17,7 @@
 #include "log/logstate.h"
 #include "log/logentrytext.h"
 #include "reference/baender.h"
+#include "reference/modi.h"
 #include "tables/contestkeys.h"
 #include "tables/contesttables.h"
 #include "tables/setupseparat.h"
@@ -41,7 +42,7 @@ constexpr TColor kTeal = RGBColor(0, 128, 128);
 
 }  // namespace
 
-void TContestLogStd::FieldsToRecord() {
+void TContestLogStd::FieldsToRecord(const QWidget* leftField) {
   if (!QsoTable) return;
   TContestQSORec rec = QsoTable->GetQSORec();
   rec.SetCall(logentry::NormaliseCall(S(eCall->text())));
@@ -64,7 +65,7 @@ void TContestLogStd::FieldsToRecord() {
   rec.SetNameQth(ToStrings::Left(name + ";" + qth, 30));
   rec.SetFrequency(eFreq->GetValueSingle());
   QsoTable->SetQSORec(rec);
-  ExchangeFieldsToRecord();
+  ExchangeFieldsToRecord(leftField);
 }
 
 void TContestLogStd::RecordToFields() {
@@ -97,7 +98,7 @@ void TContestLogStd::RecordToFields() {
   eQTH->setText(Q(qth));
   float freq = rec.Frequency();
   if (freq > 0 && oBaender->BandCodeOfFrequency(freq) != CurrentBand)
-    freq = float(oBaender->DefaultFrequencyOf(CurrentBand, CurrentMode.empty() ? ' ' : CurrentMode[0]));
+    freq = float(oBaender->DefaultFrequencyOf(CurrentBand, oModi->ModeCodeOf(CurrentMode)));
   if (freq > 0)
     eFreq->SetValueSingle(freq);
   else

@@ -44,16 +44,15 @@ std::string TContestLogStd::RowText(const std::array<TkvEdit*, 4>& row,
   return TContLogAlle::JoinExchangeText(f[0], f[1], f[2], f[3]);
 }
 
-void TContestLogStd::ExchangeFieldsToRecord() {
+void TContestLogStd::ExchangeFieldsToRecord(const QWidget* leftField) {
   TContestQSORec rec = QsoTable->GetQSORec();
   oContestFkt->SplitSentExchange(RowText(SentRow(), rec.Mode()), rec);
   oContestFkt->SplitReceivedExchange(RowText(ReceivedRow(), rec.Mode()), rec);
   const TContestCode code = ContestCode();
-  // Warnings belong to the field being left, never to the keys typed into it.
-  const QWidget* active = LeavingField;
   for (size_t n = 2; n <= 4; ++n) {
     TkvEdit* field = eRSTr[n - 1];
-    const bool leaving = active == field || (ContestDef.SWLLog && active == eRSTs[n - 1]);
+    const bool leaving =
+        leftField && (leftField == field || (ContestDef.SWLLog && leftField == eRSTs[n - 1]));
     const std::string text = ToStrings::Trim(S(field->text()));
     switch (ContestDef.ReceivedKinds[n - 1]) {
       case exchangekind::kDok:

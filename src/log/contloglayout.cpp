@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "browser/kvbrow.h"
@@ -118,6 +119,8 @@ void TContestLogStd::InitContestLayout() {
   PanelUnten->SetColor(layout.PanelColor());
   panelObenUntergrund->SetColor(layout.PanelColor());
   panelSeite->SetColor(layout.MenuPanelColor());
+  // The own call's three colours are made for the dark of the menu.
+  panelButtons->SetColor(layout.MenuPanelColor());
   panelauswertung->SetColor(layout.ScorePanelColor());
   SetFontColor(lContestCaption, clWhite);
   panelEingabe->SetColor(TColorOf(palette().color(QPalette::Button)));
@@ -389,6 +392,12 @@ void TContestLogStd::InitContestLayout() {
     emode->move(lMode->x(), lMode->y() - 4);
     emode->show();
   }
+  // The Tab key walks the fields in the order the Enter moves use.
+  std::vector<TkvEdit*> fields = EntryFields();
+  std::stable_sort(fields.begin(), fields.end(), [](const TkvEdit* a, const TkvEdit* b) {
+    return a->property("TabOrder").toInt() < b->property("TabOrder").toInt();
+  });
+  for (size_t i = 1; i < fields.size(); ++i) QWidget::setTabOrder(fields[i - 1], fields[i]);
 }
 
 void TContestLogStd::ArrangeMultiplierDisplay(TContestCode code) {

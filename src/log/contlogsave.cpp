@@ -47,8 +47,7 @@ bool TContestLogStd::btnSpeichernClick(QObject* sender) {
 bool TContestLogStd::SaveEntry(QObject* sender) {
   const TContestCode code = ContestCode();
   // 1: the member field of contest 'q' in its stored form.
-  if (code == 'q')
-    eRSTr[3]->setText(Q(saveroad::NormaliseMemberField(S(eRSTr[3]->text()))));
+  if (code == 'q') eRSTr[3]->setText(Q(saveroad::NormaliseMemberField(S(eRSTr[3]->text()))));
   // 2-3: the entry as a record; its date, time and frequency carry over to the next one.
   FieldsToRecord();
   if (IsQsoValid()) {
@@ -84,8 +83,7 @@ bool TContestLogStd::SaveEntry(QObject* sender) {
       oContestFkt->SplitSentExchange(
           saveroad::PadSerialExchange(oContestFkt->SentExchangeText(rec), sk[1], sk[2]), rec);
       oContestFkt->SplitReceivedExchange(
-          saveroad::PadSerialExchange(oContestFkt->ReceivedExchangeText(rec), rk[1], rk[2]),
-          rec);
+          saveroad::PadSerialExchange(oContestFkt->ReceivedExchangeText(rec), rk[1], rk[2]), rec);
       QsoTable->SetQSORec(rec);
       // 11: the entry clock, whose changes belong to the next entry, not to this QSO.
       if (sender != btnadifimport) timerzeitTimer();
@@ -94,7 +92,8 @@ bool TContestLogStd::SaveEntry(QObject* sender) {
         failure = "Das gespeicherte QSO wurde nicht wiedergefunden. " + DriverErrorText();
       } else {
         QsoTable->SetQSORec(rec);
-        if (!QsoTable->Modify()) failure = "Das QSO konnte nicht geschrieben werden. " + DriverErrorText();
+        if (!QsoTable->Modify())
+          failure = "Das QSO konnte nicht geschrieben werden. " + DriverErrorText();
       }
     }
     // 13: the call book and the member lists.

@@ -80,7 +80,9 @@ class TContestLogStd : public QDialog {
   void InitContestLayout();
 
   // --- entry -----------------------------------------------------------------------------
-  void FieldsToRecord();
+  // leftField: the entry field being left, whose faulty DOK or locator is then warned
+  // about; copies made by the clock or a band switch warn of nothing.
+  void FieldsToRecord(const QWidget* leftField = nullptr);
   void RecordToFields();
   void ClearEntry(bool keep = false);
   void SwitchBand(char band, bool listOnly);
@@ -115,8 +117,6 @@ class TContestLogStd : public QDialog {
   // Saves the entry; sender btnadifimport skips the clock step. False when nothing was
   // stored (the error was shown, the entry is kept as typed).
   bool btnSpeichernClick(QObject* sender = nullptr);
-  // The field being left while CheckAndSave runs (its warnings show only then).
-  TkvEdit* LeavingField = nullptr;
 
   // --- the close path: runs once, whatever closed the window -----------------------------
   void FormDestroy();
@@ -236,7 +236,7 @@ class TContestLogStd : public QDialog {
   std::array<TkvEdit*, 4> SentRow() const;
   std::array<TkvEdit*, 4> ReceivedRow() const;
   std::string RowText(const std::array<TkvEdit*, 4>& row, const std::string& mode) const;
-  void ExchangeFieldsToRecord();
+  void ExchangeFieldsToRecord(const QWidget* leftField);
   void ExchangeRecordToFields(const TContestQSORec& rec);
   void DefaultExchangeToRecord(bool keep);
   std::unique_ptr<TdbContest> rowTable_;  // reads the records of the list's rows

@@ -184,7 +184,8 @@ void TContestLogStd::eNameChange() {
   if (recordToFieldsRunning_) return;
   nameFromNameField_ = true;
   for (size_t i = 1; i < 4; ++i)
-    if (ContestDef.ReceivedKinds[i] == exchangekind::kName) ReceivedRow()[i]->setText(eName->text());
+    if (ContestDef.ReceivedKinds[i] == exchangekind::kName)
+      ReceivedRow()[i]->setText(eName->text());
   nameFromNameField_ = false;
 }
 
@@ -192,9 +193,7 @@ void TContestLogStd::emodeChange() {
   if (emode->isVisibleTo(panelEingabe)) CurrentMode = ToStrings::Left(S(emode->text()), 6);
 }
 
-void TContestLogStd::eFreqChange() {
-  SetFontColour(eFreq, CheckFrequencyRange() ? clNavy : clRed);
-}
+void TContestLogStd::eFreqChange() { SetFontColour(eFreq, CheckFrequencyRange() ? clNavy : clRed); }
 
 bool TContestLogStd::eRSTr3KeyPress(TkvEdit* field, char key) {
   if (key != ' ' || ContestCode() == 'i') return false;
@@ -211,8 +210,8 @@ void TContestLogStd::listmodeDblClick() {
   const std::string mode = S(item->text());
   emode->hide();
   if (mode == "DIGITAL") {
+    // The free mode field names the digital mode; it keeps what was typed there last.
     emode->move(lMode->x(), lMode->y() - 4);
-    emode->setText(Q(mode));
     emode->show();
   }
   if (mode != CurrentMode) SwitchMode(mode);

@@ -1,5 +1,7 @@
 #include "log/logentrytext.h"
 
+#include <algorithm>
+
 #include "foundation/dates.h"
 #include "foundation/keystr.h"
 #include "foundation/strings.h"
@@ -115,14 +117,19 @@ bool KindHasCaption(int32_t kind) {
 }
 
 std::string ListHeader(const TListColumns& c) {
-  using setupseparat::LangText;
-  auto lang = [&](const char* de, const char* en) { return std::string(c.English ? en : de); };
-  std::string h = lang("alle -Nr", " all - No") + ";" + lang(" Datum", "  Date") + "; UTC;" +
-                  "Call;Band;Mode;RSTs;RSTr";
+  // Each caption is as wide as the texts of its column, so the list sizes its columns
+  // to show them whole.
+  auto col = [](std::string_view caption, int width) {
+    return ToStrings::FitWidth(caption, std::max(width, int(caption.size())), true);
+  };
+  std::string h = col(c.English ? " all - No" : "alle -Nr", 6) + ";" +
+                  col(c.English ? "  Date" : " Datum", 9) + ";" + col(" UTC", 5) + ";" +
+                  col("Call", 9) + ";" + col("Band", 5) + ";" + col("Mode", 4) + ";" +
+                  col("RSTs", 8) + ";" + col("RSTr", 8);
   for (int i = 0; i < 3; ++i)
-    if (c.Multi[i]) h += ";Multi" + std::to_string(i + 1);
-  h += ";Pkt;sQr";
-  if (!c.Swapped) h += ";Name;QTH;Freq.";
+    if (c.Multi[i]) h += ";" + col("Multi" + std::to_string(i + 1), 6);
+  h += ";" + col("Pkt", 3) + ";" + col("sQr", 3);
+  if (!c.Swapped) h += ";" + col("Name", 9) + ";" + col("QTH", 9) + ";" + col("Freq.", 6);
   return h;
 }
 

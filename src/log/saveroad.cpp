@@ -88,8 +88,8 @@ bool HasDokList(const TContestRec& def) {
 
 bool PassesDokList(const TContestRec& def, const TContestQSORec& rec) {
   if (!HasDokList(def)) return true;
-  const std::string dok = ToStrings::Trim(ToStrings::Left(
-      ToStrings::Trim(rec.DOK1()) + ToStrings::Trim(rec.DOK2()), 8));
+  const std::string dok = ToStrings::Trim(
+      ToStrings::Left(ToStrings::Trim(rec.DOK1()) + ToStrings::Trim(rec.DOK2()), 8));
   for (const std::string& listed : def.ValidDoks)
     if (!listed.empty() && ToStrings::Trim(listed) == dok) return true;
   const std::string dok1 = ToStrings::Trim(rec.DOK1());
@@ -108,14 +108,14 @@ struct TSegment {
 
 // Contest 'W': where its rules ask not to work.
 constexpr TSegment kAvoidedW[] = {
-    {"CW", 0, 3.56, 3.8},     {"CW", 0, 7.04, 7.2},       {"CW", 0, 14.06, 14.35},
-    {"SSB", 0, 3.65, 3.7},    {"SSB", 0, 7.04, 7.14},     {"SSB", 0, 14.1, 14.125},
-    {"SSB", 0, 14.28, 14.35}, {"SSB", 0, 21.35, 21.45},   {"SSB", 0, 28.225, 28.4},
+    {"CW", 0, 3.56, 3.8},     {"CW", 0, 7.04, 7.2},     {"CW", 0, 14.06, 14.35},
+    {"SSB", 0, 3.65, 3.7},    {"SSB", 0, 7.04, 7.14},   {"SSB", 0, 14.1, 14.125},
+    {"SSB", 0, 14.28, 14.35}, {"SSB", 0, 21.35, 21.45}, {"SSB", 0, 28.225, 28.4},
 };
 // Every other contest: where to work on the bands the band plan divides.
 constexpr TSegment kAllowed[] = {
-    {"CW", 'a', 1.8099, 1.849}, {"CW", 'b', 3.5099, 3.56},  {"CW", 'e', 13.999, 14.06},
-    {"SSB", 'b', 3.599, 3.65},  {"SSB", 'b', 3.699, 3.8},   {"SSB", 'e', 14.1249, 14.3},
+    {"CW", 'a', 1.8099, 1.849}, {"CW", 'b', 3.5099, 3.56}, {"CW", 'e', 13.999, 14.06},
+    {"SSB", 'b', 3.599, 3.65},  {"SSB", 'b', 3.699, 3.8},  {"SSB", 'e', 14.1249, 14.3},
 };
 
 // The single-precision frequency against the bounds as written: 3.56f lies just below
@@ -154,20 +154,21 @@ struct TMemberListRow {
   int Column;
 };
 constexpr TMemberListRow kMemberLists[] = {
-    {'k', 2, "qcwa.csv", 1, 3},  {'6', 2, "hsc.csv", 1, 3},     {'i', 2, "naval.csv", 1, 3},
-    {'n', 2, "ibfd.csv", 1, 3},  {'v', 2, "mrr.csv", 1, 2},     {'v', 3, "mrr-rig.csv", 2, 2},
+    {'k', 2, "qcwa.csv", 1, 3}, {'6', 2, "hsc.csv", 1, 3}, {'i', 2, "naval.csv", 1, 3},
+    {'n', 2, "ibfd.csv", 1, 3}, {'v', 2, "mrr.csv", 1, 2}, {'v', 3, "mrr-rig.csv", 2, 2},
 };
 
 // The club numbers the call book keeps, by contest code.
 struct TClubField {
   TContestCode Code;
   int Field;
+  std::string (TdbCallBase::*Get)() const;
   void (TdbCallBase::*Set)(std::string_view);
 };
 constexpr TClubField kClubFields[] = {
-    {'7', 2, &TdbCallBase::SetDIG},
-    {'f', 3, &TdbCallBase::SetAGCW},
-    {'w', 4, &TdbCallBase::SetAGCW},
+    {'7', 2, &TdbCallBase::GetDIG, &TdbCallBase::SetDIG},
+    {'f', 3, &TdbCallBase::GetAGCW, &TdbCallBase::SetAGCW},
+    {'w', 4, &TdbCallBase::GetAGCW, &TdbCallBase::SetAGCW},
 };
 
 }  // namespace
@@ -183,26 +184,29 @@ bool UpdateCallBook(TContLogAlle& common, const TContestQSORec& rec, const TCall
     if (!book.Add()) return false;
   }
   bool ok = true;
-  auto set = [&](void (TdbCallBase::*setter)(std::string_view), std::string_view value) {
+  // A value the call book holds already is not written again: a known station costs
+  // the save no write of the call book.
+  using TGetter = std::string (TdbCallBase::*)() const;
+  using TSetter = void (TdbCallBase::*)(std::string_view);
+  auto set = [&](TGetter getter, TSetter setter, std::string_view value) {
+    const std::string before = (book.*getter)();
     (book.*setter)(value);
-    ok = book.Modify() && ok;
+    if ((book.*getter)() != before) ok = book.Modify() && ok;
   };
   const auto field = [&](int n) { return ToStrings::Trim(in.Received[size_t(n - 1)]); };
-  const std::string dok = ToStrings::Trim(ToStrings::Left(
-      ToStrings::Trim(rec.DOK1()) + ToStrings::Trim(rec.DOK2()), 8));
-  if (in.Code != '4' && !ToStrings::Trim(rec.DOK1()).empty()) set(&TdbCallBase::SetDOK, dok);
+  const std::string dok = ToStrings::Trim(
+      ToStrings::Left(ToStrings::Trim(rec.DOK1()) + ToStrings::Trim(rec.DOK2()), 8));
+  if (in.Code != '4' && !ToStrings::Trim(rec.DOK1()).empty())
+    set(&TdbCallBase::GetDOK, &TdbCallBase::SetDOK, dok);
   for (const TClubField& c : kClubFields)
-    if (c.Code == in.Code && !field(c.Field).empty()) set(c.Set, field(c.Field));
+    if (c.Code == in.Code && !field(c.Field).empty()) set(c.Get, c.Set, field(c.Field));
   for (const TMemberListRow& m : kMemberLists)
     if (m.Code == in.Code && !field(m.Field).empty())
       common.AddToMemberList(field(m.Field), m.File, m.ListNo, m.Column, call);
-  if (in.Code == 'i' && !field(2).empty()) {
-    const std::string v = field(2);
-    if (v[0] == 'M') book.SetMF(ToStrings::CopyFrom(v, 3));
-    ok = book.Modify() && ok;
-  }
-  if (!ToStrings::Trim(in.Name).empty()) set(&TdbCallBase::SetName, in.Name);
-  if (!ToStrings::Trim(in.Qth).empty()) set(&TdbCallBase::SetQTH, in.Qth);
+  if (in.Code == 'i' && !field(2).empty() && field(2)[0] == 'M')
+    set(&TdbCallBase::GetMF, &TdbCallBase::SetMF, ToStrings::CopyFrom(field(2), 3));
+  if (!ToStrings::Trim(in.Name).empty()) set(&TdbCallBase::GetName, &TdbCallBase::SetName, in.Name);
+  if (!ToStrings::Trim(in.Qth).empty()) set(&TdbCallBase::GetQTH, &TdbCallBase::SetQTH, in.Qth);
   return ok;
 }
 

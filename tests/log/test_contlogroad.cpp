@@ -5,20 +5,24 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QTest>
 
+#include "contest/contestfkt.h"
 #include "foundation/cp1252.h"
 #include "foundation/dates.h"
 #include "foundation/kvedit.h"
+#include "foundation/strings.h"
 #include "foundation/testdesktop.h"
 #include "log/contlogstd.h"
 #include "log/logfixture.h"
 #include "log/logstate.h"
+#include "log/prefixentity.h"
 #include "log/saveroad.h"
-#include "contest/contestfkt.h"
-#include "foundation/strings.h"
-#include "tables/contestkeys.h"
+#include "reference/baender.h"
+#include "reference/datprefix.h"
 #include "tables/calltables.h"
+#include "tables/contestkeys.h"
 #include "tables/setups.h"
 
 namespace {
@@ -40,10 +44,8 @@ TEST(SaveRoadTexts, MemberFieldAndSerialPadding) {
     const char* stored;
   };
   const Case serials[] = {
-      {"5997", kSerial, kNone, "599007"},
-      {"59912", kSerialPerBand, kNone, "599012"},
-      {"5991234", kSerial, kNone, "5991234"},
-      {"599Q01/7", kDok, kSerialPerMode, "599Q01/007"},
+      {"5997", kSerial, kNone, "599007"},     {"59912", kSerialPerBand, kNone, "599012"},
+      {"5991234", kSerial, kNone, "5991234"}, {"599Q01/7", kDok, kSerialPerMode, "599Q01/007"},
       {"599Q01/7", kDok, kNone, "599Q01/7"},
   };
   for (const Case& c : serials)
@@ -68,13 +70,13 @@ TEST(SaveRoadTexts, RecommendedFrequencyRanges) {
     bool inside;
   };
   const Case cases[] = {
-      {'d', 3.562f, "CW", 'b', false},  {'d', 3.52f, "CW", 'b', true},
-      {'d', 3.56f, "CW", 'b', true},    {'d', 1.83f, "CW", 'a', true},
-      {'d', 14.2f, "SSB", 'e', true},   {'d', 3.67f, "SSB", 'b', false},
-      {'d', 3.75f, "SSB", 'b', true},   {'d', 7.1f, "CW", 'd', true},
-      {'d', 3.9f, "FM", 'b', true},     {'W', 3.562f, "CW", 'b', false},
-      {'W', 3.52f, "CW", 'b', true},    {'W', 3.67f, "SSB", 'b', false},
-      {'W', 21.4f, "SSB", 'f', false},  {'W', 21.4f, "CW", 'f', true},
+      {'d', 3.562f, "CW", 'b', false}, {'d', 3.52f, "CW", 'b', true},
+      {'d', 3.56f, "CW", 'b', true},   {'d', 1.83f, "CW", 'a', true},
+      {'d', 14.2f, "SSB", 'e', true},  {'d', 3.67f, "SSB", 'b', false},
+      {'d', 3.75f, "SSB", 'b', true},  {'d', 7.1f, "CW", 'd', true},
+      {'d', 3.9f, "FM", 'b', true},    {'W', 3.562f, "CW", 'b', false},
+      {'W', 3.52f, "CW", 'b', true},   {'W', 3.67f, "SSB", 'b', false},
+      {'W', 21.4f, "SSB", 'f', false}, {'W', 21.4f, "CW", 'f', true},
   };
   for (const Case& c : cases)
     EXPECT_EQ(saveroad::InRecommendedRange(c.code, c.mhz, c.mode, c.band), c.inside)
@@ -437,6 +439,95 @@ TEST_F(LogRoad, DokCheckNoticeOnlyForAFailedDistrictOnEnter) {
   Enter("Q05");
   EXPECT_EQ(desk_.Texts(TMessageKind::Notice).size(), 1);
   EXPECT_EQ(Stored().size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LogRoad, TypingCopiesNamesDropsBlanksAndSwitchesModeAndBand) {
+  TContestRec def = Def('d', 5);  // 10 m, SSB, CW and FM
+  def.ReceivedKinds[3] = exchangekind::kName;
+  TContestLogStd& w = Open('d', def);
+  Tick();
+  // The name field fills the received name field, a typed name becomes the QSO's name.
+  w.eName->setText(QStringLiteral("Hans"));
+  EXPECT_EQ(w.eRSTr[3]->text(), QStringLiteral("HANS"));
+  w.eRSTr[3]->setFocus();
+  w.eRSTr[3]->selectAll();
+  QTest::keyClicks(w.eRSTr[3], QStringLiteral("Otto"));
+  EXPECT_EQ(w.LastName, "OTTO");
+  EXPECT_EQ(ToStrings::TextBefore(w.GetQsoRecord().NameQth(), ";"), "OTTO");
+  // A blank typed into a received field is dropped.
+  w.eRSTr[1]->setFocus();
+  QTest::keyClicks(w.eRSTr[1], QStringLiteral("Q 05"));
+  EXPECT_EQ(w.eRSTr[1]->text(), QStringLiteral("Q05"));
+
+  // The mode list: the entry takes the mode, SSB keeps two digits of the report.
+  ASSERT_EQ(w.CurrentMode, "CW");
+  const auto ssb = w.listmode->findItems(QStringLiteral("SSB"), Qt::MatchExactly);
+  ASSERT_EQ(ssb.size(), 1);
+  w.listmode->setCurrentItem(ssb.front());
+  w.listmodeDblClick();
+  EXPECT_EQ(w.CurrentMode, "SSB");
+  w.FieldsToRecord();
+  EXPECT_EQ(ToStrings::Trim(w.GetQsoRecord().Mode()), "SSB");
+  EXPECT_EQ(ToStrings::Left(w.GetQsoRecord().SentPart1(), 3), "59 ");
+
+  // Leaving the frequency field: a frequency of a band switches to it, one outside every
+  // band becomes the current band's own.
+  struct Case {
+    const char* typed;
+    char band;
+  };
+  for (const Case& c : {Case{"7.050", 'c'}, Case{"28.5", 'i'}, Case{"99", 'i'}}) {
+    w.eFreq->setText(Q(c.typed));
+    w.CheckAndSave(w.eFreq);
+    EXPECT_EQ(w.CurrentBand, c.band) << c.typed;
+    EXPECT_EQ(oBaender->BandCodeOfFrequency(w.GetQsoRecord().Frequency()), c.band) << c.typed;
+  }
+}
+
+TEST_F(LogRoad, TheFrequencyFieldIsRedOutsideTheBandPlan) {
+  TContestLogStd& w = Open('d', Def('d', 2));  // 80 m CW
+  for (const auto& [typed, colour] :
+       {std::pair{"3.562", QColor(Qt::red)}, std::pair{"3.52", QColor(0, 0, 128)}}) {
+    w.eFreq->setText(Q(typed));
+    EXPECT_EQ(w.eFreq->palette().color(QPalette::Text), colour) << typed;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LogRoad, TheCallShowsTheGermanOnlyFieldAndTheCallBookFillsTheDok) {
+  ASSERT_TRUE(oDatPrefix->OpenFileSet(7, false));
+  AddPrefixEntity("DL", "DL", "EU");
+  AddPrefixEntity("EA8", "EA8", "AF");
+  {
+    TdbCall book(TdbCallBase::kCallBook);
+    book.ClearRecords();
+    book.SetCall("DL7XX");
+    book.SetDOK("Z19");
+    ASSERT_TRUE(book.Add());
+  }
+  TContestRec def = Def('d');
+  def.ReceivedKinds[2] = 17;
+  TContestLogStd& w = Open('d', def);
+  Tick();
+  QTest::keyClicks(w.eCall, QStringLiteral("EA8AA"));
+  EXPECT_FALSE(w.eRSTr[2]->isVisibleTo(&w));
+  w.btnClearClick();
+  QTest::keyClicks(w.eCall, QStringLiteral("DL1AA"));
+  EXPECT_TRUE(w.eRSTr[2]->isVisibleTo(&w));
+  // Leaving the call: no unknown prefix, and the DOK the call book knows.
+  w.btnClearClick();
+  Enter("DL7XX");
+  EXPECT_TRUE(desk_.Texts(TMessageKind::Warning).isEmpty());
+  EXPECT_EQ(w.eRSTr[1]->text(), QStringLiteral("Z19"));
+  window_.reset();
+  oDatPrefix->CloseFileSet(7, false, false, true);
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "foundation/kvpanel.h"
 #include "foundation/testdesktop.h"
 #include "log/contlogstd.h"
+#include "log/logstate.h"
 #include "log/logfixture.h"
 #include "tables/contestkeys.h"
 #include "tables/setups.h"
@@ -210,6 +211,10 @@ TEST_F(LogWindow, FixedReportsOfAListenersLogShowAsLabels) {
   EXPECT_TRUE(w.lRSTr1->isVisibleTo(&w));
   EXPECT_TRUE(w.eCall2->isVisibleTo(&w));
   EXPECT_EQ(Text(w.lerstr), "RSTs2");
+  // The second station's row follows the first in the Tab order.
+  EXPECT_EQ(w.eCall->nextInFocusChain(), w.eRSTs[0]);
+  EXPECT_EQ(w.eRSTs[3]->nextInFocusChain(), w.eCall2);
+  EXPECT_EQ(w.eCall2->nextInFocusChain(), w.eRSTr[0]);
 }
 
 class EveryCode : public LogWindow, public ::testing::WithParamInterface<char> {};
@@ -323,6 +328,47 @@ TEST_F(LogWindow, ReceivedFieldsByKind) {
     w.FieldsToRecord();
     c.check(w.GetQsoRecord());
   }
+}
+
+// A faulty DOK is told once, when its field is left, never by the copies of the clock.
+TEST_F(LogWindow, AFaultyDokIsToldOnlyWhenItsFieldIsLeft) {
+  TContestRec def = Def('d');
+  def.ReceivedKinds[1] = 4;
+  TContestLogStd& w = Open('d', def);
+  Shown();
+  Type(w.eCall, "DL1ABC");
+  Type(w.eRSTr[1], "J5A");
+  w.eRSTr[1]->setFocus();
+  w.FieldsToRecord();
+  w.timerzeitTimer();
+  // (Leaving the call field for the DOK field has checks and warnings of its own.)
+  const QString faulty = QStringLiteral("Fehler bei DOK-Angabe");
+  EXPECT_EQ(desk_.Texts(TMessageKind::Warning).count(faulty), 0);
+  w.FieldsToRecord(w.eRSTr[1]);
+  EXPECT_EQ(desk_.Texts(TMessageKind::Warning).count(faulty), 1);
+  EXPECT_EQ(w.GetQsoRecord().DOK1(), "");
+}
+
+TEST_F(LogWindow, FrequencyOfAnotherBandAndTheSlashedZero) {
+  ToSetupWeitere weitere = Setups().GetWeitere();
+  weitere.SetSlashedZero(true);
+  Setups().SetWeitere(weitere);
+  TContestLogStd& w = Open('d', Bands({'b', 'c'}));
+  ASSERT_EQ(w.CurrentMode, "SSB");
+  TContestQSORec rec = w.GetQsoRecord();
+  rec.SetFrequency(7.05f);
+  w.SetQsoRecord(rec);
+  w.RecordToFields();
+  EXPECT_FLOAT_EQ(w.eFreq->GetValueSingle(), 3.61f);
+  Shown();
+  w.eCall->setFocus();
+  QTest::keyClicks(w.eCall, QStringLiteral("DL0A"));
+  EXPECT_EQ(S(w.eCall->text()), std::string("DL") + char(216) + "A");
+  // Only the edits that allow it take the slashed zero.
+  w.eDatum->setFocus();
+  w.eDatum->clear();
+  QTest::keyClicks(w.eDatum, QStringLiteral("10"));
+  EXPECT_EQ(S(w.eDatum->text()).substr(0, 2), "10");
 }
 
 TEST_F(LogWindow, ReportsAndCallsAsStored) {
@@ -505,6 +551,17 @@ TEST_F(LogWindow, ListRowsAndSortChoices) {
   EXPECT_EQ(logentry::ListRow(q, cols, "dd.mm.yyyy", false),
             "    12; 10.01.2026; 12:34; DL1ABC; 40 m; CW; 599 001; 579 Q05; Q05; 2; Y  ; Hans; "
             "Saarbr; 0,000");
+  // One header caption per column of the rows, in every arrangement.
+  for (bool swapped : {false, true})
+    for (bool multi3 : {false, true}) {
+      cols.Swapped = swapped;
+      cols.Multi[2] = multi3;
+      const std::string row = logentry::ListRow(q, cols, "dd.mm.yyyy", false);
+      const std::string header = logentry::ListHeader(cols);
+      EXPECT_EQ(std::count(header.begin(), header.end(), ';'),
+                std::count(row.begin(), row.end(), ';'))
+          << header << "\n" << row;
+    }
   TKeyStr low, high;
   EXPECT_EQ(logentry::SortChoiceKey(0, 'd', low, high), 8);
   EXPECT_EQ(low.Text(), "d");
@@ -576,6 +633,36 @@ TEST_F(LogWindow, ALogEndingOnABandChangeOpensOnThatBandWithItsScore) {
   w.SwitchBand('b', false);
   EXPECT_EQ(w.leQSO[0]->palette().color(QPalette::Window), QColor(255, 255, 0));
   EXPECT_EQ(w.GetQsoRecord().wagBandNrIntern(), w.NextBandSerialIntern);
+  // The worked multipliers with their marks: worked before green, new red.
+  w.LogState->MultiLists.Clear();
+  w.LogState->MultiLists.SetEntry(4, 1, "Q05", TMultiLists::kMarkWorked);
+  w.LogState->MultiLists.SetEntry(4, 2, "Z19", TMultiLists::kMarkNew);
+  w.ShowStatistics();
+  EXPECT_EQ(S(w.MultiDisplayLabels[0]->text()), "Q05");
+  EXPECT_EQ(w.MultiDisplayLabels[0]->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+  EXPECT_EQ(S(w.MultiDisplayLabels[1]->text()), "Z19");
+  EXPECT_EQ(w.MultiDisplayLabels[1]->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  EXPECT_EQ(S(w.MultiDisplayLabels[2]->text()), ".");
+}
+
+TEST_F(LogWindow, SwitchingTheListAloneBoundsItToTheBand) {
+  StoreQsos('c', {"Z19"});
+  StoreQsos('b', {"Q05", "Q06"});
+  TContestLogStd& w = Open('d', Bands({'b', 'c'}));
+  ASSERT_EQ(w.CurrentBand, 'b');
+  // In the list's own order the list-only switch leaves the list alone.
+  w.SwitchBand('c', true);
+  EXPECT_EQ(w.CurrentBand, 'c');
+  EXPECT_EQ(w.Brow->KeyNr(), contestkeys::kNummer);
+  // Sorted by band, the list shows the band alone, from its first QSO.
+  w.Brow->SetKeyNr(contestkeys::kBandNrIntern);
+  w.SwitchBand('c', true);
+  TdbContest reader(TdbContestBase::kQsoLog, 0, kContest);
+  ASSERT_TRUE(reader.GotoRecord(w.Brow->CurrentRef()));
+  EXPECT_EQ(reader.GetQSORec().Call(), "DL1AA");
+  EXPECT_EQ(w.GetQsoRecord().Datum(), -1);
+  EXPECT_EQ(w.GetQsoRecord().Zeit(), -1);
+  EXPECT_EQ(S(w.lePunkte->text()), "Punkte 40m");
 }
 
 // Closing the window stores the summary and the numbering, which the list controller
@@ -598,7 +685,9 @@ TEST_F(LogWindow, ClosingRecalculatesAndRenumbers) {
     EXPECT_TRUE(w.Destroyed());
     return 1;
   };
-  contlogstd_neu::OpenContestLog(nullptr, kContest, def, *config_, *list_);
+  // The road of "Contest starten": the catalogue opens the window registered at start-up.
+  ASSERT_TRUE(list_->FindNumber(kContest));
+  oContestFkt->RunContestLog(nullptr, def, *config_, *list_);
   EXPECT_EQ(shown, 1);
   EXPECT_EQ(ContestLogStd, nullptr);
   ASSERT_TRUE(list_->FindNumber(kContest));

@@ -4,6 +4,7 @@
 
 #include "checksfixture.h"
 #include "foundation/daynumber.h"
+#include "log/prefixentity.h"
 #include "reference/datprefix.h"
 #include "reference/dbprefix.h"
 #include "reference/prefixrec.h"
@@ -29,16 +30,7 @@ class LogData : public ChecksTest {
   static void AddEntity(const std::string& prefix, const std::string& dxcc,
                         const std::string& continent, const std::string& wae = "",
                         const std::string& menue = "") {
-    using namespace prefixrec;
-    TRecord r(kSize);
-    r.SetStr(kPrefix, kPrefixLen, prefix);
-    r.SetStr(kDxcc, kDxccLen, dxcc);
-    r.SetStr(kMenue, kMenueLen, menue);
-    r.SetStr(kContinent, kZoneLen, continent);
-    r.SetStr(kWae, kPrefixLen, wae);
-    TdbPrefix t;
-    t.SetWorkRec(r);
-    ASSERT_TRUE(t.Add()) << prefix;
+    AddPrefixEntity(prefix, dxcc, continent, wae, menue);
   }
 
   // Previews a QSO of the call under the kinds given; the points callback gives 7.
