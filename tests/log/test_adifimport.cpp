@@ -150,6 +150,35 @@ TEST_F(AdifImport, ScoredAndCountedLikeTyped) {
             "5 Datensätze importiert\r\n1 Calls doppelt\r\n1 fehlende oder falsche Modeangaben");
 }
 
+// Twelve QSOs of one minute keep their seconds; twelve at one second fill the eleven
+// seconds the save may step on, so the last is refused, reported in the summary and not
+// in a window of its own.
+TEST_F(AdifImport, SecondsAndARefusedSave) {
+  TContestLogStd& w = Open(Def('d'));
+  const auto file = [](bool sameSecond) {
+    std::string text;
+    for (int i = 0; i < 12; ++i) {
+      char time[8];
+      std::snprintf(time, sizeof time, "10%02d%02d", sameSecond ? 1 : 0, sameSecond ? 0 : i * 5);
+      text += "<CALL:5>DL" + std::to_string(i % 10) + std::string(sameSecond ? "X" : "Y") +
+              char('A' + i) + " <QSO_DATE:8>20260110 <TIME_ON:6>" + time +
+              " <MODE:3>SSB <FREQ:5>3.650 <EOR>";
+    }
+    return Records(text);
+  };
+  TImportCounts counts = RunImport(w, file(false), kAllEight, true);
+  EXPECT_EQ(counts.Saved, 12);
+  counts = RunImport(w, file(true), kAllEight, true);
+  EXPECT_EQ(counts.Saved, 11);
+  EXPECT_EQ(counts.Refused, 1);
+  ASSERT_EQ(counts.Messages.size(), 1u);
+  EXPECT_NE(ImportSummary(counts).find("\r\n1 QSOs konnten nicht gespeichert werden\r\n"),
+            std::string::npos);
+  EXPECT_TRUE(desk_.Messages.empty());
+  EXPECT_EQ(Stored().size(), 23u);
+  EXPECT_EQ(w.LogState->SessionQsoCount, 23);
+}
+
 TEST_F(AdifImport, Summary) {
   TImportCounts c;
   c.Saved = 1;
