@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "browser/kvbrow.h"
 #include "foundation/cp1252.h"
 #include "foundation/kvbitbtn.h"
 #include "foundation/kvedit.h"
@@ -146,6 +147,10 @@ TEST_F(AdifImport, ScoredAndCountedLikeTyped) {
   // The score panel, held still during the run, shows the log at its end.
   EXPECT_EQ(S(w.Label21->text()), "16 Pkt.");
   EXPECT_FALSE(w.DisplaySuspended);
+  // The list stands on the last QSO of the band.
+  TdbContest reader(TdbContestBase::kQsoLog, 0, kContest);
+  ASSERT_TRUE(reader.GotoRecord(w.Brow->CurrentRef()));
+  EXPECT_EQ(reader.GetQSORec().Call(), "DL5EE");
   EXPECT_EQ(ImportSummary(counts),
             "5 Datensätze importiert\r\n1 Calls doppelt\r\n1 fehlende oder falsche Modeangaben");
 }
