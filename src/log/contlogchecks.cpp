@@ -95,8 +95,16 @@ void TContestLogStd::CheckAndSave(TkvEdit* field) {
   entryRoadBusy_ = false;
 }
 
+void TContestLogStd::ShowPartnerCaption() {
+  // An empty palette takes the panel's colours again, after "SCHON GEARBEITET" in red.
+  lqsopartner->setPalette(QPalette());
+  lqsopartner->show();
+  lcallname->hide();
+}
+
 bool TContestLogStd::CheckDupe() {
   TContestQSORec rec = QsoTable->GetQSORec();
+  LastCall = ToStrings::Left(rec.Call(), 14);
   const bool prefixOpen = rec.PrefixFixed() == 0;
   if (prefixOpen) {
     // Resolved again below, from the call as it stands now.

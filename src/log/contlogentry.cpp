@@ -120,11 +120,12 @@ void TContestLogStd::ClearEntry(bool keep) {
   if (!QsoTable) return;
   btncat->hide();
   SetLabel(lqsopartner, "QSO-Partner");
+  ShowPartnerCaption();
   panelEingabeEnter();
   if (!keep) {
     // Back to the layout's state after the call field hid it; never shown for a contest
     // that has no second received field.
-    eRSTr[1]->setVisible(ContestDef.ReceivedKinds[1] != 0 || !ContestDef.SentText[1].empty());
+    ShowReceivedField2();
     lbeam->clear();
   }
   LogState->CurrentBand = CurrentBand;

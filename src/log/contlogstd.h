@@ -114,6 +114,10 @@ class TContestLogStd : public QDialog {
   // notify: the DOK-Check notice may be shown (on Enter).
   bool IsQsoValid(bool notify = false);
   bool CheckFrequencyRange();
+  // The caption over the call field again, in place of the last partner's name.
+  void ShowPartnerCaption();
+  // The call the call field was left with last.
+  std::string LastCall;
   // Saves the entry; sender btnadifimport skips the clock step. False when nothing was
   // stored (the error was shown, the entry is kept as typed).
   bool btnSpeichernClick(QObject* sender = nullptr);
@@ -248,6 +252,7 @@ class TContestLogStd : public QDialog {
   void WireEntryRoad();
   void ShowBeam(std::string_view locator);
   void ShowTyped(TkvEdit* field, int cursor);
+  void ShowReceivedField2();
   TkvEdit* FieldOfKind(int32_t kind, bool received) const;
   int32_t KindOfField(const TkvEdit* field) const;
   bool SaveEntry(QObject* sender);

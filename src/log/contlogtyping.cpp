@@ -118,7 +118,7 @@ void TContestLogStd::eCallChange() {
     QsoTable->SetQSORec(rec);
   } else {
     LogState->ResetPendingMultipliers();
-    eRSTr[1]->setVisible(true);
+    ShowReceivedField2();
   }
   ShowTyped(eCall, cursor);
 }
@@ -132,6 +132,11 @@ void TContestLogStd::ShowTyped(TkvEdit* field, int cursor) {
   if (field->text() != typed) field->setText(typed);
   field->setCursorPosition(std::min(cursor, int(typed.size())));
   recordToFieldsRunning_ = false;
+}
+
+// Received field 2 as the layout has it: never for a contest that has no such field.
+void TContestLogStd::ShowReceivedField2() {
+  eRSTr[1]->setVisible(ContestDef.ReceivedKinds[1] != 0 || !ContestDef.SentText[1].empty());
 }
 
 void TContestLogStd::ShowBeam(std::string_view locator) {

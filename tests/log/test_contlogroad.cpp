@@ -21,6 +21,7 @@
 #include "log/saveroad.h"
 #include "reference/baender.h"
 #include "reference/datprefix.h"
+#include "support/filesizelimit.h"
 #include "tables/calltables.h"
 #include "tables/contestkeys.h"
 #include "tables/setups.h"
@@ -199,6 +200,15 @@ class LogRoad : public LogTest {
     return *window_;
   }
 
+  // A call the call book knows, with one field set.
+  static void AddToCallBook(const char* call, void (TdbCallBase::*set)(std::string_view),
+                            const char* value) {
+    TdbCall book(TdbCallBase::kCallBook);
+    book.ClearRecords();
+    book.SetCall(call);
+    (book.*set)(value);
+    ASSERT_TRUE(book.Add());
+  }
   static QWidget* Focus() { return QApplication::focusWidget(); }
   // Types into the field that has the focus, then Enter.
   static void Enter(const char* text) {
@@ -247,6 +257,8 @@ TEST_F(LogRoad, FiveSaarQsosAreScoredCountedAndRefusedOnceMore) {
     EXPECT_EQ(stored[i].DOK(), qsos[i].second);
     EXPECT_EQ(stored[i].Points(), points[i]) << qsos[i].first;
   }
+  // No frequency typed is no frequency outside the band plan.
+  EXPECT_TRUE(desk_.Texts(TMessageKind::Notice).isEmpty());
   EXPECT_EQ(S(w.Label19->text()), "2 Multi x");
   EXPECT_EQ(S(w.Label20->text()), "8 Punkte =");
   EXPECT_EQ(S(w.Label21->text()), "16 Pkt.");
@@ -288,6 +300,10 @@ TEST_F(LogRoad, MidnightIsATimeAndTheEntryKeepsItsDok) {
   EXPECT_EQ(stored[0].Zeit(), 0);
   EXPECT_EQ(stored[0].DOK(), "B12");
   EXPECT_EQ(stored[0].Points(), 1);
+  // The saved QSO's date and time carry over to the next entry.
+  EXPECT_EQ(w.LastQsoTime, 0);
+  EXPECT_EQ(w.LastQsoDate, stored[0].Datum());
+  EXPECT_EQ(w.ezeit->text(), QStringLiteral("00:00:00"));
   // A new entry without a time (-1) is not valid.
   w.eCall->setText(QStringLiteral("DL2BB"));
   w.ezeit->clear();
@@ -505,13 +521,7 @@ TEST_F(LogRoad, TheCallShowsTheGermanOnlyFieldAndTheCallBookFillsTheDok) {
   ASSERT_TRUE(oDatPrefix->OpenFileSet(7, false));
   AddPrefixEntity("DL", "DL", "EU");
   AddPrefixEntity("EA8", "EA8", "AF");
-  {
-    TdbCall book(TdbCallBase::kCallBook);
-    book.ClearRecords();
-    book.SetCall("DL7XX");
-    book.SetDOK("Z19");
-    ASSERT_TRUE(book.Add());
-  }
+  AddToCallBook("DL7XX", &TdbCallBase::SetDOK, "Z19");
   TContestRec def = Def('d');
   def.ReceivedKinds[2] = 17;
   TContestLogStd& w = Open('d', def);
@@ -528,6 +538,92 @@ TEST_F(LogRoad, TheCallShowsTheGermanOnlyFieldAndTheCallBookFillsTheDok) {
   EXPECT_EQ(w.eRSTr[1]->text(), QStringLiteral("Z19"));
   window_.reset();
   oDatPrefix->CloseFileSet(7, false, false, true);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LogRoad, ANameFromTheCallBookGivesWayToTheCaptionInTheNextEntry) {
+  AddToCallBook("DL7XX", &TdbCallBase::SetName, "Hans");
+  TContestLogStd& w = Open('d', Def('d'));
+  Tick();
+  Enter("DL7XX");
+  EXPECT_EQ(w.LastCall, "DL7XX");
+  EXPECT_TRUE(w.lcallname->isVisibleTo(&w));
+  EXPECT_EQ(S(w.lcallname->text()), "Hans");
+  EXPECT_FALSE(w.lqsopartner->isVisibleTo(&w));
+  Enter("Q05");
+  ASSERT_EQ(Stored().size(), 1u);
+  EXPECT_TRUE(w.lqsopartner->isVisibleTo(&w));
+  EXPECT_EQ(S(w.lqsopartner->text()), "QSO-Partner");
+  EXPECT_FALSE(w.lcallname->isVisibleTo(&w));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LogRoad, AFullDiskStoresAndCountsNothingAndKeepsTheEntry) {
+  TContestLogStd& w = Open('d', Def('d'));
+  Tick();
+  Enter("DL1AA");
+  QTest::keyClicks(Focus(), QStringLiteral("Q05"));
+  const int32_t points = w.LogState->PointsTotal, qsos = w.LogState->SessionQsoCount;
+  const int32_t time = ToDates::CurrentTimeUTC();
+  {
+    // No room for the journal of the write: the add fails for want of space, not for a
+    // taken second, so the time is not moved on.
+    TFileSizeLimit full(1024);
+    QTest::keyClick(Focus(), Qt::Key_Return);
+  }
+  EXPECT_EQ(desk_.Texts(TMessageKind::Error).size(), 1);
+  EXPECT_TRUE(Stored().empty());
+  EXPECT_EQ(w.LogState->PointsTotal, points);
+  EXPECT_EQ(w.LogState->SessionQsoCount, qsos);
+  EXPECT_EQ(w.eCall->text(), QStringLiteral("DL1AA"));
+  EXPECT_EQ(w.eRSTr[1]->text(), QStringLiteral("Q05"));
+  // With room again the same entry is saved.
+  w.eRSTr[1]->setFocus();
+  Enter("");
+  ASSERT_EQ(Stored().size(), 1u);
+  EXPECT_EQ(Stored()[0].Zeit(), time);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LogRoad, AShortCallNeverShowsAFieldTheContestHasNot) {
+  TContestRec def = Def('d');
+  def.ReceivedKinds[1] = 0;
+  def.SentText[1].clear();
+  TContestLogStd& w = Open('d', def);
+  ASSERT_FALSE(w.eRSTr[1]->isVisibleTo(&w));
+  QTest::keyClicks(w.eCall, QStringLiteral("D"));
+  EXPECT_FALSE(w.eRSTr[1]->isVisibleTo(&w));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LogRoad, ALocatorOfTheOwnLocatorKindShowsTheBeamHeading) {
+  ToSetupEigeneStation station = Setups().GetEigeneStation();
+  station.SetLocator("JO43AA");
+  Setups().SetEigeneStation(station);
+  TContestRec def = Def('d');
+  def.ReceivedKinds[2] = exchangekind::kOwnLocator;
+  TContestLogStd& w = Open('d', def);
+  w.eRSTr[2]->setFocus();
+  QTest::keyClicks(w.eRSTr[2], QStringLiteral("JO3"));
+  EXPECT_TRUE(w.lbeam->text().isEmpty());
+  QTest::keyClicks(w.eRSTr[2], QStringLiteral("1"));
+  // JO31 lies south-west of JO43.
+  ASSERT_TRUE(w.lebeam->isVisibleTo(&w));
+  const double heading = w.lbeam->text().trimmed().toDouble();
+  EXPECT_GT(heading, 180.0);
+  EXPECT_LT(heading, 270.0);
 }
 
 }  // namespace
