@@ -12,11 +12,14 @@
 #include "foundation/cp1252.h"
 #include "foundation/kvbitbtn.h"
 #include "foundation/kvedit.h"
+#include "foundation/strings.h"
 #include "log/adifimportctrl.h"
 #include "log/adifimportform.h"
 #include "log/adifreader.h"
 #include "log/logwindowfixture.h"
+#include "log/prefixentity.h"
 #include "log/logstate.h"
+#include "reference/datprefix.h"
 #include "tables/contestkeys.h"
 
 namespace {
@@ -34,14 +37,14 @@ class AdifImport : public LogWindowTest {
     return SplitRecords({text});
   }
   static std::string T(const TkvEdit* e) { return S(e->text()); }
-  // The stored QSOs as "CALL band points".
+  // The stored QSOs as "CALL band points DXCC".
   std::vector<std::string> Stored() {
     std::vector<std::string> out;
     TdbContest t(TdbContestBase::kQsoLog, 0, kContest);
     for (bool ok = t.First(contestkeys::kNummer); ok; ok = t.NextRecord(contestkeys::kNummer)) {
       const TContestQSORec q = t.GetQSORec();
       out.push_back(q.Call() + " " + std::string(1, q.Bandcode()) + " " +
-                    std::to_string(q.Points()));
+                    std::to_string(q.Points()) + " " + ToStrings::Trim(q.DXCC()));
     }
     return out;
   }
@@ -132,6 +135,8 @@ constexpr const char* kSaarFile =
     "<CALL:5>DL6FF <QSO_DATE:8>20260110 <TIME_ON:4>1006 <MODE:3>XYZ <FREQ:5>3.650 <EOR>\n";
 
 TEST_F(AdifImport, ScoredAndCountedLikeTyped) {
+  ASSERT_TRUE(oDatPrefix->OpenFileSet(7, false));
+  AddPrefixEntity("DL", "DL", "EU");
   TContestLogStd& w = Open(Def('d'));
   std::vector<std::string> lines;
   std::string text = kSaarFile;
@@ -141,8 +146,8 @@ TEST_F(AdifImport, ScoredAndCountedLikeTyped) {
   EXPECT_EQ(counts.Saved, 5);
   EXPECT_EQ(counts.Dupes, 1);
   EXPECT_EQ(counts.BadMode, 1);
-  EXPECT_EQ(Stored(), std::vector<std::string>({"DL1AA b 2", "DL2BB b 2", "DL3CC b 2",
-                                                "DL4DD b 1", "DL5EE b 1"}));
+  EXPECT_EQ(Stored(), std::vector<std::string>({"DL1AA b 2 DL", "DL2BB b 2 DL", "DL3CC b 2 DL",
+                                                "DL4DD b 1 DL", "DL5EE b 1 DL"}));
   EXPECT_EQ(w.LogState->Score(), 16);
   // The score panel, held still during the run, shows the log at its end.
   EXPECT_EQ(S(w.Label21->text()), "16 Pkt.");
@@ -151,6 +156,8 @@ TEST_F(AdifImport, ScoredAndCountedLikeTyped) {
   TdbContest reader(TdbContestBase::kQsoLog, 0, kContest);
   ASSERT_TRUE(reader.GotoRecord(w.Brow->CurrentRef()));
   EXPECT_EQ(reader.GetQSORec().Call(), "DL5EE");
+  window_.reset();
+  oDatPrefix->CloseFileSet(7, false, false, true);
   EXPECT_EQ(ImportSummary(counts),
             "5 Datensätze importiert\r\n1 Calls doppelt\r\n1 fehlende oder falsche Modeangaben");
 }
