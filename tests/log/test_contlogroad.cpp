@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "contest/contestfkt.h"
 #include "foundation/cp1252.h"
@@ -624,6 +625,25 @@ TEST_F(LogRoad, ALocatorOfTheOwnLocatorKindShowsTheBeamHeading) {
   const double heading = w.lbeam->text().trimmed().toDouble();
   EXPECT_GT(heading, 180.0);
   EXPECT_LT(heading, 270.0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LogRoad, AnEntryIsSavedOnceWhateverArrivesWhileItIsSaved) {
+  TContestLogStd& w = Open('d', Def('d'));
+  Tick();
+  w.eCall->setText(QStringLiteral("DL1AA"));
+  w.eRSTr[1]->setText(QStringLiteral("Q05"));
+  // A second save asked for by an event the first one processes.
+  bool second = true;
+  QTimer::singleShot(0, &w, [&] { second = w.btnSpeichernClick(); });
+  ASSERT_TRUE(w.btnSpeichernClick());
+  QApplication::processEvents();
+  EXPECT_FALSE(second);
+  EXPECT_EQ(Stored().size(), 1u);
+  EXPECT_EQ(w.LogState->SessionQsoCount, 1);
 }
 
 }  // namespace
