@@ -59,9 +59,9 @@ void BM_ImportSaar20000(benchmark::State& state) {
                        : kQsos;
   const auto records = adifimport::SplitRecords(GeneratedFile(qsos));
   const std::vector<std::string> mapping = {
-      "CALL (CALL)",         "QSO_DATE (QSO_DATE)", "TIME_ON (TIME_ON)", "RST_SENT (RST_SENT)",
-      "RST_RCVD (RST_RCVD)", "BAND",                "FREQ (FREQ)",       "MODE (MODE)",
-      "DOK (DOK)"};
+      "CALL (CALL)",         "QSO_DATE (QSO_DATE)", "TIME_ON (TIME_ON)",
+      "RST_SENT (RST_SENT)", "RST_RCVD (RST_RCVD)", "BAND",
+      "FREQ (FREQ)",         "MODE (MODE)",         "DOK (DOK)"};
   for (auto _ : state) {
     state.PauseTiming();
     auto log = std::make_unique<TEmptySaarLog>();
@@ -74,8 +74,9 @@ void BM_ImportSaar20000(benchmark::State& state) {
     int32_t saved = 0;
     const auto start = clock::now();
     for (size_t from = 0; from < records.size(); from += kChunk) {
-      const std::vector<std::string> part(records.begin() + long(from),
-                                          records.begin() + long(std::min(records.size(), from + kChunk)));
+      const std::vector<std::string> part(
+          records.begin() + long(from),
+          records.begin() + long(std::min(records.size(), from + kChunk)));
       const auto t0 = clock::now();
       saved += adifimport::RunImport(*window, part, mapping, true).Saved;
       chunks.push_back(std::chrono::duration<double>(clock::now() - t0).count());

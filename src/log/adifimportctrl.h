@@ -40,9 +40,9 @@ namespace adifimport {
 
 // What the run did with the records of the file.
 struct TImportCounts {
-  int32_t Saved = 0;     // stored by the save road
-  int32_t Dupes = 0;     // refused as worked before
-  int32_t Invalid = 0;   // refused by the validity check for another reason
+  int32_t Saved = 0;    // stored by the save road
+  int32_t Dupes = 0;    // refused as worked before
+  int32_t Invalid = 0;  // refused by the validity check for another reason
   int32_t BadBand = 0;
   int32_t BadMode = 0;
   int32_t Refused = 0;   // valid, but the save failed
@@ -70,7 +70,6 @@ TImportOutcome StoreEntry(TContestLogStd& window);
 // way. The QSOs are stored in write groups of at most groupSize, so a run that is killed
 // loses at most the open group, never part of a QSO.
 TImportCounts RunImport(TContestLogStd& window, const std::vector<std::string>& records,
-                        const std::vector<std::string>& mapping, bool check,
-                        int groupSize = 500);
+                        const std::vector<std::string>& mapping, bool check, int groupSize = 500);
 
 }  // namespace adifimport

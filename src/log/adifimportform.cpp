@@ -161,8 +161,8 @@ bool TContestAdifimportForm::DropOnRow(int row) {
   QListWidgetItem* target = ListeRechtsLB->item(row);
   QListWidgetItem* source = ListeLinks->currentItem();
   if (!target || !source || target->data(kMappedRole).toBool()) return false;
-  target->setText(Q(adifimport::MappedEntry(S(target->data(kFieldRole).toString()),
-                                            S(source->text()))));
+  target->setText(
+      Q(adifimport::MappedEntry(S(target->data(kFieldRole).toString()), S(source->text()))));
   target->setData(kMappedRole, true);
   btnimportstart->setEnabled(true);
   delete source;

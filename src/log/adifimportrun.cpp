@@ -43,7 +43,8 @@ class TGatheringDesktop : public TDesktop {
   bool Message(const TMessage& m) override {
     if (m.Kind == TMessageKind::Question || m.Kind == TMessageKind::NoticeContinue)
       return previous_->Message(m);
-    const std::string text = S(m.Title.isEmpty() ? m.Text : m.Title + QStringLiteral(": ") + m.Text);
+    const std::string text =
+        S(m.Title.isEmpty() ? m.Text : m.Title + QStringLiteral(": ") + m.Text);
     for (auto& [known, count] : out_)
       if (known == text) {
         ++count;
@@ -213,8 +214,8 @@ TImportOutcome FillEntry(TContestLogStd& window, const std::string& record,
 TImportOutcome StoreEntry(TContestLogStd& w) {
   w.FieldsToRecord();
   if (!w.IsQsoValid()) {
-    const bool dupe = TContLogAlle::CheckDupes(*w.QsoTable, w.ContestCode(), w.ContestDef,
-                                               true) == TContLogAlle::TDupeAction::kRefuse;
+    const bool dupe = TContLogAlle::CheckDupes(*w.QsoTable, w.ContestCode(), w.ContestDef, true) ==
+                      TContLogAlle::TDupeAction::kRefuse;
     return dupe ? TImportOutcome::kDupe : TImportOutcome::kInvalid;
   }
   return w.btnSpeichernClick(w.btnadifimport) ? TImportOutcome::kSaved : TImportOutcome::kRefused;
@@ -231,8 +232,8 @@ TImportCounts RunImport(TContestLogStd& w, const std::vector<std::string>& recor
   TdbCall book(TdbCallBase::kCallBook), callData(TdbCallBase::kCallData);
   TdbPrefix prefixes(prefixrec::kMain), singleCalls(prefixrec::kSingleCalls),
       callGroups(prefixrec::kCallGroups);
-  TFortschrittWinCtrl progress(&w, "ADIF-Import", "QSOs werden importiert ...",
-                               int(records.size()), true, true);
+  TFortschrittWinCtrl progress(&w, "ADIF-Import", "QSOs werden importiert ...", int(records.size()),
+                               true, true);
   progress.Execute();
   TRecordRun run(w, mapping, check);
   w.DisplaySuspended = true;

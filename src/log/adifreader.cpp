@@ -158,10 +158,13 @@ std::string GetAdifField(std::string_view record, const std::vector<std::string>
   if (value.empty()) value = Upper(defaultText);
   if (!AllDigits(value)) return value;
   if (field == "QSO_DATE") {
-    if (value.size() == 8) return value.substr(6, 2) + "." + value.substr(4, 2) + "." + value.substr(0, 4);
-    if (value.size() == 6) return value.substr(4, 2) + "." + value.substr(2, 2) + "." + value.substr(0, 2);
+    if (value.size() == 8)
+      return value.substr(6, 2) + "." + value.substr(4, 2) + "." + value.substr(0, 4);
+    if (value.size() == 6)
+      return value.substr(4, 2) + "." + value.substr(2, 2) + "." + value.substr(0, 2);
   } else if (field == "TIME_ON") {
-    if (value.size() == 6) return value.substr(0, 2) + ":" + value.substr(2, 2) + ":" + value.substr(4, 2);
+    if (value.size() == 6)
+      return value.substr(0, 2) + ":" + value.substr(2, 2) + ":" + value.substr(4, 2);
     if (value.size() == 4) return value.substr(0, 2) + ":" + value.substr(2, 2);
   }
   return value;

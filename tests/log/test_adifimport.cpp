@@ -16,9 +16,9 @@
 #include "log/adifimportctrl.h"
 #include "log/adifimportform.h"
 #include "log/adifreader.h"
+#include "log/logstate.h"
 #include "log/logwindowfixture.h"
 #include "log/prefixentity.h"
-#include "log/logstate.h"
 #include "reference/datprefix.h"
 #include "tables/contestkeys.h"
 
@@ -27,15 +27,14 @@ namespace {
 using namespace adifimport;
 
 const std::vector<std::string> kAllEight = {
-    "CALL (CALL)", "QSO_DATE (QSO_DATE)", "TIME_ON (TIME_ON)", "RST_SENT (RST_SENT)",
-    "RST_RCVD (RST_RCVD)", "BAND (BAND)", "FREQ (FREQ)", "MODE (MODE)", "DOK (DOK)"};
+    "CALL (CALL)",         "QSO_DATE (QSO_DATE)", "TIME_ON (TIME_ON)",
+    "RST_SENT (RST_SENT)", "RST_RCVD (RST_RCVD)", "BAND (BAND)",
+    "FREQ (FREQ)",         "MODE (MODE)",         "DOK (DOK)"};
 
 class AdifImport : public LogWindowTest {
  protected:
   TContestLogStd& Open(const TContestRec& def) { return OpenWindow(def); }
-  static std::vector<std::string> Records(const std::string& text) {
-    return SplitRecords({text});
-  }
+  static std::vector<std::string> Records(const std::string& text) { return SplitRecords({text}); }
   static std::string T(const TkvEdit* e) { return S(e->text()); }
   // The stored QSOs as "CALL band points DXCC".
   std::vector<std::string> Stored() {
@@ -54,9 +53,12 @@ TEST_F(AdifImport, RecordIntoTheEntryFields) {
   TContestRec def = Def('d');
   def.Modes[8] = "CW";
   TContestLogStd& w = Open(def);
-  std::vector<std::string> lines = {"# x", "<ADIF_VER:5>3.1.0", "<EOH>",
+  std::vector<std::string> lines = {"# x",
+                                    "<ADIF_VER:5>3.1.0",
+                                    "<EOH>",
                                     "<call:6>dl1abc <qso_date:8>20240315 <time_on:6>141500",
-                                    "<mode:3>SSB <band:3>80m<freq:5>3.650 <eor>", "<CALL:4>DL9Z"};
+                                    "<mode:3>SSB <band:3>80m<freq:5>3.650 <eor>",
+                                    "<CALL:4>DL9Z"};
   const auto records = SplitRecords(lines);
   ASSERT_EQ(records.size(), 1u);
   ASSERT_EQ(FillEntry(w, records[0], kAllEight, true), TImportOutcome::kFilled);
@@ -78,8 +80,8 @@ TEST_F(AdifImport, RecordIntoTheEntryFields) {
   } cases[] = {{"599012", "599", "012", ""}, {"599012/A", "599", "012", "A"}, {"59", "59", "", ""}};
   for (const Case& c : cases) {
     for (TkvEdit* e : w.eRSTs) e->clear();
-    const std::string rec = std::string("<CALL:4>DL1A <FREQ:5>3.650 <MODE:2>CW <RST_SENT:3>") +
-                            c.rst + "<EOR>";
+    const std::string rec =
+        std::string("<CALL:4>DL1A <FREQ:5>3.650 <MODE:2>CW <RST_SENT:3>") + c.rst + "<EOR>";
     ASSERT_EQ(FillEntry(w, rec, kAllEight, true), TImportOutcome::kFilled) << c.rst;
     EXPECT_EQ(T(w.eRSTs[0]) + "|" + T(w.eRSTs[1]) + "|" + T(w.eRSTs[2]),
               std::string(c.s1) + "|" + c.s2 + "|" + c.s3);
@@ -112,7 +114,8 @@ TEST_F(AdifImport, ModeAndBandOfTheRecords) {
       {"<CALL:4>DL1A <BAND:3>80M <MODE:3>USB<EOR>", true, TImportOutcome::kBadMode},
       {"<CALL:4>DL1A <BAND:3>80M <MODE:3>USB<EOR>", false, TImportOutcome::kFilled},
   };
-  for (const Case& c : cases) EXPECT_EQ(FillEntry(w, c.rec, kAllEight, c.check), c.outcome) << c.rec;
+  for (const Case& c : cases)
+    EXPECT_EQ(FillEntry(w, c.rec, kAllEight, c.check), c.outcome) << c.rec;
 }
 
 TEST_F(AdifImport, UsbPassesWhereTheContestListsDigital) {
@@ -126,12 +129,17 @@ TEST_F(AdifImport, UsbPassesWhereTheContestListsDigital) {
 // The five QSOs of a typed 'd' log, as a file: resolved, scored and counted like typed.
 constexpr const char* kSaarFile =
     "<EOH>\n"
-    "<CALL:5>DL1AA <QSO_DATE:8>20260110 <TIME_ON:4>1000 <MODE:3>SSB <FREQ:5>3.650 <DOK:3>Q05 <EOR>\n"
-    "<CALL:5>DL2BB <QSO_DATE:8>20260110 <TIME_ON:4>1001 <MODE:3>SSB <FREQ:5>3.650 <DOK:3>Q05 <EOR>\n"
-    "<CALL:5>DL3CC <QSO_DATE:8>20260110 <TIME_ON:4>1002 <MODE:3>SSB <FREQ:5>3.650 <DOK:3>Z19 <EOR>\n"
-    "<CALL:5>DL4DD <QSO_DATE:8>20260110 <TIME_ON:4>1003 <MODE:3>SSB <FREQ:5>3.650 <DOK:3>B12 <EOR>\n"
+    "<CALL:5>DL1AA <QSO_DATE:8>20260110 <TIME_ON:4>1000 <MODE:3>SSB <FREQ:5>3.650 <DOK:3>Q05 "
+    "<EOR>\n"
+    "<CALL:5>DL2BB <QSO_DATE:8>20260110 <TIME_ON:4>1001 <MODE:3>SSB <FREQ:5>3.650 <DOK:3>Q05 "
+    "<EOR>\n"
+    "<CALL:5>DL3CC <QSO_DATE:8>20260110 <TIME_ON:4>1002 <MODE:3>SSB <FREQ:5>3.650 <DOK:3>Z19 "
+    "<EOR>\n"
+    "<CALL:5>DL4DD <QSO_DATE:8>20260110 <TIME_ON:4>1003 <MODE:3>SSB <FREQ:5>3.650 <DOK:3>B12 "
+    "<EOR>\n"
     "<CALL:5>DL5EE <QSO_DATE:8>20260110 <TIME_ON:4>1004 <MODE:3>SSB <FREQ:5>3.650 <EOR>\n"
-    "<CALL:5>DL1AA <QSO_DATE:8>20260110 <TIME_ON:4>1005 <MODE:3>SSB <FREQ:5>3.650 <DOK:3>Q05 <EOR>\n"
+    "<CALL:5>DL1AA <QSO_DATE:8>20260110 <TIME_ON:4>1005 <MODE:3>SSB <FREQ:5>3.650 <DOK:3>Q05 "
+    "<EOR>\n"
     "<CALL:5>DL6FF <QSO_DATE:8>20260110 <TIME_ON:4>1006 <MODE:3>XYZ <FREQ:5>3.650 <EOR>\n";
 
 TEST_F(AdifImport, ScoredAndCountedLikeTyped) {
@@ -225,9 +233,10 @@ TEST_F(AdifImport, TheButtonRoad) {
   {
     QFile f(QStringLiteral("log.adi"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("<EOH>\n<CALL:5>DL1AA <QSO_DATE:8>20260110 <TIME_ON:4>1000 <MODE:3>SSB "
-            "<FREQ:5>3.650 <EOR>\n<CALL:5>DL2BB <QSO_DATE:8>20260110 <TIME_ON:4>1000 "
-            "<MODE:3>SSB <EOR>\n");
+    f.write(
+        "<EOH>\n<CALL:5>DL1AA <QSO_DATE:8>20260110 <TIME_ON:4>1000 <MODE:3>SSB "
+        "<FREQ:5>3.650 <EOR>\n<CALL:5>DL2BB <QSO_DATE:8>20260110 <TIME_ON:4>1000 "
+        "<MODE:3>SSB <EOR>\n");
   }
   w.timerzeit->start();
   bool clockDuringRun = true;

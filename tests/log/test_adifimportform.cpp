@@ -59,8 +59,8 @@ TEST_F(AdifImportForm, MappingAndStart) {
     EXPECT_FALSE(f.btnimportstart->isEnabled());
     QTest::mouseClick(f.btndatei, Qt::LeftButton);
     EXPECT_EQ(Items(f.ListeLinks), L({"CALL", "MODE", "STATE"}));
-    EXPECT_EQ(Items(f.ListeRechtsLB), L({"CALL", "QSO_DATE", "TIME_ON", "RST_SENT",
-                                                   "RST_RCVD", "BAND", "FREQ", "MODE", "DOK"}));
+    EXPECT_EQ(Items(f.ListeRechtsLB), L({"CALL", "QSO_DATE", "TIME_ON", "RST_SENT", "RST_RCVD",
+                                         "BAND", "FREQ", "MODE", "DOK"}));
     EXPECT_FALSE(f.MapField("FREQ", "NOPE"));
     EXPECT_TRUE(f.MapField("DOK", "STATE"));
     EXPECT_TRUE(f.btnimportstart->isEnabled());

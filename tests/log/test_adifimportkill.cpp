@@ -31,9 +31,9 @@ std::vector<std::string> File(int round) {
   return adifimport::SplitRecords({text});
 }
 
-const std::vector<std::string> kMapping = {"CALL (CALL)", "QSO_DATE (QSO_DATE)",
-                                           "TIME_ON (TIME_ON)", "FREQ (FREQ)", "MODE (MODE)",
-                                           "DOK (DOK)"};
+const std::vector<std::string> kMapping = {"CALL (CALL)",       "QSO_DATE (QSO_DATE)",
+                                           "TIME_ON (TIME_ON)", "FREQ (FREQ)",
+                                           "MODE (MODE)",       "DOK (DOK)"};
 
 // The test program runs itself as the importing process: this case only acts when the
 // parent sets ZOR_ADIF_CHILD.

@@ -15,13 +15,12 @@ namespace {
 
 using namespace adifimport;
 
-const std::vector<std::string> kSample = {
-    "# x",
-    "<ADIF_VER:5>3.1.0",
-    "<EOH>",
-    "<call:6>dl1abc <qso_date:8>20240315 <time_on:6>141500",
-    "<mode:3>SSB <band:3>80m<freq:5>3.650 <eor>",
-    "<CALL:4>DL9Z"};
+const std::vector<std::string> kSample = {"# x",
+                                          "<ADIF_VER:5>3.1.0",
+                                          "<EOH>",
+                                          "<call:6>dl1abc <qso_date:8>20240315 <time_on:6>141500",
+                                          "<mode:3>SSB <band:3>80m<freq:5>3.650 <eor>",
+                                          "<CALL:4>DL9Z"};
 
 std::string Joined(const std::vector<std::string>& v) {
   std::string s;
@@ -64,9 +63,9 @@ TEST(AdifReader, ValueOfALogField) {
       "<QSO_DATE_OFF:8>20240316 <QSO_DATE:8>20240315 <TIME_ON:4>0930 <FREQ_RX:3>7.1 "
       "<FREQ:5>3.650 <RST_SENT:6>599012 <NAME:10>HANS  <X>Y <DOK:3>Q05 <SRX:3>012 "
       "<SHORT:2>ABCDEF<EOR>";
-  const std::vector<std::string> map = {"CALL",         "QSO_DATE (QSO_DATE)", "TIME_ON (TIME_ON)",
-                                        "RST_SENT",     "FREQ (FREQ)",         "Dok (DOK)",
-                                        "MODE (SHORT)", "BAND"};
+  const std::vector<std::string> map = {
+      "CALL",        "QSO_DATE (QSO_DATE)", "TIME_ON (TIME_ON)", "RST_SENT",
+      "FREQ (FREQ)", "Dok (DOK)",           "MODE (SHORT)",      "BAND"};
   struct Case {
     const char* field;
     const char* def;
@@ -75,20 +74,19 @@ TEST(AdifReader, ValueOfALogField) {
       {"QSO_DATE", "", "15.03.2024"},  // the tag that merely starts with it is not read
       {"TIME_ON", "", "09:30"},
       {"FREQ", "", "3.650"},
-      {"DOK", "", "Q05"},              // captions compare without regard to case
+      {"DOK", "", "Q05"},  // captions compare without regard to case
       {"dok", "", "Q05"},
-      {"MODE", "", "ABCDEF"},          // the length in the tag is not used
-      {"NAME", "", "HANS"},            // not in the list: read under its own name
+      {"MODE", "", "ABCDEF"},  // the length in the tag is not used
+      {"NAME", "", "HANS"},    // not in the list: read under its own name
       {"SRX", "", "012"},
-      {"X", "", "Y"},                  // a field without ':' is found, its value cut at '<'
-      {"CALL", "dl1x", "DL1X"},        // unmapped: the default, upper-cased
+      {"X", "", "Y"},            // a field without ':' is found, its value cut at '<'
+      {"CALL", "dl1x", "DL1X"},  // unmapped: the default, upper-cased
       {"RST_SENT", "", ""},
       {"BAND", "3,650", "3,650"},
       {"QTH", "", ""},
       {"", "keep", ""},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(GetAdifField(rec, map, c.field, c.def), c.value) << c.field;
+  for (const Case& c : cases) EXPECT_EQ(GetAdifField(rec, map, c.field, c.def), c.value) << c.field;
 
   // Dates and times follow the log field whatever ADIF field is mapped onto it; a default
   // that is already a date stays one.
@@ -98,13 +96,11 @@ TEST(AdifReader, ValueOfALogField) {
     const char* field;
     const char* def;
     const char* value;
-  } conv[] = {{"<D:6>240315", "QSO_DATE", "", "15.03.24"},
-              {"<D:8>19991231", "QSO_DATE", "", "31.12.1999"},
-              {"<D:5>12345", "QSO_DATE", "", "12345"},
-              {"", "QSO_DATE", "15.03.24", "15.03.24"},
-              {"<T:6>141500", "TIME_ON", "", "14:15:00"},
-              {"<T:6>14:15", "TIME_ON", "", "14:15"},
-              {"<T:3>930", "TIME_ON", "", "930"}};
+  } conv[] = {
+      {"<D:6>240315", "QSO_DATE", "", "15.03.24"}, {"<D:8>19991231", "QSO_DATE", "", "31.12.1999"},
+      {"<D:5>12345", "QSO_DATE", "", "12345"},     {"", "QSO_DATE", "15.03.24", "15.03.24"},
+      {"<T:6>141500", "TIME_ON", "", "14:15:00"},  {"<T:6>14:15", "TIME_ON", "", "14:15"},
+      {"<T:3>930", "TIME_ON", "", "930"}};
   for (const Conv& c : conv) EXPECT_EQ(GetAdifField(c.rec, m2, c.field, c.def), c.value) << c.rec;
 }
 
@@ -131,10 +127,10 @@ TEST(AdifReader, ModeAndBandChecks) {
     const char* freq;
     const char* band;
     bool passes;
-  } cases[] = {{"3.650", "", true},   {"3,650", "40M", true}, {"7.050", "80M", false},
-               {"", "80M", true},     {"", "80m", true},      {"", "80 m", true},
-               {"", "40M", false},    {"abc", "80M", false},  {"3.6.5", "", false},
-               {"", "", false},       {"-3.6", "", false}};
+  } cases[] = {{"3.650", "", true}, {"3,650", "40M", true}, {"7.050", "80M", false},
+               {"", "80M", true},   {"", "80m", true},      {"", "80 m", true},
+               {"", "40M", false},  {"abc", "80M", false},  {"3.6.5", "", false},
+               {"", "", false},     {"-3.6", "", false}};
   for (const Case& c : cases)
     EXPECT_EQ(PassesBandCheck(def, c.freq, c.band), c.passes) << c.freq << " " << c.band;
   double mhz = 0;
@@ -179,11 +175,11 @@ TEST(AdifReader, FuzzBounded) {
   const std::string sample =
       "<EOH>\n<call:6>dl1abc <qso_date:8>20240315 <time_on:6>141500 <mode:3>SSB <band:3>80m"
       "<freq:5>3.650 <rst_sent:8>599012/A <name:6>M\xC3\xBCller <eor>\n";
-  const std::vector<std::string> map = {"CALL (CALL)", "QSO_DATE (QSO_DATE)", "TIME_ON (TIME_ON)",
-                                        "RST_SENT (RST_SENT)", "BAND (BAND)", "FREQ (FREQ)",
-                                        "MODE (MODE)", "DOK"};
-  const char* fields[] = {"CALL", "QSO_DATE", "TIME_ON", "RST_SENT", "RST_RCVD", "BAND",
-                          "FREQ", "MODE", "NAME", "QTH", "SRX", "DOK", "<", ":"};
+  const std::vector<std::string> map = {
+      "CALL (CALL)", "QSO_DATE (QSO_DATE)", "TIME_ON (TIME_ON)", "RST_SENT (RST_SENT)",
+      "BAND (BAND)", "FREQ (FREQ)",         "MODE (MODE)",       "DOK"};
+  const char* fields[] = {"CALL", "QSO_DATE", "TIME_ON", "RST_SENT", "RST_RCVD", "BAND", "FREQ",
+                          "MODE", "NAME",     "QTH",     "SRX",      "DOK",      "<",    ":"};
   TContestInputs in;
   in.Code = 'd';
   const TContestRec def = BuildContestDefinition(in);
@@ -201,8 +197,11 @@ TEST(AdifReader, FuzzBounded) {
         const size_t at = rng() % (text.size() + 1);
         switch (rng() % 3) {
           case 0: text.insert(at, 1, alphabet[rng() % alphabet.size()]); break;
-          case 1: if (at < text.size()) text.erase(at, 1 + rng() % 10); break;
-          default: if (at < text.size()) text[at] = char(rng() % 256);
+          case 1:
+            if (at < text.size()) text.erase(at, 1 + rng() % 10);
+            break;
+          default:
+            if (at < text.size()) text[at] = char(rng() % 256);
         }
       }
     }
