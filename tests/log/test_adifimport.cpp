@@ -88,6 +88,27 @@ TEST_F(AdifImport, RecordIntoTheEntryFields) {
   }
 }
 
+// Received field 2 takes its caption's field, the received serial only where that is
+// empty; a long report is split over the fields.
+TEST_F(AdifImport, ReceivedExchange) {
+  TContestRec def = Def('d');
+  def.Modes[8] = "CW";
+  TContestLogStd& w = Open(def);
+  struct Case {
+    const char* fields;
+    const char* r1;
+    const char* r2;
+  } cases[] = {{"<RST_RCVD:3>579 <DOK:3>Q05 <SRX:3>Z19", "579", "Q05"},
+               {"<RST_RCVD:3>589 <SRX:3>Z19", "589", "Z19"},
+               {"<RST_RCVD:6>599B12", "599", "B12"}};
+  for (const Case& c : cases) {
+    const std::string rec =
+        std::string("<CALL:4>DL1A <FREQ:5>3.550 <MODE:2>CW ") + c.fields + "<EOR>";
+    ASSERT_EQ(FillEntry(w, rec, kAllEight, true), TImportOutcome::kFilled) << c.fields;
+    EXPECT_EQ(T(w.eRSTr[0]) + "|" + T(w.eRSTr[1]), std::string(c.r1) + "|" + c.r2) << c.fields;
+  }
+}
+
 TEST_F(AdifImport, ModeAndBandOfTheRecords) {
   TContestRec def = Def('d');
   def.Bands.Fill(0);
