@@ -320,6 +320,7 @@ void TContestLogStd::WireHandlers() {
   connect(btnNotiz, &QPushButton::clicked, this, [this] { btnNotizClick(); });
   connect(btnHilfe, &QPushButton::clicked, this, [this] { btnHilfeClick(); });
   connect(btndefault, &QPushButton::clicked, this, [this] { btndefaultClick(); });
+  connect(btnadifimport, &QPushButton::clicked, this, [this] { btnadifimportClick(); });
   for (TkvBitBtn* b : {btnbeenden, btnbeenden2}) connect(b, &QPushButton::clicked, this, [this] { CloseLog(); });
   connect(listband, &QListWidget::itemDoubleClicked, this, [this] { listbandApply(); });
   connect(timerzeit, &QTimer::timeout, this, [this] { timerzeitTimer(); });

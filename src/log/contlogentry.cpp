@@ -105,7 +105,7 @@ void TContestLogStd::RecordToFields() {
     eFreq->clear();
   SetLabel(lcallname, LastName);
   ShowStatistics();
-  for (QLabel* l : findChildren<QLabel*>()) {
+  for (QLabel* l : DisplaySuspended ? QList<QLabel*>() : findChildren<QLabel*>()) {
     if (l == lContestCaption) continue;
     const int tag = l->property("Tag").toInt();
     if (tag < 97 && l->buddy())

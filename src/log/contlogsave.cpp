@@ -125,7 +125,7 @@ bool TContestLogStd::SaveEntry(QObject* sender) {
   LogState->ClearMarksAndPending();
   // 14-17: score, the list on the QSO just saved, then the next entry.
   ShowScore();
-  if (Brow->IsOpen() && QsoTable->FindNumber(stored.Nummer))
+  if (!DisplaySuspended && Brow->IsOpen() && QsoTable->FindNumber(stored.Nummer))
     Brow->GotoRecord(QsoTable->CurrentRef());
   QApplication::processEvents();
   return true;

@@ -32,7 +32,7 @@ const QColor kSilver(192, 192, 192);
 }  // namespace
 
 void TContestLogStd::ShowScore() {
-  if (!LogState) return;
+  if (!LogState || DisplaySuspended) return;
   const TScorePanel s = LogState->ShowScore();
   for (size_t i = 0; i < s.Columns.size(); ++i) {
     const TScorePanel::TColumn& c = s.Columns[i];
@@ -49,7 +49,7 @@ void TContestLogStd::ShowScore() {
 }
 
 void TContestLogStd::ShowStatistics() {
-  if (!LogState) return;
+  if (!LogState || DisplaySuspended) return;
   LogState->CurrentBand = CurrentBand;
   const TStatistics st = LogState->ShowStatistics();
   SetTextSized(lePunkte, st.lePunkte);

@@ -68,6 +68,10 @@ class TContestLogStd : public QDialog {
   int32_t NextModeSerial = 1;
   bool AutoTime = false;
   std::string EnterHint;
+  // While a long job (the ADIF import) runs QSO after QSO, the score, the statistics, the
+  // colours of the entry's labels and the list's place are shown once at its end, not
+  // after every QSO.
+  bool DisplaySuspended = false;
 
   // The contest code of the list record (byte 191) and the entry being typed.
   TContestCode ContestCode() const;
@@ -151,6 +155,8 @@ class TContestLogStd : public QDialog {
   void btnKorrekturClick() { OpenCorrectionList(0); }
   void btnCallsucheClick() { OpenCorrectionList(1); }
   void btnBandlisteClick() { OpenCorrectionList(2); }
+  // Imports the QSOs of an ADIF file through the entry and the save road.
+  void btnadifimportClick();
   void CloseLog();
 
   // --- the evaluations and the worked tables ---------------------------------------------

@@ -1,0 +1,48 @@
+#pragma once
+// The log window on real files, offscreen: the list and configuration records of
+// contest 1 on file, then the window on them with a fresh entry.
+
+#include <functional>
+#include <memory>
+
+#include "foundation/testdesktop.h"
+#include "log/contlogstd.h"
+#include "log/logfixture.h"
+#include "tables/setups.h"
+
+class LogWindowTest : public LogTest {
+ protected:
+  void SetUp() override {
+    LogTest::SetUp();
+    Setups().SetOwnCall("DK2ZZ");
+    config_ = std::make_unique<TdbContest>(TdbContestBase::kConfig);
+  }
+  void TearDown() override {
+    window_.reset();
+    config_.reset();
+    LogTest::TearDown();
+  }
+
+  // tweak may change the list record before it is stored.
+  TContestLogStd& OpenWindow(const TContestRec& def,
+                             const std::function<void(TContestListRec&)>& tweak = {}) {
+    TContestListRec r = list_->GetListRec();
+    r.SetName("Saar 2026");
+    r.SetRstSentNotFixed(255);
+    r.SetRstRcvdNotFixed(255);
+    if (tweak) tweak(r);
+    list_->SetListRec(r);
+    EXPECT_TRUE(list_->Add());
+    TContestConfigRec c;
+    c.SetNummer(kContest);
+    config_->SetConfigRec(c);
+    EXPECT_TRUE(config_->Add());
+    window_ = std::make_unique<TContestLogStd>(kContest, *config_, *list_, def);
+    window_->ClearEntry(false);
+    return *window_;
+  }
+
+  TTestDesktop desk_;
+  std::unique_ptr<TdbContest> config_;
+  std::unique_ptr<TContestLogStd> window_;
+};
