@@ -17,7 +17,7 @@
 #include "log/adifimportform.h"
 #include "log/adifreader.h"
 #include "log/logstate.h"
-#include "log/logwindowfixture.h"
+#include "log/windowfixture.h"
 #include "log/prefixentity.h"
 #include "reference/datprefix.h"
 #include "tables/contestkeys.h"

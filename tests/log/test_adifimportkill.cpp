@@ -9,7 +9,7 @@
 #include "foundation/progdir.h"
 #include "log/adifimportctrl.h"
 #include "log/adifreader.h"
-#include "log/logwindowfixture.h"
+#include "log/windowfixture.h"
 #include "tables/contestkeys.h"
 #include "tables/tablefile.h"
 

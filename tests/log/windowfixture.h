@@ -1,7 +1,9 @@
 #pragma once
-// The log window on real files with the test desktop: the own call set, the configuration
-// table open, and the window freed before the tables it works on.
+// The log window on real files with the test desktop, offscreen: the own call set, the
+// configuration table open, the window freed before the tables it works on; OpenWindow files
+// the list and configuration records of contest 1 and opens the window with a fresh entry.
 
+#include <functional>
 #include <memory>
 
 #include "foundation/testdesktop.h"
@@ -20,6 +22,25 @@ class LogWindowTest : public LogTest {
     window_.reset();
     config_.reset();
     LogTest::TearDown();
+  }
+
+  // tweak may change the list record before it is stored.
+  TContestLogStd& OpenWindow(const TContestRec& def,
+                             const std::function<void(TContestListRec&)>& tweak = {}) {
+    TContestListRec r = list_->GetListRec();
+    r.SetName("Saar 2026");
+    r.SetRstSentNotFixed(255);
+    r.SetRstRcvdNotFixed(255);
+    if (tweak) tweak(r);
+    list_->SetListRec(r);
+    EXPECT_TRUE(list_->Add());
+    TContestConfigRec c;
+    c.SetNummer(kContest);
+    config_->SetConfigRec(c);
+    EXPECT_TRUE(config_->Add());
+    window_ = std::make_unique<TContestLogStd>(kContest, *config_, *list_, def);
+    window_->ClearEntry(false);
+    return *window_;
   }
 
   TTestDesktop desk_;
