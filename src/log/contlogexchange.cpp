@@ -13,7 +13,7 @@
 #include "log/contlogalle.h"
 #include "log/contlogstd.h"
 #include "log/logentrytext.h"
-#include "log/receivedpart.h"
+#include "log/receivedfield.h"
 #include "reference/locator.h"
 #include "tables/contesttables.h"
 
@@ -24,7 +24,9 @@ bool IsJVhfBand(char band) { return band == 'k' || band == 'l'; }
 
 }  // namespace
 
-std::array<TkvEdit*, 4> TContestLogStd::SentRow() const { return ContestDef.SWLLog ? eRSTr : eRSTs; }
+std::array<TkvEdit*, 4> TContestLogStd::SentRow() const {
+  return ContestDef.SWLLog ? eRSTr : eRSTs;
+}
 std::array<TkvEdit*, 4> TContestLogStd::ReceivedRow() const {
   return ContestDef.SWLLog ? eRSTs : eRSTr;
 }
@@ -56,7 +58,7 @@ void TContestLogStd::ExchangeFieldsToRecord(const QWidget* leftField) {
         leftField && (leftField == field || (ContestDef.SWLLog && leftField == eRSTs[n - 1]));
     const std::string text = ToStrings::Trim(S(field->text()));
     const int32_t kind = ContestDef.ReceivedKinds[n - 1];
-    if (logentry::StoreReceivedPart(kind, text, *ListTable, leaving, rec)) continue;
+    if (logentry::StoreReceivedField(kind, text, *ListTable, leaving, rec)) continue;
     switch (kind) {
       case exchangekind::kArea:
         // An area is the multiplier of its kind: it is kept where the DOK stands.
@@ -122,8 +124,12 @@ void TContestLogStd::DefaultExchangeToRecord(bool keep) {
     if (swapped || eRSTs[i + 1]->isVisibleTo(panelEingabe)) continue;
     switch (ContestDef.SentKinds[i + 1]) {
       case exchangekind::kSerial: preset[i] = ToStrings::IntToStrZero(NextSerial, 3); break;
-      case exchangekind::kSerialPerBand: preset[i] = ToStrings::IntToStrZero(NextBandSerial, 3); break;
-      case exchangekind::kSerialPerMode: preset[i] = ToStrings::IntToStrZero(NextModeSerial, 3); break;
+      case exchangekind::kSerialPerBand:
+        preset[i] = ToStrings::IntToStrZero(NextBandSerial, 3);
+        break;
+      case exchangekind::kSerialPerMode:
+        preset[i] = ToStrings::IntToStrZero(NextModeSerial, 3);
+        break;
       default: break;
     }
   }

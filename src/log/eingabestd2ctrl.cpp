@@ -11,7 +11,7 @@
 #include "foundation/messages.h"
 #include "foundation/strings.h"
 #include "log/eingabestd2form.h"
-#include "log/receivedpart.h"
+#include "log/receivedfield.h"
 #include "reference/baender.h"
 #include "reference/locator.h"
 #include "tables/contesttables.h"
@@ -120,11 +120,11 @@ TEingabeStd2Data TContestEingabeStd2Ctrl::Load() {
   return d;
 }
 
-void TContestEingabeStd2Ctrl::StoreReceivedParts(const TParts& parts, TContestQSORec& rec) const {
+void TContestEingabeStd2Ctrl::StoreReceivedFields(const TParts& parts, TContestQSORec& rec) const {
   for (size_t n = 2; n <= 4; ++n) {
     const std::string text = Trimmed(parts[n - 1]);
     const int32_t kind = def_.ReceivedKinds[n - 1];
-    if (logentry::StoreReceivedPart(kind, text, listTable_, true, rec)) continue;
+    if (logentry::StoreReceivedField(kind, text, listTable_, true, rec)) continue;
     switch (kind) {
       case exchangekind::kLocator:
       case exchangekind::kOwnLocator:
@@ -189,7 +189,7 @@ bool TContestEingabeStd2Ctrl::Apply(const TEingabeStd2Data& d) {
   qsoTable_.SetQSORec(rec);
   alle_.PreviewQso(qsoTable_, listTable_, points_, def_);
   rec = qsoTable_.GetQSORec();
-  StoreReceivedParts(rcvdRow, rec);
+  StoreReceivedFields(rcvdRow, rec);
   if (!Trimmed(d.ModeText).empty())
     rec.SetMode(ToStrings::Left(Trimmed(d.ModeText), 6));
   else if (!d.ChosenMode.empty())

@@ -59,7 +59,7 @@ class TContestEingabeStd2Ctrl {
   const TEingabeStd2Data& Loaded() const { return loaded_; }
 
  private:
-  void StoreReceivedParts(const std::array<std::string, 4>& parts, TContestQSORec& rec) const;
+  void StoreReceivedFields(const std::array<std::string, 4>& parts, TContestQSORec& rec) const;
   bool MultipliersChanged(const TContestQSORec& after) const;
   char Code() const;
 

@@ -1,4 +1,4 @@
-#include "log/receivedpart.h"
+#include "log/receivedfield.h"
 
 #include "contest/contestrec.h"
 #include "foundation/messages.h"
@@ -8,8 +8,8 @@
 
 namespace logentry {
 
-bool StoreReceivedPart(int32_t kind, const std::string& text, const TdbContestBase& listTable,
-                       bool warn, TContestQSORec& rec) {
+bool StoreReceivedField(int32_t kind, const std::string& text, const TdbContestBase& listTable,
+                        bool warn, TContestQSORec& rec) {
   switch (kind) {
     case exchangekind::kDok:
       if (!TContLogAlle::IsGermanCall(rec.Call(), listTable)) break;
