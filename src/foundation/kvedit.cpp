@@ -5,23 +5,18 @@
 #include "foundation/cp1252.h"
 #include "foundation/desktop.h"
 #include "foundation/kvedittext.h"
+#include "foundation/strings.h"
 
 namespace {
-
-bool Digits(std::string_view s) {
-  for (char c : s)
-    if (c < '0' || c > '9') return false;
-  return true;
-}
 
 // Whether a partly typed text can still become a value of the data type.
 bool FitsDataType(TkvDataType type, std::string_view s) {
   switch (type) {
     case TkvDataType::Byte:
-      return s.size() <= 3 && Digits(s) && (s.empty() || std::stoi(std::string(s)) <= 255);
+      return s.size() <= 3 && ToStrings::AllDigits(s) && (s.empty() || std::stoi(std::string(s)) <= 255);
     case TkvDataType::Integer:
       if (!s.empty() && s.front() == '-') s.remove_prefix(1);
-      return s.size() <= 10 && Digits(s);
+      return s.size() <= 10 && ToStrings::AllDigits(s);
     case TkvDataType::Single: {
       if (!s.empty() && s.front() == '-') s.remove_prefix(1);
       int points = 0;

@@ -31,12 +31,6 @@ bool IsDigitPlace(char p) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool AllDigits(std::string_view s) {
-  for (char c : s)
-    if (!IsDigit(c)) return false;
-  return true;
-}
-
 int Number(std::string_view s) {
   int n = 0;
   for (char c : s) n = n * 10 + (c - '0');
@@ -134,7 +128,7 @@ std::string CompleteDate(std::string_view text, int todayDay, int todayMonth, in
   if (fields.size() > 3) return std::string(text);
   fields.resize(3);
   for (auto f : fields)
-    if (!AllDigits(f)) return std::string(text);
+    if (!ToStrings::AllDigits(f)) return std::string(text);
   if (fields[0].size() > 2 || fields[1].size() > 2 || fields[2].size() == 3 || fields[2].size() > 4)
     return std::string(text);
   const int day = fields[0].empty() ? todayDay : Number(fields[0]);
@@ -160,7 +154,7 @@ std::string CompleteTime(std::string_view text) {
   }
   if (fields.size() > 3) return std::string(text);
   for (auto f : fields)
-    if (f.size() > 2 || !AllDigits(f)) return std::string(text);
+    if (f.size() > 2 || !ToStrings::AllDigits(f)) return std::string(text);
   const bool seconds = fields.size() == 3 && !fields[2].empty();
   fields.resize(3);
   std::string out = Format2(Number(fields[0]), Number(fields[1]));

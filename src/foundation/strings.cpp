@@ -37,6 +37,12 @@ std::string Padded(std::string_view digits, int width) {
 
 }  // namespace
 
+bool ToStrings::AllDigits(std::string_view s) {
+  for (char c : s)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
 std::string ToStrings::Trim(std::string_view s) {
   size_t b = 0, e = s.size();
   while (b < e && IsBlank(s[b])) ++b;

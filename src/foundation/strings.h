@@ -23,6 +23,8 @@ class ToStrings {
   static std::string Copy(std::string_view s, int index, int count);
   // Position of the first sub, 0 when absent (an empty sub is never found).
   static int Pos(std::string_view sub, std::string_view s);
+  // True when every character is a digit 0-9 (an empty text too).
+  static bool AllDigits(std::string_view s);
 
   // The text before the first sub (with sub when includeSub); empty when sub is absent.
   static std::string TextBefore(std::string_view s, std::string_view sub, bool includeSub = false);

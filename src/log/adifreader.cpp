@@ -19,12 +19,6 @@ namespace {
 constexpr std::string_view kEoh = "<EOH>";
 constexpr std::string_view kEor = "<EOR>";
 
-bool AllDigits(std::string_view s) {
-  for (char c : s)
-    if (c < '0' || c > '9') return false;
-  return true;
-}
-
 std::string Upper(std::string_view s) { return ToStrings::AnsiUpperCase(s); }
 
 // Position of "<TAG" followed by ':' or '>', so a field never reads the one whose name
@@ -156,7 +150,7 @@ std::string GetAdifField(std::string_view record, const std::vector<std::string>
   }
   std::string value = FindValue(record, Upper(tag));
   if (value.empty()) value = Upper(defaultText);
-  if (!AllDigits(value)) return value;
+  if (!ToStrings::AllDigits(value)) return value;
   if (field == "QSO_DATE") {
     if (value.size() == 8)
       return value.substr(6, 2) + "." + value.substr(4, 2) + "." + value.substr(0, 4);

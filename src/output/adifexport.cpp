@@ -73,7 +73,7 @@ std::string NumberField(const char* name, const std::string& exchange) {
   if (exchange.size() <= 3) return {};
   const std::string rest = ToStrings::Trim(Rest(exchange));
   if (rest.empty()) return {};
-  return exportexchange::IsAllDigits(rest) ? AdifField(name, rest)
+  return ToStrings::AllDigits(rest) ? AdifField(name, rest)
                                            : AdifField(std::string(name) + "_STRING", rest);
 }
 

@@ -1,7 +1,5 @@
 #include "output/exportexchange.h"
 
-#include <algorithm>
-
 #include "foundation/strings.h"
 
 namespace exportexchange {
@@ -29,15 +27,11 @@ std::string SplitColumns(std::string exch, TFormat format) {
 
 }  // namespace
 
-bool IsAllDigits(std::string_view s) {
-  return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 std::string Side(std::string_view exchange, char code, bool germanSender, TFormat format) {
   std::string rst = ToStrings::Copy(exchange, 1, 3);
   std::string exch = ToStrings::Copy(exchange, 4, 17);
   // The Christmas and Easter contests score a German station by its DOK, not its number.
-  if ((code == 'X' || code == 't') && germanSender && IsAllDigits(ToStrings::Trim(exch)))
+  if ((code == 'X' || code == 't') && germanSender && ToStrings::AllDigits(ToStrings::Trim(exch)))
     exch.clear();
   if (ToStrings::Trim(rst).empty()) rst = " - ";
   if (ToStrings::Trim(exch).empty()) exch = " -" + std::string(15, ' ');

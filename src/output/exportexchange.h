@@ -10,9 +10,6 @@ namespace exportexchange {
 
 enum class TFormat { Stf, Cabrillo };
 
-// True for an empty text and for one of the digits 0-9 only.
-bool IsAllDigits(std::string_view s);
-
 // One side of the exchange: RST (3) + " " + the rest (17). exchange: the side's text as
 // the QSO keeps it (RST first). code: the contest code. germanSender: the station that
 // sent this side is German (its call begins with "D"), which the Christmas and Easter
