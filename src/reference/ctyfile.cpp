@@ -21,14 +21,6 @@ std::vector<std::string_view> Split(std::string_view s, char sep) {
   return parts;
 }
 
-std::string Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() &&
-         (s.back() == ' ' || s.back() == '\t' || s.back() == '\r' || s.back() == '\n'))
-    s.remove_suffix(1);
-  return std::string(s);
-}
-
 // The text between open and close in the token; empty when there is none.
 std::string Between(std::string_view token, char open, char close) {
   const size_t a = token.find(open);
@@ -60,21 +52,21 @@ bool ParseLine(std::string_view line, TCtyEntity& e) {
   const std::vector<std::string_view> f = Split(line, ',');
   if (f.size() != 10) return false;
   e = TCtyEntity{};
-  std::string prefix = Trim(f[0]);
+  std::string prefix = ToStrings::Trim(f[0]);
   e.DxccEntity = prefix.empty() || prefix.front() != '*';
   if (!e.DxccEntity) prefix.erase(0, 1);
   e.Prefix = ToStrings::AnsiUpperCase(prefix);
-  e.Name = Trim(f[1]);
-  const std::string number = Trim(f[2]);
+  e.Name = ToStrings::Trim(f[1]);
+  const std::string number = ToStrings::Trim(f[2]);
   char* end = nullptr;
   e.AdifNr = int(std::strtol(number.c_str(), &end, 10));
   if (number.empty() || *end || e.AdifNr <= 0) return false;
-  e.Continent = Trim(f[3]);
-  e.Waz = Trim(f[4]);
-  e.Itu = Trim(f[5]);
-  e.Latitude = std::atof(Trim(f[6]).c_str());
-  e.LongitudeWest = std::atof(Trim(f[7]).c_str());
-  std::string list = Trim(f[9]);
+  e.Continent = ToStrings::Trim(f[3]);
+  e.Waz = ToStrings::Trim(f[4]);
+  e.Itu = ToStrings::Trim(f[5]);
+  e.Latitude = std::atof(ToStrings::Trim(f[6]).c_str());
+  e.LongitudeWest = std::atof(ToStrings::Trim(f[7]).c_str());
+  std::string list = ToStrings::Trim(f[9]);
   if (!list.empty() && list.back() == ';') list.pop_back();
   for (std::string_view token : Split(list, ' ')) {
     if (token.empty()) continue;
