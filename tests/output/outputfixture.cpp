@@ -88,8 +88,7 @@ std::string OutputTest::ReadFile(const std::string& path) const {
 }
 
 void ExpectGolden(const std::string& name, const std::string& bytes) {
-  const std::string here = __FILE__;
-  const QString path = Q(here.substr(0, here.rfind('/')) + "/golden/" + name);
+  const QString path = Q(TestSourceDir() + "/output/golden/" + name);
   QFile f(path);
   if (qEnvironmentVariableIsSet("ZOR_UPDATE_GOLDEN")) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));

@@ -69,8 +69,7 @@ class AdifFiles : public OutputTest {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("NODE_PATH"), modules_);
     node.setProcessEnvironment(env);
-    const std::string here = __FILE__;
-    node.start(node_, {Q(here.substr(0, here.rfind('/')) + "/adifread.js"), Q(dir_.File(name))});
+    node.start(node_, {Q(TestSourceDir() + "/output/adifread.js"), Q(dir_.File(name))});
     EXPECT_TRUE(node.waitForFinished(30000));
     const QJsonObject out = QJsonDocument::fromJson(node.readAllStandardOutput()).object();
     const auto own = OwnReading(bytes);

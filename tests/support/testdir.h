@@ -17,3 +17,8 @@ class TTestDir {
   QTemporaryDir dir_;
   QString previous_;
 };
+
+// The folder of the test sources (tests/), for the files tests read beside their code:
+// golden files and reader scripts. Not taken from __FILE__, which a compiler cache may
+// have made relative, and which the tests' change of directory would then misplace.
+std::string TestSourceDir();
