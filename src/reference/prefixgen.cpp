@@ -121,8 +121,8 @@ bool Add(TdbPrefix& t, const TRecord& r, TGenReport& report) {
 }
 
 // A WAE area (a "*" line: Sicily, European Turkey ...) counts for DXCC as its parent
-// entity, whose number the line carries, and for WAE as an entity of its own; every other
-// European entity is its own WAE entity. Outside Europe there is no WAE designation.
+// entity, whose number the line carries, and for WAE as an entity of its own, wherever it
+// lies; every European DXCC entity is its own WAE entity, the others have none.
 // A prefix or call that an area lists is the area's, also where its parent lists it too.
 bool WriteEntity(const ctyfile::TCtyEntity& e, const std::set<TListedText>& areaTexts,
                  TdbPrefix& main, TdbPrefix& calls, TGenReport& report) {

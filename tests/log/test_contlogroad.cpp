@@ -3,13 +3,12 @@
 // need no window.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "contest/contestfkt.h"
 #include "foundation/cp1252.h"
