@@ -83,8 +83,7 @@ void TContestLogStd::CheckAndSave(TkvEdit* field) {
       rec = QsoTable->GetQSORec();
       rec.SetFrequency(float(mhz));
     } else {
-      rec.SetFrequency(float(
-          oBaender->DefaultFrequencyOf(CurrentBand, CurrentMode.empty() ? ' ' : CurrentMode[0])));
+      rec.SetFrequency(DefaultFrequency());
     }
     QsoTable->SetQSORec(rec);
   }
@@ -112,10 +111,16 @@ bool TContestLogStd::CheckDupe() {
     rec.SetDXCC("");
   }
   const std::string call = ToStrings::Trim(rec.Call());
+  std::string earlierName, earlierQth;
   if (!call.empty()) {
     TdbContest earlier(TdbContestBase::kQsoLog, 0, ContestNumber);
-    if (NameQthEmpty(rec.NameQth()) && earlier.FindCall(call))
-      rec.SetNameQth(ToStrings::Left(earlier.GetQSORec().NameQth(), 30));
+    if (NameQthEmpty(rec.NameQth()) && earlier.FindCall(call)) {
+      const std::string nameQth = ToStrings::Left(earlier.GetQSORec().NameQth(), 30);
+      rec.SetNameQth(nameQth);
+      earlierName = ToStrings::Trim(ToStrings::TextBefore(nameQth, ";"));
+      if (nameQth.find(';') != std::string::npos)
+        earlierQth = ToStrings::Trim(ToStrings::TextAfter(nameQth, ";"));
+    }
   }
   QsoTable->SetQSORec(rec);
   if (call.empty()) return true;
@@ -143,8 +148,10 @@ bool TContestLogStd::CheckDupe() {
   }
   std::string name, qth;
   TContLogAlle::LookupNameQth(call, name, qth);
-  LastName = ToStrings::Left(ToStrings::Trim(name), 20);
-  LastQth = ToStrings::Left(ToStrings::Trim(qth), 20);
+  // What the earlier QSO with the call gave stands over the call book, as the record's
+  // text does when it is shown; the entry fields and the saved QSO take it from here.
+  LastName = ToStrings::Left(earlierName.empty() ? ToStrings::Trim(name) : earlierName, 20);
+  LastQth = ToStrings::Left(earlierQth.empty() ? ToStrings::Trim(qth) : earlierQth, 20);
   if (!LastName.empty()) {
     lcallname->setText(Q(LastName));
     lcallname->adjustSize();

@@ -14,8 +14,8 @@
 #include "foundation/strings.h"
 #include "log/contlogalle.h"
 #include "log/contlogstd.h"
-#include "log/logstate.h"
 #include "log/logentrytext.h"
+#include "log/logstate.h"
 #include "reference/baender.h"
 #include "reference/modi.h"
 #include "tables/contestkeys.h"
@@ -78,8 +78,10 @@ void TContestLogStd::RecordToFields() {
   SetLabel(lMode, rec.Mode());
   CurrentBandName = oBaender->BandNameOf(rec.Bandcode(), false);
   SetLabel(lband, CurrentBandName);
-  const std::string date = rec.Datum() < 1 ? "" : ToDates::DateToDateString(rec.Datum(), kDatePicture);
-  const std::string time = rec.Zeit() < 0 ? "" : ToDates::TimeToTimeString(rec.Zeit(), kTimePicture);
+  const std::string date =
+      rec.Datum() < 1 ? "" : ToDates::DateToDateString(rec.Datum(), kDatePicture);
+  const std::string time =
+      rec.Zeit() < 0 ? "" : ToDates::TimeToTimeString(rec.Zeit(), kTimePicture);
   eDatum->setText(Q(date));
   ezeit->setText(Q(time));
   SetLabel(lDatum, date);
@@ -97,8 +99,7 @@ void TContestLogStd::RecordToFields() {
   eName->setText(Q(name));
   eQTH->setText(Q(qth));
   float freq = rec.Frequency();
-  if (freq > 0 && oBaender->BandCodeOfFrequency(freq) != CurrentBand)
-    freq = float(oBaender->DefaultFrequencyOf(CurrentBand, oModi->ModeCodeOf(CurrentMode)));
+  if (freq > 0 && oBaender->BandCodeOfFrequency(freq) != CurrentBand) freq = DefaultFrequency();
   if (freq > 0)
     eFreq->SetValueSingle(freq);
   else
@@ -162,6 +163,10 @@ void TContestLogStd::ClearEntry(bool keep) {
 void TContestLogStd::NextSerials() {
   TContLogAlle::NextSerialNumbers(true, CurrentBand, *QsoTable, NextModeSerial,
                                   NextBandSerialIntern, NextBandSerial, NextSerial, CurrentMode);
+}
+
+float TContestLogStd::DefaultFrequency() const {
+  return float(oBaender->DefaultFrequencyOf(CurrentBand, oModi->ModeCodeOf(CurrentMode)));
 }
 
 void TContestLogStd::timerzeitTimer() {
@@ -235,9 +240,14 @@ void TContestLogStd::SetListHeader(TkvBrow& brow) {
 
 void TContestLogStd::BrowBuildRow(RowRec& row) {
   if (row.Ref <= 0) return;
-  if (!rowTable_) rowTable_ = std::make_unique<TdbContest>(TdbContestBase::kQsoLog, 0, ContestNumber);
+  if (!rowTable_)
+    rowTable_ = std::make_unique<TdbContest>(TdbContestBase::kQsoLog, 0, ContestNumber);
   if (!rowTable_->GotoRecord(row.Ref)) return;
-  row.Text = logentry::ListRow(rowTable_->GetQSORec(), ListColumns(), kDatePicture, false);
+  const TContestQSORec rec = rowTable_->GetQSORec();
+  // The QCWA party shows its members' calls in the third multiplier column.
+  const bool member =
+      ContestCode() == 'k' && LogCommon->FindInMemberList("qcwa.csv", rec.Call(), 1) >= 0;
+  row.Text = logentry::ListRow(rec, ListColumns(), kDatePicture, member);
 }
 
 int TContestLogStd::BrowSortList2Key(int choice, TKeyStr& low, TKeyStr& high) {

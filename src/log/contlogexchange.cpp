@@ -52,11 +52,13 @@ void TContestLogStd::ExchangeFieldsToRecord(const QWidget* leftField) {
   oContestFkt->SplitSentExchange(RowText(SentRow(), rec.Mode()), rec);
   oContestFkt->SplitReceivedExchange(RowText(ReceivedRow(), rec.Mode()), rec);
   const TContestCode code = ContestCode();
+  // The values are read from the row that holds the received exchange: in a listener's
+  // log the upper row. Leaving either field of the number tells the faults.
+  const std::array<TkvEdit*, 4> received = ReceivedRow();
   for (size_t n = 2; n <= 4; ++n) {
-    TkvEdit* field = eRSTr[n - 1];
-    const bool leaving =
-        leftField && (leftField == field || (ContestDef.SWLLog && leftField == eRSTs[n - 1]));
-    const std::string text = ToStrings::Trim(S(field->text()));
+    const bool leaving = leftField && (leftField == eRSTr[n - 1] ||
+                                       (ContestDef.SWLLog && leftField == eRSTs[n - 1]));
+    const std::string text = ToStrings::Trim(S(received[n - 1]->text()));
     const int32_t kind = ContestDef.ReceivedKinds[n - 1];
     if (logentry::StoreReceivedField(kind, text, *ListTable, leaving, rec)) continue;
     switch (kind) {

@@ -36,6 +36,9 @@ int32_t* TContestLogState::BandMultiTally(char band) {
 }
 
 void TContestLogState::RecountTotals(bool full) {
+  // The entry being given up (Esc, a band switch, a new call) takes back what it added:
+  // the band tallies are not counted again here, and the lists forget its pending values.
+  ResetPendingMultipliers();
   MultiLists.Clear();
   MultiTotal = 0;
   for (int kind : kRecountKinds)

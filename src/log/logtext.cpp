@@ -85,7 +85,9 @@ int TContLogAlle::DistanceFromOwnLocator(std::string_view locator) {
   double bearing = 0, distance = 0;
   const std::string own = Setups().GetEigeneStation().Locator();
   if (!oLocator->DistanceAndBearing(own, locator, bearing, distance)) return 0;
-  return int(std::lround(distance));
+  // Half a kilometre rounds up; the trigonometry may leave an exact half a hair below it,
+  // so a millimetre of slack keeps it there.
+  return int(std::floor(distance + 0.5 + 1e-6));
 }
 
 std::string TContLogAlle::UsStateCode(std::string_view text) {

@@ -95,7 +95,8 @@ int TContLogAlle::CountMultipliers(int kind, char band, const TdbContestBase& qs
   const int keyNr = perBand ? k->BandKey : k->LogKey;
   // The part of a key that holds the value: the band code first in the band key.
   const size_t valueKeyLength = size_t(k->Width) + (perBand ? 1 : 0);
-  const std::string soughtText = Trim(sought);
+  // A value longer than the key is sought as the key holds it (DK100 as DK10).
+  const std::string soughtText = Trim(ToStrings::Left(Trim(sought), k->Width));
   const bool seeking = !soughtText.empty();
   const std::string bandCode(1, band);
 
@@ -140,8 +141,10 @@ int TContLogAlle::CountMultipliers(int kind, char band, const TdbContestBase& qs
                      (kind == 10 ? IsValidCallMulti(rec.Call(), def, listTable)
                                  : IsValidDistrict(rec.DOK1(), def, listTable));
         else
-          accepted =
-              IsNewMultiplier(kind, current, walk, listTable, byColumn, modeLetters, def, last);
+          // A value that equals the last one at the key's width is the same value, as for
+          // the walk that jumps from value to value (DK10 and DK100 are one prefix).
+          accepted = IsNewMultiplier(kind, current, walk, listTable, byColumn, modeLetters, def,
+                                     SameValue(current, last, k->Width) ? current : last);
         if (accepted) {
           const int n = 1 + MultiplierWeight(kind, rec, def, listTable);
           result += n;

@@ -91,14 +91,19 @@ std::string Designation(int adifNr, const std::string& fallback) {
 }
 
 TRecord EntityRecord(const std::string& prefix, const std::string& dxcc, const std::string& name,
-                     int adifNr) {
+                     int adifNr, const std::string& wae = "") {
   TRecord r(kSize);
   r.SetStr(kPrefix, kPrefixLen, prefix);
   r.SetStr(kDxcc, kDxccLen, dxcc);
   r.SetStr(kCountry, kCountryLen, name);
   r.SetI16(kAdifNr, int16_t(adifNr));
+  r.SetStr(kWae, kPrefixLen, wae);
   return r;
 }
+
+// A prefix or exact call as the files key it: an exact call goes to the single-call file.
+using TListedText = std::pair<bool, std::string>;
+TListedText ListedText(const ctyfile::TCtyPrefix& p) { return {p.ExactCall, p.Text}; }
 
 void SetZones(TRecord& r, const ctyfile::TCtyEntity& e, const ctyfile::TCtyPrefix& p) {
   // The prefix's own zones and continent win over the entity's.
@@ -115,16 +120,22 @@ bool Add(TdbPrefix& t, const TRecord& r, TGenReport& report) {
   return false;
 }
 
-bool WriteEntity(const ctyfile::TCtyEntity& e, TdbPrefix& main, TdbPrefix& calls,
-                 TGenReport& report) {
+// A WAE area (a "*" line: Sicily, European Turkey ...) counts for DXCC as its parent
+// entity, whose number the line carries, and for WAE as an entity of its own, wherever it
+// lies; every European DXCC entity is its own WAE entity, the others have none.
+// A prefix or call that an area lists is the area's, also where its parent lists it too.
+bool WriteEntity(const ctyfile::TCtyEntity& e, const std::set<TListedText>& areaTexts,
+                 TdbPrefix& main, TdbPrefix& calls, TGenReport& report) {
   const std::string dxcc = Designation(e.AdifNr, e.Prefix);
+  const std::string wae = !e.DxccEntity ? e.Prefix : e.Continent == "EU" ? dxcc : "";
   bool designationListed = false;
   for (const ctyfile::TCtyPrefix& p : e.Prefixes) {
+    if (e.DxccEntity && areaTexts.count(ListedText(p))) continue;
     if (p.Text.size() > kPrefixLen) {
       ++(p.ExactCall ? report.LongCallsLeftOut : report.LongPrefixesLeftOut);
       continue;
     }
-    TRecord r = EntityRecord(p.Text, dxcc, e.Name, e.AdifNr);
+    TRecord r = EntityRecord(p.Text, dxcc, e.Name, e.AdifNr, wae);
     SetZones(r, e, p);
     if (!Add(p.ExactCall ? calls : main, r, report)) return false;
     ++(p.ExactCall ? report.ExactCalls : report.Prefixes);
@@ -132,8 +143,8 @@ bool WriteEntity(const ctyfile::TCtyEntity& e, TdbPrefix& main, TdbPrefix& calls
   }
   // The call resolution turns a call of a special entity into its designation ("SV/A",
   // "3D2/C"), so that designation needs an entry of its own.
-  if (!designationListed && dxcc.find('/') != std::string::npos) {
-    TRecord r = EntityRecord(dxcc, dxcc, e.Name, e.AdifNr);
+  if (e.DxccEntity && !designationListed && dxcc.find('/') != std::string::npos) {
+    TRecord r = EntityRecord(dxcc, dxcc, e.Name, e.AdifNr, wae);
     SetZones(r, e, ctyfile::TCtyPrefix{});
     if (!Add(main, r, report)) return false;
     ++report.Prefixes;
@@ -168,13 +179,18 @@ bool WritePrefixFiles(std::istream& in, TGenReport& report) {
   report = TGenReport{};
   std::vector<ctyfile::TCtyEntity> entities;
   std::set<int> current;
+  std::set<TListedText> areaTexts;
   for (std::string line; std::getline(in, line);) {
     ctyfile::TCtyEntity e;
-    if (!ctyfile::ParseLine(line, e) || !e.DxccEntity) continue;
-    current.insert(e.AdifNr);
+    if (!ctyfile::ParseLine(line, e)) continue;
+    if (e.DxccEntity) {
+      current.insert(e.AdifNr);
+    } else {
+      for (const ctyfile::TCtyPrefix& p : e.Prefixes) areaTexts.insert(ListedText(p));
+    }
     entities.push_back(std::move(e));
   }
-  if (entities.empty()) {
+  if (current.empty()) {
     report.Error = "Die Länderdatei enthält keine Einträge.";
     return false;
   }
@@ -185,8 +201,8 @@ bool WritePrefixFiles(std::istream& in, TGenReport& report) {
   }
   TWriteGroup group;
   for (const ctyfile::TCtyEntity& e : entities) {
-    if (!WriteEntity(e, main, calls, report)) return false;
-    ++report.Entities;
+    if (!WriteEntity(e, areaTexts, main, calls, report)) return false;
+    ++(e.DxccEntity ? report.Entities : report.WaeAreas);
   }
   if (!WriteDeleted(main, current, report)) return false;
   if (!group.Commit()) {
@@ -197,10 +213,11 @@ bool WritePrefixFiles(std::istream& in, TGenReport& report) {
 }
 
 std::string ReportText(const TGenReport& r) {
-  return std::to_string(r.Entities) + " entities, " + std::to_string(r.Prefixes) + " prefixes, " +
-         std::to_string(r.DeletedEntities) + " deleted entities (" +
-         std::to_string(r.DeletedWithoutDate) + " without a known last day), " +
-         std::to_string(r.ExactCalls) + " exact calls; left out as longer than 6 characters: " +
+  return std::to_string(r.Entities) + " entities, " + std::to_string(r.WaeAreas) + " WAE areas, " +
+         std::to_string(r.Prefixes) + " prefixes, " + std::to_string(r.DeletedEntities) +
+         " deleted entities (" + std::to_string(r.DeletedWithoutDate) +
+         " without a known last day), " + std::to_string(r.ExactCalls) +
+         " exact calls; left out as longer than 6 characters: " +
          std::to_string(r.LongCallsLeftOut) + " exact calls, " +
          std::to_string(r.LongPrefixesLeftOut) + " prefixes";
 }

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "contest/contestfkt.h"
 #include "foundation/cp1252.h"
@@ -19,9 +20,9 @@
 #include "log/logfixture.h"
 #include "log/logstate.h"
 #include "log/logwindowtyping.h"
-#include "log/windowfixture.h"
 #include "log/prefixentity.h"
 #include "log/saveroad.h"
+#include "log/windowfixture.h"
 #include "reference/baender.h"
 #include "reference/datprefix.h"
 #include "support/filesizelimit.h"
@@ -265,6 +266,59 @@ TEST_F(LogRoad, FiveSaarQsosAreScoredCountedAndRefusedOnceMore) {
   EXPECT_EQ(list.RowMultipliers(1), 2);
 }
 
+// A new DOK typed and then given up leaves the score as the log has it: the live panel,
+// the full recount and the stored figures agree.
+TEST_F(LogRoad, AGivenUpNewDokLeavesTheScoreAsTheLogHasIt) {
+  TContestRec def = Def('d');
+  def.Bands.Fill(0);
+  def.Bands[1] = 'b';
+  def.Bands[2] = 'c';
+  TContestLogStd& w = Open('d', def);
+  for (const char* call : {"DL1AA", "DL2BB", "DL3CC", "DL4DD"})
+    SaarQso(call, call[2] == '3' ? "Z19" : "Q05");
+  ASSERT_EQ(S(w.Label21->text()), "16 Pkt.");
+  struct Case {
+    const char* how;
+    std::function<void()> giveUp;
+    const char* whileOn40;  // the panel while the entry stands on 40 m, if it moved there
+  };
+  const Case cases[] = {
+      {"Esc", [] { QTest::keyClick(Focus(), Qt::Key_Escape); }, nullptr},
+      {"band switch", [&] { QTest::keyClick(w.eCall, Qt::Key_F8); }, "3 Multi x"},
+      {"refused call",
+       [&] {
+         w.eCall->setFocus();
+         w.eCall->selectAll();
+         Enter("DL1AA");
+       },
+       nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.how);
+    // "DL" is no call to save: the entry keeps its new DOK pending.
+    w.eCall->setFocus();
+    Enter("DL");
+    Enter("Q08");
+    ASSERT_EQ(Stored().size(), 4u);
+    ASSERT_EQ(S(w.Label19->text()), "3 Multi x");
+    c.giveUp();
+    if (c.whileOn40) {
+      EXPECT_EQ(S(w.Label19->text()), c.whileOn40);
+      QTest::keyClick(Focus(), Qt::Key_Escape);
+      QTest::keyClick(w.eCall, Qt::Key_F8);
+      ASSERT_EQ(w.CurrentBand, 'b');
+    }
+    EXPECT_EQ(S(w.Label19->text()), "2 Multi x");
+    EXPECT_EQ(S(w.Label21->text()), "16 Pkt.");
+    TContestLogState& state = *w.LogState;
+    const TBandTally live = state.BandMultis;
+    state.RecountTotals(true);
+    for (char band : {'b', 'c'}) EXPECT_EQ(live[uint8_t(band)], state.BandMultis[uint8_t(band)]);
+    ASSERT_TRUE(state.RecalcLog());
+    EXPECT_EQ(list_->GetListRec().RowMultipliers(1), 2);
+  }
+}
+
 TEST_F(LogRoad, MidnightIsATimeAndTheEntryKeepsItsDok) {
   TContestLogStd& w = Open('d', Def('d'), false);
   w.eDatum->setText(QStringLiteral("10.01.2026"));
@@ -484,6 +538,26 @@ TEST_F(LogRoad, TypingCopiesNamesDropsBlanksAndSwitchesModeAndBand) {
   }
 }
 
+// A frequency in no band becomes the band's own for the entry's mode, and the QSO then
+// lies inside the band plan.
+TEST_F(LogRoad, AFrequencyInNoBandTakesTheBandsOwnForTheMode) {
+  TContestRec def = Def('d', 5);  // SSB, CW and FM
+  def.Bands.Fill(0);
+  def.Bands[1] = 'b';
+  TContestLogStd& w = Open('d', def);
+  for (const auto& [mode, mhz] : {std::pair{"CW", 3.52f}, std::pair{"SSB", 3.61f}}) {
+    SCOPED_TRACE(mode);
+    const auto items = w.listmode->findItems(Q(mode), Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1);
+    w.listmode->setCurrentItem(items.front());
+    w.listmodeDblClick();
+    w.eFreq->setText(QStringLiteral("99"));
+    w.CheckAndSave(w.eFreq);
+    EXPECT_FLOAT_EQ(w.GetQsoRecord().Frequency(), mhz);
+    EXPECT_TRUE(w.CheckFrequencyRange());
+  }
+}
+
 TEST_F(LogRoad, TheFrequencyFieldIsRedOutsideTheBandPlan) {
   TContestLogStd& w = Open('d', Def('d', 2));  // 80 m CW
   for (const auto& [typed, colour] :
@@ -523,6 +597,42 @@ TEST_F(LogRoad, TheCallShowsTheGermanOnlyFieldAndTheCallBookFillsTheDok) {
 }  // namespace
 
 namespace {
+
+// Name and QTH of an earlier QSO with the call reach the saved QSO, before the call book's.
+TEST_F(LogRoad, NameAndQthOfAnEarlierQsoWithTheCallAreTakenOver) {
+  AddToCallBook("DL2BB", &TdbCallBase::SetName, "Otto");
+  AddToCallBook("DL3CC", &TdbCallBase::SetName, "Carl");
+  TContestLogStd& w = Open('d', Def('d'));
+  struct Case {
+    const char* call;
+    const char* earlier;  // the name and QTH of a QSO on another band; nullptr: none
+    const char* saved;
+  };
+  const Case cases[] = {
+      {"DL1AA", "Hans;Berlin", "Hans;Berlin"},
+      {"DL2BB", "Hans;Berlin", "Hans;Berlin"},
+      {"DL3CC", nullptr, "Carl;"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.call);
+    if (c.earlier) {
+      TContestQSORec q;
+      q.SetCall(c.call);
+      q.SetBandcode('c');
+      q.SetMode("SSB");
+      q.SetNameQth(c.earlier);
+      Store(q);
+    }
+    Tick();
+    Enter(c.call);
+    EXPECT_EQ(S(w.lcallname->text()), ToStrings::TextBefore(c.saved, ";"));
+    Enter("Q05");
+    const std::vector<TContestQSORec> stored = Stored();
+    ASSERT_FALSE(stored.empty());
+    EXPECT_EQ(stored.back().Call(), c.call);
+    EXPECT_EQ(stored.back().NameQth(), c.saved);
+  }
+}
 
 TEST_F(LogRoad, ANameFromTheCallBookGivesWayToTheCaptionInTheNextEntry) {
   AddToCallBook("DL7XX", &TdbCallBase::SetName, "Hans");

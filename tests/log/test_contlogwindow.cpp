@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 #include <array>
+#include <fstream>
 #include <functional>
 
 #include "browser/kvbrow.h"
@@ -107,8 +108,7 @@ TEST_F(LogWindow, LayoutByTheMultiplierSettingsAndTheLists) {
     std::function<void(TContestLogStd&)> check;
   };
   const Case cases[] = {
-      {"no multiplier kinds",
-       [](TContestRec& d) { d.MultiplierKinds.reset(); },
+      {"no multiplier kinds", [](TContestRec& d) { d.MultiplierKinds.reset(); },
        [](TContestLogStd& w) {
          EXPECT_EQ(w.panelEingabe->height(), 153);
          EXPECT_FALSE(w.panelmulties->isVisibleTo(&w));
@@ -119,8 +119,7 @@ TEST_F(LogWindow, LayoutByTheMultiplierSettingsAndTheLists) {
          EXPECT_EQ(w.panelauswertung->height(), 489 - 140);
          EXPECT_EQ(w.Label27->y(), 144);
        }},
-      {"one multiplier tally for all bands",
-       [](TContestRec& d) { d.MultiplierBandMode = 1; },
+      {"one multiplier tally for all bands", [](TContestRec& d) { d.MultiplierBandMode = 1; },
        [](TContestLogStd& w) {
          EXPECT_EQ(w.panelauswertung->height(), 489 - 115);
          EXPECT_EQ(w.Label27->y(), 272 - 115);
@@ -233,9 +232,9 @@ TEST_F(LogWindow, EntryCopyOfCallTimeAndReport) {
     const char* typed;
     const char* stored;
   };
-  for (const Case& c : {Case{"DL1ABC-P", "DL1ABC/P"}, Case{"DL1ABC P", "DL1ABC/P"},
-                        Case{"DL1ABC#", "DL1ABC/p"}, Case{"DL1ABC ", "DL1ABC"},
-                        Case{"DL1ABC/P X", "DL1ABC/PX"}}) {
+  for (const Case& c :
+       {Case{"DL1ABC-P", "DL1ABC/P"}, Case{"DL1ABC P", "DL1ABC/P"}, Case{"DL1ABC#", "DL1ABC/p"},
+        Case{"DL1ABC ", "DL1ABC"}, Case{"DL1ABC/P X", "DL1ABC/PX"}}) {
     Type(w.eCall, c.typed);
     w.FieldsToRecord();
     EXPECT_EQ(w.GetQsoRecord().Call(), c.stored) << c.typed;
@@ -260,7 +259,9 @@ TEST_F(LogWindow, ReceivedFieldsByKind) {
     std::function<void(const TContestQSORec&)> check;
   };
   const Case cases[] = {
-      {{4, 12, 5}, "DL1ABC", {"Q05", "PA", "JO30AA"},
+      {{4, 12, 5},
+       "DL1ABC",
+       {"Q05", "PA", "JO30AA"},
        [](const TContestQSORec& r) {
          EXPECT_EQ(r.DOK1(), "Q05");
          EXPECT_EQ(r.WAZ_USStaat(), "PA");
@@ -268,18 +269,24 @@ TEST_F(LogWindow, ReceivedFieldsByKind) {
        }},
       // A DOK of a station for which none is expected is not stored; a short locator
       // keeps no locator.
-      {{4, 12, 5}, "PA1ABC", {"Q05", "XX", "JO3"},
+      {{4, 12, 5},
+       "PA1ABC",
+       {"Q05", "XX", "JO3"},
        [](const TContestQSORec& r) {
          EXPECT_EQ(r.DOK1(), "");
          EXPECT_EQ(r.WAZ_USStaat(), "");
          EXPECT_EQ(r.Loc(), "");
        }},
-      {{8, 16, 19}, "DL1ABC", {"Q05", "1234", "DL2XYZ"},
+      {{8, 16, 19},
+       "DL1ABC",
+       {"Q05", "1234", "DL2XYZ"},
        [](const TContestQSORec& r) {
          EXPECT_EQ(r.DOK1(), "Q05");
          EXPECT_EQ(r.Call2(), "DL2XYZ");
        }},
-      {{15, 16, 0}, "DL1ABC", {"66", "1234", ""},
+      {{15, 16, 0},
+       "DL1ABC",
+       {"66", "1234", ""},
        [](const TContestQSORec& r) {
          EXPECT_EQ(r.WAZ_USStaat(), "66");
          EXPECT_EQ(r.Call2(), "1234");
@@ -296,6 +303,28 @@ TEST_F(LogWindow, ReceivedFieldsByKind) {
     w.FieldsToRecord();
     c.check(w.GetQsoRecord());
   }
+}
+
+// A listener's log holds the received exchange in the upper row: its DOK and locator are
+// stored from there, and leaving that field tells a faulty locator.
+TEST_F(LogWindow, AListenersLogStoresTheReceivedExchangeOfTheUpperRow) {
+  const TContestRec def = Def('B', 4);
+  ASSERT_TRUE(def.SWLLog);
+  TContestLogStd& w = Open('B', def);
+  Shown();
+  Type(w.eCall, "DL1ABC");
+  Type(w.eRSTs[1], "Q05");
+  Type(w.eRSTs[2], "JO40HD");
+  Type(w.eRSTr[1], "B12");
+  Type(w.eRSTr[2], "JO30AA");
+  w.FieldsToRecord();
+  EXPECT_EQ(w.GetQsoRecord().DOK1(), "Q05");
+  EXPECT_EQ(w.GetQsoRecord().Loc(), "JO40HD");
+  Type(w.eRSTs[2], "XX");
+  w.eRSTs[2]->setFocus();
+  w.FieldsToRecord(w.eRSTs[2]);
+  EXPECT_EQ(desk_.Texts(TMessageKind::Warning).count(QStringLiteral("Fehler bei Locator-Angabe")),
+            1);
 }
 
 // A faulty DOK is told once, when its field is left, never by the copies of the clock.
@@ -345,8 +374,9 @@ TEST_F(LogWindow, ReportsAndCallsAsStored) {
     const char* mode;
     const char* rst;
   };
-  for (const Case& c : {Case{"57", "CW", "579"}, Case{"599", "SSB", "59 "}, Case{"5", "CW", "5  "},
-                        Case{"5999", "CW", "599"}, Case{"59", "FM", "59 "}, Case{"57", "RTTY", "57 "}})
+  for (const Case& c :
+       {Case{"57", "CW", "579"}, Case{"599", "SSB", "59 "}, Case{"5", "CW", "5  "},
+        Case{"5999", "CW", "599"}, Case{"59", "FM", "59 "}, Case{"57", "RTTY", "57 "}})
     EXPECT_EQ(logentry::NormaliseRst(c.typed, c.mode), c.rst) << c.typed << " " << c.mode;
   EXPECT_EQ(logentry::NormaliseCall("dl1abc-p"), "dl1abc/p");
   EXPECT_EQ(logentry::NormaliseCall("DL/PA1ABC X"), "DL/PA1ABCX");
@@ -451,8 +481,8 @@ TEST_F(LogWindow, EnterAndHashMoveOnInTheEntry) {
   // Enter in the last received field goes to the time field when it can take the focus.
   w.eRSTr[1]->setFocus();
   QTest::keyClick(w.eRSTr[1], Qt::Key_Return);
-  EXPECT_EQ(QApplication::focusWidget(), w.ezeit->isVisible() ? static_cast<QWidget*>(w.ezeit)
-                                                                : static_cast<QWidget*>(w.eCall));
+  EXPECT_EQ(QApplication::focusWidget(),
+            w.ezeit->isVisible() ? static_cast<QWidget*>(w.ezeit) : static_cast<QWidget*>(w.eCall));
 }
 
 TEST_F(LogWindow, AutomaticBandSwitchWaitsForAnEmptyCall) {
@@ -528,7 +558,8 @@ TEST_F(LogWindow, ListRowsAndSortChoices) {
       const std::string header = logentry::ListHeader(cols);
       EXPECT_EQ(std::count(header.begin(), header.end(), ';'),
                 std::count(row.begin(), row.end(), ';'))
-          << header << "\n" << row;
+          << header << "\n"
+          << row;
     }
   TKeyStr low, high;
   EXPECT_EQ(logentry::SortChoiceKey(0, 'd', low, high), 8);
@@ -538,6 +569,32 @@ TEST_F(LogWindow, ListRowsAndSortChoices) {
   EXPECT_EQ(logentry::SortChoiceKey(3, 'd', low, high), 4);
   EXPECT_EQ(logentry::SortChoiceKey(6, 'd', low, high), 18);
   EXPECT_EQ(logentry::SortChoiceKey(7, 'd', low, high), 0);
+}
+
+// The QCWA party shows the calls of the members its list knows in the third multiplier
+// column of the QSO list.
+TEST_F(LogWindow, QcwaMembersShowInTheThirdMultiplierColumn) {
+  std::ofstream(dir_.File("qcwa.csv"), std::ios::binary) << "DL1ABC;Hans;4711\n";
+  const TContestRec def = Def('k');
+  const std::pair<const char*, const char*> cases[] = {{"DL1ABC/P", "DL1ABC/P"}, {"DL9ZZ", ""}};
+  for (const auto& [call, shown] : cases) {
+    TContestQSORec q;
+    q.SetCall(call);
+    q.SetBandcode(def.Bands[1]);
+    q.SetMode("CW");
+    Store(q);
+  }
+  TContestLogStd& w = Open('k', def);
+  for (const auto& [call, shown] : cases) {
+    ASSERT_TRUE(qsos_->FindCall(call));
+    RowRec row;
+    row.Ref = qsos_->CurrentRef();
+    w.BrowBuildRow(row);
+    const QStringList columns = Q(row.Text).split(QStringLiteral("; "));
+    // Number, date, time, call, band, mode, the two exchanges, then the three columns.
+    ASSERT_GT(columns.size(), 10) << row.Text;
+    EXPECT_EQ(S(columns[10].trimmed()), shown) << row.Text;
+  }
 }
 
 TEST_F(LogWindow, EveryClosePathClosesOnceAndShowsTheMainWindow) {

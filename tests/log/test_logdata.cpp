@@ -4,10 +4,13 @@
 
 #include "checksfixture.h"
 #include "foundation/daynumber.h"
+#include "log/logstate.h"
 #include "log/prefixentity.h"
 #include "reference/datprefix.h"
 #include "reference/dbprefix.h"
+#include "reference/prefixinstall.h"
 #include "reference/prefixrec.h"
+#include "support/shippedprefix.h"
 #include "tables/calltables.h"
 
 namespace {
@@ -228,6 +231,59 @@ TEST_F(LogData, RecountWalksTheLogAndRewritesChangedPoints) {
   EXPECT_EQ(changed, 2);
   ASSERT_TRUE(qsos_->FindCall("DL2BB"));
   EXPECT_EQ(qsos_->GetQSORec().Points(), 65535);
+}
+
+// The prefix files the program ships: the WAE designations of the country file reach the
+// QSO, its points and its multipliers.
+class ShippedEntities : public ChecksTest {
+ protected:
+  void SetUp() override {
+    ChecksTest::SetUp();
+    if (shippedprefix::Dir().empty()) GTEST_SKIP() << "no country file";
+    ASSERT_TRUE(prefixinstall::InstallShippedFiles(shippedprefix::Dir(), dir_.Path()));
+    open_ = oDatPrefix->OpenFileSet(7, false);
+    ASSERT_TRUE(open_);
+  }
+  void TearDown() override {
+    if (open_) oDatPrefix->CloseFileSet(7, false, false, true);
+    ChecksTest::TearDown();
+  }
+  // The call previewed as the log window does, scored by the contest's point rule.
+  TContestQSORec Previewed(const char* call, const TContestRec& def) {
+    Enter(Qso('c', call));
+    EXPECT_TRUE(alle_.PreviewQso(
+        *qsos_, *list_,
+        [&](const TdbContestBase& t) { return alle_.CalcQsoPoints(def, *list_, t); }, def))
+        << call;
+    return qsos_->GetQSORec();
+  }
+  bool open_ = false;
+};
+
+TEST_F(ShippedEntities, WagPointsOfAGermanStation) {
+  SetList('W', 1, "Q01", "DK2ZZ");
+  const TContestRec def = Def('W');
+  const std::pair<const char*, int> cases[] = {{"F5ABC", 3},  {"W1AW", 5},   {"DL1ABC", 1},
+                                               {"IT9ABC", 3}, {"TA1ABC", 3}, {"TA2ABC", 5}};
+  for (const auto& [call, points] : cases) EXPECT_EQ(Previewed(call, def).Points(), points) << call;
+}
+
+TEST_F(ShippedEntities, EuropeDayCountsSicilyApartFromItaly) {
+  SetList('E');
+  const TContestRec def = Def('E');
+  TdbContest config(TdbContestBase::kConfig);
+  StoreWindowRecords(config, 'E', "EU-Tag", {});
+  for (const char* call : {"I1ABC", "IT9ABC", "IT9XYZ", "IG9ABC", "W1AW"}) {
+    const TContestQSORec q = Previewed(call, def);
+    ASSERT_GT(Store(q), 0);
+  }
+  ASSERT_TRUE(qsos_->FindCall("IT9ABC"));
+  EXPECT_EQ(qsos_->GetQSORec().DXCC(), "IT9");
+  TContestLogState state(def, alle_, *list_, config, kContest);
+  state.CurrentBand = 'c';
+  state.RecountTotals(true);
+  // I and IT9; African Italy and the USA lie outside Europe.
+  EXPECT_EQ(state.MultiTotal, 2);
 }
 
 }  // namespace

@@ -204,6 +204,16 @@ TEST_F(OneLogOneScore, DistrictsWithAForeignOwnCall) {
          {"DL6FF", 'g', ""}});
 }
 
+// Prefixes count at the width the log keys them: DK10 and DK100 are one.
+TEST_F(OneLogOneScore, PrefixesAsTheKeysCompareThem) {
+  MakeContest('P', "");
+  const TFigures f = Check({{"DK10AB", 'k', "", "DK10"},
+                            {"DK100A", 'k', "", "DK100"},
+                            {"DL1AA", 'k', "", "DL1"},
+                            {"DK10CD", 'b', "", "DK10"}});
+  EXPECT_EQ(f.Multis[1], 2);
+}
+
 TEST_F(OneLogOneScore, ScoredPerBand) {
   MakeContest('s', "Q01");
   ASSERT_TRUE(def_.ScorePerBand);

@@ -77,6 +77,10 @@ TEST_F(LogTextFiles, GermanCallsAndDistance) {
   EXPECT_GT(d, 120);
   EXPECT_LT(d, 145);  // two degrees of longitude at 53.5 degrees north
   EXPECT_EQ(TContLogAlle::DistanceFromOwnLocator("XX"), 0);
+  // Exactly half a kilometre over 1157 rounds up.
+  station.SetLocator("JO40HD");
+  Setups().SetEigeneStation(station);
+  EXPECT_EQ(TContLogAlle::DistanceFromOwnLocator("JM49HR"), 1158);
   station.SetLocator("");
   Setups().SetEigeneStation(station);
   EXPECT_EQ(TContLogAlle::DistanceFromOwnLocator("JO53AA"), 0);

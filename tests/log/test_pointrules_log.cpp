@@ -105,7 +105,8 @@ TEST_F(PointRulesLog, DswMembersScoreByTheirListedNumber) {
     std::ofstream dsw(dir_.File("dsw.csv"), std::ios::binary);
     dsw << "DL1ABC;Hans;Saarbruecken;D12\r\n"
            "DL2ABC;Otto;;;K56\n"
-           "DL5ABC; Emil ; x ;  ; \n";
+           "DL5ABC; Emil ; x ;  ; \n"
+           "DL6ABC;Emil;x;D13";
   }
   struct Case {
     uint8_t t;
@@ -119,6 +120,8 @@ TEST_F(PointRulesLog, DswMembersScoreByTheirListedNumber) {
       {4, {.Call = "DL1ABC", .Received = "599D12"}, 3},
       {1, {.Call = "DL2ABC", .Received = "599K56"}, 2},
       {1, {.Call = "DL5ABC", .Received = "599K56"}, 2},
+      // The fourth field counts without a ';' after it.
+      {1, {.Call = "DL6ABC", .Received = "599D13"}, 3},
       {1, {.Call = "DL3ABC", .Received = "599X"}, 2},
       {3, {.Call = "DL1ABC", .Received = "599D12", .Distance = 44}, 44},
       {5, {.Call = "DF0DSW", .Received = "599D12"}, 1},

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <fstream>
 #include <memory>
+#include <set>
 
 #include "foundation/cp1252.h"
 #include "foundation/daynumber.h"
@@ -47,13 +48,15 @@ class ShippedPrefixes : public ::testing::Test {
 };
 
 TEST_F(ShippedPrefixes, HoldEveryEntityAndPrefixOfTheCountryFile) {
-  // The country file read on its own: its DXCC entity lines (not the "*" areas) and their
-  // prefixes and exact calls.
+  // The country file read on its own: its DXCC entity lines, its WAE areas (the "*" lines)
+  // and the distinct prefixes and exact calls of both; a text an area shares with its
+  // parent entity is the area's alone.
   std::ifstream in(shippedprefix::CountryFile());
-  int entities = 0, prefixes = 0, shortCalls = 0;
+  int entities = 0, areas = 0;
+  std::set<std::string> prefixes, shortCalls;
   for (std::string line; std::getline(in, line);) {
-    if (line.empty() || line[0] == '*') continue;
-    ++entities;
+    if (line.empty()) continue;
+    ++(line[0] == '*' ? areas : entities);
     const std::string list = line.substr(line.rfind(',') + 1);
     size_t start = 0;
     while (start < list.size()) {
@@ -61,20 +64,23 @@ TEST_F(ShippedPrefixes, HoldEveryEntityAndPrefixOfTheCountryFile) {
       if (end == std::string::npos) end = list.size();
       std::string token = list.substr(start, end - start);
       token = token.substr(0, token.find_first_of("(["));
-      if (!token.empty() && token[0] == '=')
-        shortCalls += token.size() - 1 <= kPrefixLen;
-      else if (!token.empty())
-        ++prefixes;
+      if (!token.empty() && token[0] == '=') {
+        if (token.size() - 1 <= kPrefixLen) shortCalls.insert(token);
+      } else if (!token.empty()) {
+        prefixes.insert(token);
+      }
       start = end + 1;
     }
   }
   const prefixgen::TGenReport& r = shippedprefix::Report();
   EXPECT_EQ(r.Entities, entities);
+  EXPECT_EQ(r.WaeAreas, areas);
   EXPECT_GT(entities, 330);
-  EXPECT_EQ(r.ExactCalls, shortCalls);
+  EXPECT_GE(areas, 6);
+  EXPECT_EQ(r.ExactCalls, int(shortCalls.size()));
   // Prefixes plus an entry for each "/" designation that is no prefix (SV/A, 3D2/C ...).
-  EXPECT_GE(r.Prefixes, prefixes);
-  EXPECT_LT(r.Prefixes, prefixes + 20);
+  EXPECT_GE(r.Prefixes, int(prefixes.size()));
+  EXPECT_LT(r.Prefixes, int(prefixes.size()) + 20);
   EXPECT_EQ(TdbPrefix(kMain).RecordCount(), r.Prefixes + r.DeletedEntities);
   EXPECT_EQ(TdbPrefix(kSingleCalls).RecordCount(), r.ExactCalls);
   EXPECT_EQ(TdbPrefix(kCallGroups).RecordCount(), 0);
@@ -89,22 +95,33 @@ struct CallCase {
   const char* Waz;
   const char* Itu;
   int Adif;
+  const char* Wae;
 };
 
 TEST_F(ShippedPrefixes, ResolveCallsToTheirEntityAndZones) {
   const CallCase cases[] = {
-      {"DL1ABC", "DL", "Fed. Rep. of Germany", "EU", "14", "28", 230},
-      {"EA8/DL1ABC", "EA8", "Canary Islands", "AF", "33", "36", 29},
+      // A European entity is its own WAE entity; outside Europe there is none.
+      {"DL1ABC", "DL", "Fed. Rep. of Germany", "EU", "14", "28", 230, "DL"},
+      {"F5ABC", "F", "France", "EU", "14", "27", 227, "F"},
+      {"EA8/DL1ABC", "EA8", "Canary Islands", "AF", "33", "36", 29, ""},
       // A prefix's own zones win: the 0 district of the US lies in CQ zone 4, ITU 7.
-      {"K0ABC", "K", "United States", "NA", "4", "7", 291},
-      {"W1AW", "K", "United States", "NA", "5", "8", 291},
+      {"K0ABC", "K", "United States", "NA", "4", "7", 291, ""},
+      {"W1AW", "K", "United States", "NA", "5", "8", 291, ""},
       // An exact call of the country file, from the single-call file.
-      {"DX0K", "1S", "Spratly Islands", "AS", "26", "50", 247},
+      {"DX0K", "1S", "Spratly Islands", "AS", "26", "50", 247, ""},
       // A special entity by its suffix needs the designation's own entry.
-      {"SV2XX/A", "SV/A", "Mount Athos", "EU", "20", "28", 180},
+      {"SV2XX/A", "SV/A", "Mount Athos", "EU", "20", "28", 180, "SV/A"},
       // A deleted entity's old prefix does not take today's calls from the current one.
-      {"KZ5AB", "K", "United States", "NA", "4", "7", 291},
-      {"UN1ABC", "UN", "Kazakhstan", "AS", "17", "30", 130},
+      {"KZ5AB", "K", "United States", "NA", "4", "7", 291, ""},
+      {"UN1ABC", "UN", "Kazakhstan", "AS", "17", "30", 130, ""},
+      // A WAE area: the parent's DXCC, its own WAE designation, continent and zones;
+      // also for an exact call its parent lists too.
+      {"IT9ABC", "I", "Sicily", "EU", "15", "28", 248, "IT9"},
+      {"IG9ABC", "I", "African Italy", "AF", "33", "37", 248, "IG9"},
+      {"TA1ABC", "TA", "European Turkey", "EU", "20", "39", 390, "TA1"},
+      {"TA2ABC", "TA", "Asiatic Turkey", "AS", "20", "39", 390, ""},
+      {"4U1VIC", "OE", "Vienna Intl Ctr", "EU", "15", "28", 206, "4U1V"},
+      {"I1ABC", "I", "Italy", "EU", "15", "28", 248, "I"},
   };
   for (const CallCase& c : cases) {
     SCOPED_TRACE(c.Call);
@@ -115,6 +132,7 @@ TEST_F(ShippedPrefixes, ResolveCallsToTheirEntityAndZones) {
     EXPECT_EQ(t_->GetWAZ(), c.Waz);
     EXPECT_EQ(t_->GetITU(), c.Itu);
     EXPECT_EQ(t_->GetADIFNr(), c.Adif);
+    EXPECT_EQ(t_->GetWAE(), c.Wae);
   }
   // The entity's position as locator, so the prefix list shows heading and distance.
   ASSERT_EQ(Resolve("DL1ABC"), TdbPrefix::kFound);
