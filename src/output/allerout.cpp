@@ -65,6 +65,7 @@ bool TAlleRout::BeginJob(uint8_t jobKind) {
     if (!PrintIntoCopy(*printer)) return false;
     page_ = MakePrinterSink(std::move(printer));
     if (!page_) {
+      printCopy_.reset();
       ToMessages::ShowError("Der Drucker konnte nicht gestartet werden.");
       return false;
     }
@@ -145,6 +146,8 @@ bool TAlleRout::PrintIntoCopy(QPrinter& printer) {
 void TAlleRout::DeliverPrintFile() {
   QFile copy(printCopy_->fileName());
   const QByteArray bytes = copy.open(QIODevice::ReadOnly) ? copy.readAll() : QByteArray();
+  copy.close();
+  printCopy_.reset();  // gone before any message waits for the operator
   bool created = false;
   if (!textfile::WriteWhole(printTarget_, std::string_view(bytes.constData(), size_t(bytes.size())),
                             created))
@@ -158,9 +161,7 @@ void TAlleRout::EndPrintJob() {
   BoldOff();
   bool ok = page_->End();
   page_.reset();
-  if (!ok)
-    ToMessages::ShowError("Der Ausdruck konnte nicht abgeschlossen werden.");
-  else if (printCopy_)
-    DeliverPrintFile();
+  if (ok && printCopy_) DeliverPrintFile();
   printCopy_.reset();
+  if (!ok) ToMessages::ShowError("Der Ausdruck konnte nicht abgeschlossen werden.");
 }
