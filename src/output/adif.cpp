@@ -6,6 +6,7 @@
 
 void TAlleRout::WriteADIFHeader(const TContestRec& def) {
   adifDxcc_ = std::make_shared<TAdifDxccNumbers>();
+  adifForeignModes_ = 0;
   TExportLog log(def);
   for (const std::string& line : adifexport::HeaderLines(log)) WriteLine(line);
 }
@@ -15,6 +16,8 @@ void TAlleRout::WriteADIFRecord(bool rstOnly, const TContestRec& def, std::strin
   if (!adifDxcc_) adifDxcc_ = std::make_shared<TAdifDxccNumbers>();
   TExportLog log(def);
   exportsource::LoadJobLog(log, *this, listTable, nullptr);
-  line = adifexport::Record(log, qsoTable.GetQSORec(), rstOnly,
+  const TContestQSORec qso = qsoTable.GetQSORec();
+  if (adifexport::IsForeignMode(qso.Mode())) ++adifForeignModes_;
+  line = adifexport::Record(log, qso, rstOnly,
                             [this](const std::string& dxcc) { return adifDxcc_->NumberOf(dxcc); });
 }

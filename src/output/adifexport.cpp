@@ -23,8 +23,43 @@ std::string TAdifDxccNumbers::NumberOf(const std::string& dxcc) {
 namespace adifexport {
 namespace {
 
+// ASCII for a Windows-1252 letter above 127: German letters spelt out, other Latin
+// letters without their accent; empty for anything else. 216 is the slashed zero of the
+// calls.
+const char* AsciiOf(unsigned char c) {
+  static const char* const kFromC0[64] = {
+      "A", "A", "A", "A", "Ae", "A", "AE", "C", "E", "E", "E", "E", "I",  "I", "I",  "I",
+      "D", "N", "O", "O", "O",  "O", "Oe", "",  "0", "U", "U", "U", "Ue", "Y", "TH", "ss",
+      "a", "a", "a", "a", "ae", "a", "ae", "c", "e", "e", "e", "e", "i",  "i", "i",  "i",
+      "d", "n", "o", "o", "o",  "o", "oe", "",  "o", "u", "u", "u", "ue", "y", "th", "y"};
+  switch (c) {
+    case 0x8A: return "S";
+    case 0x8C: return "OE";
+    case 0x8E: return "Z";
+    case 0x9A: return "s";
+    case 0x9C: return "oe";
+    case 0x9E: return "z";
+    case 0x9F: return "Y";
+    default: return c >= 0xC0 ? kFromC0[c - 0xC0] : "";
+  }
+}
+
+// ADIF strings are printable ASCII; readers refuse the whole file for one other byte.
+std::string AsciiText(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c >= 32 && c < 127)
+      out += ch;
+    else if (c > 127)
+      out += AsciiOf(c);
+  }
+  return out;
+}
+
 std::string AdifField(std::string_view name, std::string_view value) {
-  return ToStrings::AdifField(name, value);
+  return ToStrings::AdifField(name, AsciiText(value));
 }
 
 struct TSubmodeRow {
@@ -66,6 +101,15 @@ constexpr TSubmodeRow kSubmodes[] = {
     {"C4FM", "DIGITALVOICE", ""},
 };
 
+// The modes of the ADIF 3.1 mode list; anything else is no MODE value.
+constexpr std::string_view kModes[] = {
+    "AM",     "ARDOP",   "ATV",  "CHIP",  "CLO",    "CONTESTI", "CW",     "DIGITALVOICE",
+    "DOMINO", "DYNAMIC", "FAX",  "FM",    "FSK441", "FT8",      "HELL",   "ISCAT",
+    "JT4",    "JT6M",    "JT9",  "JT44",  "JT65",   "MFSK",     "MSK144", "MT63",
+    "OLIVIA", "OPERA",   "PAC",  "PAX",   "PKT",    "PSK",      "PSK2K",  "Q15",
+    "QRA64",  "ROS",     "RTTY", "RTTYM", "SSB",    "SSTV",     "T10",    "THOR",
+    "THRB",   "TOR",     "V4",   "VOI",   "WINMOR", "WSPR"};
+
 std::string Rest(const std::string& exchange) { return ToStrings::CopyFrom(exchange, 4); }
 
 // STX and SRX hold integers; a rest with letters (a DOK, a locator) is a string field.
@@ -74,7 +118,7 @@ std::string NumberField(const char* name, const std::string& exchange) {
   const std::string rest = ToStrings::Trim(Rest(exchange));
   if (rest.empty()) return {};
   return ToStrings::AllDigits(rest) ? AdifField(name, rest)
-                                           : AdifField(std::string(name) + "_STRING", rest);
+                                    : AdifField(std::string(name) + "_STRING", rest);
 }
 
 std::string DistrictFieldName(const TContestRec& def) {
@@ -95,13 +139,19 @@ TAdifMode ModeOf(std::string_view modeText) {
   const std::string word = ToStrings::AnsiUpperCase(ToStrings::Trim(modeText));
   for (const TSubmodeRow& r : kSubmodes)
     if (word == r.word) return {r.mode, r.submode};
-  return {ToStrings::Trim(modeText), ""};
+  for (const std::string_view mode : kModes)
+    if (word == mode) return {word, ""};
+  return {};
+}
+
+bool IsForeignMode(std::string_view modeText) {
+  return ModeOf(modeText).Mode.empty() && !ToStrings::Trim(modeText).empty();
 }
 
 std::vector<std::string> HeaderLines(const TExportLog& log) {
-  return {
-      "ADIF-Export generated with Velcor " + log.Def.VersionTitle + " " + TContestFkt::HomePage(),
-      "<EOH>"};
+  return {AsciiText("ADIF-Export generated with Velcor " + log.Def.VersionTitle + " " +
+                    TContestFkt::HomePage()),
+          "<EOH>"};
 }
 
 std::string Record(const TExportLog& log, const TContestQSORec& qso, bool rstOnly,
@@ -132,8 +182,10 @@ std::string Record(const TExportLog& log, const TContestQSORec& qso, bool rstOnl
     r += AdifField("BAND", name);
   }
   const TAdifMode mode = ModeOf(qso.Mode());
-  r += AdifField("MODE", mode.Mode);
+  if (!mode.Mode.empty()) r += AdifField("MODE", mode.Mode);
   if (!mode.Submode.empty()) r += AdifField("SUBMODE", mode.Submode);
+  // A word that no ADIF mode stands for is kept where readers look for our own fields.
+  if (IsForeignMode(qso.Mode())) r += AdifField("APP_ZORSAAR_MODE", qso.Mode());
   r += AdifField("PTS", std::to_string(qso.Points()));
   r += AdifField(DistrictFieldName(def), qso.DOK());
   r += AdifField("GRIDSQUARE", qso.Loc());

@@ -1,6 +1,6 @@
 #pragma once
 // The ADIF file: a banner line, "<EOH>" and one record per QSO. Records keep the case of
-// the log.
+// the log; every value is written in ASCII, as ADIF strings are.
 
 #include <functional>
 #include <map>
@@ -39,10 +39,13 @@ std::string Record(const TExportLog& log, const TContestQSORec& qso, bool rstOnl
                    const TDxccNumber& dxccNumber);
 
 // MODE and SUBMODE of a mode text: the words the ADIF mode list files as submodes are
-// written under their mode; submode empty for the others.
+// written under their mode; submode empty for the others; both empty for a word that
+// is no ADIF mode.
 struct TAdifMode {
   std::string Mode, Submode;
 };
 TAdifMode ModeOf(std::string_view modeText);
+// A mode text that no ADIF mode stands for (written as APP_ZORSAAR_MODE, without MODE).
+bool IsForeignMode(std::string_view modeText);
 
 }  // namespace adifexport

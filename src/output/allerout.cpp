@@ -1,12 +1,16 @@
 #include "output/allerout.h"
 
+#include <QDir>
+#include <QFile>
 #include <QPrinter>
+#include <QTemporaryFile>
 #include <array>
 #include <cmath>
 
 #include "foundation/desktop.h"
 #include "foundation/messages.h"
 #include "foundation/strings.h"
+#include "output/filemessage.h"
 #include "output/pagesink.h"
 #include "output/textfile.h"
 
@@ -58,8 +62,10 @@ bool TAlleRout::BeginJob(uint8_t jobKind) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setDocName(QStringLiteral("Contest"));
     if (!Desktop().ChoosePrinter(*printer)) return false;
+    if (!PrintIntoCopy(*printer)) return false;
     page_ = MakePrinterSink(std::move(printer));
     if (!page_) {
+      printCopy_.reset();
       ToMessages::ShowError("Der Drucker konnte nicht gestartet werden.");
       return false;
     }
@@ -121,10 +127,41 @@ void TAlleRout::BoldOff() {
   if (mode_ == TOutputMode::Printer && page_) page_->SetBold(false);
 }
 
+bool TAlleRout::PrintIntoCopy(QPrinter& printer) {
+  printTarget_ = printer.outputFileName();
+  printCopy_.reset();
+  if (printTarget_.isEmpty()) return true;
+  printCopy_ = std::make_unique<QTemporaryFile>(QDir::tempPath() +
+                                                QStringLiteral("/zorsaar-print-XXXXXX.pdf"));
+  if (!printCopy_->open()) {
+    filemessage::Error("Die Datei ", printTarget_, " konnte nicht erstellt werden.");
+    printCopy_.reset();
+    return false;
+  }
+  printCopy_->close();
+  printer.setOutputFileName(printCopy_->fileName());
+  return true;
+}
+
+void TAlleRout::DeliverPrintFile() {
+  QFile copy(printCopy_->fileName());
+  const QByteArray bytes = copy.open(QIODevice::ReadOnly) ? copy.readAll() : QByteArray();
+  copy.close();
+  printCopy_.reset();  // gone before any message waits for the operator
+  bool created = false;
+  if (!textfile::WriteWhole(printTarget_, std::string_view(bytes.constData(), size_t(bytes.size())),
+                            created))
+    filemessage::Error("Die Datei ", printTarget_,
+                       created ? " konnte nicht vollständig geschrieben werden."
+                               : " konnte nicht erstellt werden.");
+}
+
 void TAlleRout::EndPrintJob() {
   if (mode_ != TOutputMode::Printer || !page_) return;
   BoldOff();
   bool ok = page_->End();
   page_.reset();
+  if (ok && printCopy_) DeliverPrintFile();
+  printCopy_.reset();
   if (!ok) ToMessages::ShowError("Der Ausdruck konnte nicht abgeschlossen werden.");
 }

@@ -8,6 +8,7 @@
 // CloseTargetFile. The operations are grouped by what they do, each group implemented
 // in files of its own (named at each group).
 
+#include <QString>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -22,6 +23,8 @@ class TdbContestBase;
 class TPageSink;
 class TTextTarget;
 class TAdifDxccNumbers;
+class QPrinter;
+class QTemporaryFile;
 
 // Output modes of the job kinds.
 enum class TOutputMode : uint8_t {
@@ -110,7 +113,8 @@ class TAlleRout {
   // "-" and the class name of the list record's category when there is one, the
   // extension of the job.
   static std::string ProposedFileName(uint8_t jobKind, uint8_t category, const TContestRec& def);
-  const std::string& FileName() const { return fileName_; }
+  // The system's name of the file, as the save dialog gave it.
+  const QString& FileName() const { return fileName_; }
   bool HasTargetFile() const;
   // Closes the text file. When every line reached it and report is set, "Datei ...
   // wurde erstellt." is shown; the E-Log cover sheet and list, STF, Cabrillo and EDI
@@ -201,14 +205,23 @@ class TAlleRout {
   int x_ = 0;
   int y_ = 0;
   std::unique_ptr<TPageSink> page_;
+  // A print into a file goes to a copy first and is written under the chosen name as a
+  // whole at the end, so that a target that cannot take it is reported as file jobs
+  // report theirs.
+  QString printTarget_;
+  std::unique_ptr<QTemporaryFile> printCopy_;
+  bool PrintIntoCopy(QPrinter& printer);
+  void DeliverPrintFile();
 
   // ---- State of the target file ------------------------------------------------------
-  std::string fileName_;
+  QString fileName_;
   std::unique_ptr<TTextTarget> file_;
 
   // ---- State of the ADIF writer ------------------------------------------------------
   // The DXCC numbers of the job, from one prefix table opened by the header.
   std::shared_ptr<TAdifDxccNumbers> adifDxcc_;
+  // QSOs whose mode word is no ADIF mode; the report of the file names their number.
+  int adifForeignModes_ = 0;
 
   // ---- State of the cover sheet ------------------------------------------------------
 

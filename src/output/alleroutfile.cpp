@@ -1,4 +1,3 @@
-#include <QFile>
 #include <QFileInfo>
 
 #include "contest/contestrec.h"
@@ -7,6 +6,7 @@
 #include "foundation/messages.h"
 #include "foundation/strings.h"
 #include "output/allerout.h"
+#include "output/filemessage.h"
 #include "output/textfile.h"
 #include "output/wagdatei.h"
 #include "tables/contesttables.h"
@@ -62,9 +62,9 @@ bool TAlleRout::ChooseTargetFile(uint8_t jobKind, TdbContestBase& listTable,
   if (chosen.isEmpty()) return false;
   // A new name without extension gets the job's; an existing file is taken as chosen.
   if (QFileInfo(chosen).suffix().isEmpty() && !QFileInfo::exists(chosen)) chosen += Q("." + ext);
-  fileName_ = S(chosen);
-  if (!file_->Create(QFile::encodeName(chosen).toStdString())) {
-    ToMessages::ShowError("Die Datei " + fileName_ + " konnte nicht erstellt werden.");
+  fileName_ = chosen;
+  if (!file_->Create(fileName_)) {
+    filemessage::Error("Die Datei ", fileName_, " konnte nicht erstellt werden.");
     return false;
   }
   return true;
@@ -76,8 +76,7 @@ bool TAlleRout::CloseTargetFile(bool report) {
   adifDxcc_.reset();  // the job's prefix table closes with its file
   if (!file_->IsOpen()) return true;
   if (!file_->Close()) {
-    ToMessages::ShowError("Die Datei " + fileName_ +
-                          " konnte nicht vollständig geschrieben werden.");
+    filemessage::Error("Die Datei ", fileName_, " konnte nicht vollständig geschrieben werden.");
     return false;
   }
   if (report) ReportFileWritten();
@@ -86,5 +85,10 @@ bool TAlleRout::CloseTargetFile(bool report) {
 }
 
 void TAlleRout::ReportFileWritten() {
-  ToMessages::ShowNotice("", kNoticeTitle, "Datei " + fileName_ + " wurde erstellt.", false);
+  std::string after = " wurde erstellt.";
+  if (mode_ == TOutputMode::ADIF && adifForeignModes_ > 0)
+    after += "\n" + std::to_string(adifForeignModes_) +
+             " QSO(s) mit einer Betriebsart, die ADIF nicht kennt: ohne MODE, die Betriebsart "
+             "steht im Feld APP_ZORSAAR_MODE.";
+  filemessage::Notice(kNoticeTitle, "Datei ", fileName_, after);
 }

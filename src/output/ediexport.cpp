@@ -26,11 +26,33 @@ std::string ModeCode(std::string_view modeText) {
   }
 }
 
-// The serial number of a side: characters 4-7 without a closing "/".
+// The serial number of a side: characters 4-7 without a closing "/". Readers take the
+// field as a number, so an exchange that carries no serial (a locator) leaves it empty.
 std::string Number(const std::string& exchange) {
   std::string n = ToStrings::Trim(ToStrings::Copy(exchange, 4, 4));
   if (!n.empty() && n.back() == '/') n.pop_back();
-  return Value(n);
+  return ToStrings::AllDigits(n) ? n : std::string();
+}
+
+struct TBandName {
+  char Code;
+  const char* Name;
+};
+
+// The band names of REG1TEST; the short-wave bands, which it does not name, in the same
+// form.
+constexpr TBandName kBandNames[] = {
+    {'r', "136 kHz"}, {'a', "1,8 MHz"}, {'b', "3,5 MHz"}, {'c', "7 MHz"},   {'d', "10 MHz"},
+    {'e', "14 MHz"},  {'f', "18 MHz"},  {'g', "21 MHz"},  {'h', "24 MHz"},  {'i', "28 MHz"},
+    {'j', "50 MHz"},  {'u', "70 MHz"},  {'k', "144 MHz"}, {'l', "432 MHz"}, {'m', "1,3 GHz"},
+    {'n', "2,3 GHz"}, {'o', "3,4 GHz"}, {'p', "5,7 GHz"}, {'q', "10 GHz"},  {'s', "24 GHz"},
+    {'t', "47 GHz"},
+};
+
+// Readers take every line that opens with "[" as a new section; a remark never does.
+std::string NoSection(const std::string& line) {
+  const size_t start = line.find_first_not_of('[');
+  return start == std::string::npos ? std::string() : line.substr(start);
 }
 
 std::string DateOf(int32_t date) { return ToDates::DateToDateString(date, "yyyymmdd"); }
@@ -39,6 +61,7 @@ std::string DateOf(int32_t date) { return ToDates::DateToDateString(date, "yyyym
 
 void TCollector::Add(const TContestQSORec& qso) {
   ++records_;
+  ++perBand_[qso.Bandcode()];
   const std::string field = ToStrings::Trim(ToStrings::Left(qso.Loc(), 4));
   if (!field.empty()) fields_.insert(field);
   const std::string dxcc = ToStrings::Trim(qso.DXCC());
@@ -50,10 +73,23 @@ void TCollector::Add(const TContestQSORec& qso) {
   }
 }
 
+std::string TCollector::MainBand() const {
+  char band = '\0';
+  int most = 0;
+  for (const auto& [code, count] : perBand_)
+    if (count > most) {
+      band = code;
+      most = count;
+    }
+  for (const TBandName& b : kBandNames)
+    if (b.Code == band) return b.Name;
+  return {};
+}
+
 std::vector<std::string> BannerLines(const TExportLog& log) {
   const TContestRec& def = log.Def;
   std::vector<std::string> l;
-  l.push_back("[" + def.VersionTitle + "]");
+  l.push_back(NoSection(def.VersionTitle));
   l.push_back("This data was exported using VELCOR " + def.VersionTitle);
   l.push_back("Call:" + log.ContestCall());
   if (log.Code() == '\0') {
@@ -89,7 +125,9 @@ std::vector<std::string> HeaderLines(const TExportLog& log, const TParticipant& 
   l.push_back("PAdr2=" + Value(p.padr2));
   l.push_back("PSect=" + Value(p.psect));
   l.push_back("Wertungsgruppe=" + Value(p.psect));
-  l.push_back("PBand=" + Value(p.pband));
+  // The band is required: without one from the form, the band of most QSOs.
+  const std::string band = Value(p.pband);
+  l.push_back("PBand=" + (band.empty() ? figures.MainBand() : band));
   l.push_back("PClub=" + Value(p.pclub1) + ";" + Value(p.pclub2));
   l.push_back("RName=" + Value(p.rname));
   l.push_back("RCall=" + log.ContestCall());
@@ -120,7 +158,7 @@ std::vector<std::string> HeaderLines(const TExportLog& log, const TParticipant& 
   l.push_back("CToSc=" + points);
   l.push_back("CODXC=" + figures.Odx());
   l.push_back("[Remarks]");
-  for (const std::string& s : memofile::SplitLines(p.rremarks)) l.push_back(s);
+  for (const std::string& s : memofile::SplitLines(p.rremarks)) l.push_back(NoSection(s));
   for (const std::string& s : BannerLines(log)) l.push_back(s);
   l.push_back("[QSORecords;" + records + "]");
   return l;

@@ -3,6 +3,7 @@
 // and the claimed figures, and one ";"-separated record of 15 fields per QSO.
 
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -31,12 +32,15 @@ class TCollector {
   int Dxccs() const { return int(dxccs_.size()); }
   // Call;Loc;value of the first QSO with the greatest value; empty when none is above 0.
   const std::string& Odx() const { return odx_; }
+  // The band of most QSOs in the REG1TEST form ("144 MHz", "1,3 GHz"); empty without QSOs.
+  std::string MainBand() const;
 
  private:
   bool byPoints_;
   int records_ = 0;
   int64_t best_ = 0;
   std::set<std::string> fields_, dxccs_;
+  std::map<char, int> perBand_;
   std::string odx_;
 };
 

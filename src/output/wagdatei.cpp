@@ -10,13 +10,10 @@
 
 #include "foundation/cp1252.h"
 #include "foundation/desktop.h"
-#include "foundation/messages.h"
+#include "output/filemessage.h"
+#include "output/textfile.h"
 
 namespace {
-
-QString LocalName(const std::string& fileName) {
-  return QString::fromStdString(cp1252::ToLocalPath(fileName));
-}
 
 QFont MonoFont() {
   QFont font(QStringLiteral("Courier New"));
@@ -27,10 +24,10 @@ QFont MonoFont() {
 
 }  // namespace
 
-Twagdatei::Twagdatei(const std::string& fileName, QWidget* parent)
+Twagdatei::Twagdatei(const QString& fileName, QWidget* parent)
     : QDialog(parent), fileName_(fileName) {
   setObjectName(QStringLiteral("wagdatei"));
-  setWindowTitle(Q(fileName));
+  setWindowTitle(fileName);
   resize(560, 376);
   redit = new QPlainTextEdit(this);
   redit->setObjectName(QStringLiteral("redit"));
@@ -56,7 +53,7 @@ Twagdatei::Twagdatei(const std::string& fileName, QWidget* parent)
 
 void Twagdatei::FormCreate() {
   redit->clear();
-  QFile file(LocalName(fileName_));
+  QFile file(fileName_);
   if (!file.open(QIODevice::ReadOnly)) return;
   QByteArray bytes = file.readAll();
   std::string text(bytes.constData(), size_t(bytes.size()));
@@ -80,12 +77,9 @@ bool Twagdatei::SaveLines() {
     out += c;
   }
   out += "\r\n";
-  QFile file(LocalName(fileName_));
-  bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-            file.write(out.data(), qint64(out.size())) == qint64(out.size()) && file.flush();
-  file.close();
-  if (!ok || file.error() != QFileDevice::NoError) {
-    ToMessages::ShowError("Die Datei " + fileName_ + " konnte nicht gespeichert werden.");
+  bool created = false;
+  if (!textfile::WriteWhole(fileName_, out, created)) {
+    filemessage::Error("Die Datei ", fileName_, " konnte nicht gespeichert werden.");
     return false;
   }
   return true;
@@ -94,7 +88,7 @@ bool Twagdatei::SaveLines() {
 void Twagdatei::Button1Click() {
   if (!SaveLines()) return;
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(Q(fileName_));
+  printer.setDocName(fileName_);
   if (!Desktop().ChoosePrinter(printer)) return;
   QTextDocument doc;
   doc.setDefaultFont(MonoFont());
@@ -110,7 +104,7 @@ void Twagdatei::btnspeichernClick() {
 
 namespace wagdat {
 
-bool ShowFile(const std::string& fileName) {
+bool ShowFile(const QString& fileName) {
   Twagdatei form(fileName);
   return Desktop().ExecDialog(form) == 1;
 }

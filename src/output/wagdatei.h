@@ -4,15 +4,15 @@
 // its Windows-1252 bytes and CR LF line ends.
 
 #include <QDialog>
-#include <string>
+#include <QString>
 
 class QPlainTextEdit;
 class QPushButton;
 
 class Twagdatei : public QDialog {
  public:
-  // fileName: Windows-1252 text, also the caption.
-  explicit Twagdatei(const std::string& fileName, QWidget* parent = nullptr);
+  // fileName: the system's name of the file, also the caption.
+  explicit Twagdatei(const QString& fileName, QWidget* parent = nullptr);
 
   QPlainTextEdit* redit;
   QPushButton* Button1;       // "Drucken"
@@ -25,10 +25,10 @@ class Twagdatei : public QDialog {
   void FormCreate();
   // The editor's lines back into the file; false (with an error shown) when that failed.
   bool SaveLines();
-  std::string fileName_;
+  QString fileName_;
 };
 
 namespace wagdat {
 // Shows the file modally; true when it was closed with "Speichern und Beenden".
-bool ShowFile(const std::string& fileName);
+bool ShowFile(const QString& fileName);
 }  // namespace wagdat

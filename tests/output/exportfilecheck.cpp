@@ -62,8 +62,13 @@ std::vector<std::string> Reg1Test(const std::vector<std::string>& lines) {
   int declared = -1, cqsos = -1;
   int32_t from = -1, to = -1;
   std::string odx;
+  bool band = false;
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::string& l = lines[i];
+    // A reader takes every line in brackets as the start of a section.
+    if (l.starts_with('[') && i > 0 && l != "[Remarks]" && !l.starts_with("[QSORecords;"))
+      faults.push_back("a line opens a section: " + l);
+    if (l.starts_with("PBand=")) band = l.size() > 6;
     if (l.starts_with("[QSORecords;")) {
       declared = std::stoi(l.substr(12));
       start = i + 1;
@@ -79,6 +84,7 @@ std::vector<std::string> Reg1Test(const std::vector<std::string>& lines) {
       }
     }
   }
+  if (!band) faults.push_back("no band in PBand=");
   const int records = int(lines.size() - start);
   if (declared != records) faults.push_back("[QSORecords] is not the record count");
   if (cqsos != records) faults.push_back("CQSOs= is not the record count");
@@ -90,6 +96,9 @@ std::vector<std::string> Reg1Test(const std::vector<std::string>& lines) {
       faults.push_back("not 15 fields: " + lines[i]);
       continue;
     }
+    for (const size_t number : {5, 7})
+      if (f[number].find_first_not_of("0123456789") != std::string::npos)
+        faults.push_back("a number field holds " + f[number] + ": " + lines[i]);
     const int32_t date = ToDates::DateStringToDate(f[0], "yymmdd");
     if (from > 0 && (date < from || date > to)) faults.push_back("outside TDate: " + lines[i]);
     const int km = std::stoi(f[10]);

@@ -11,9 +11,10 @@ namespace exportcheck {
 // line; QSO lines with a known mode, a real date and as many sent as received tokens.
 // Unknown tags are allowed.
 std::vector<std::string> Cabrillo(const std::vector<std::string>& lines);
-// REG1TEST: the first line, 15 fields a record, the record count in "[QSORecords;N]"
-// and "CQSOs=", record dates within "TDate=", "CODXC=" naming the record of the greatest
-// distance.
+// REG1TEST: the first line, no line in brackets but the sections, a band in "PBand=",
+// 15 fields a record with digits or nothing in the number fields, the record count in
+// "[QSORecords;N]" and "CQSOs=", record dates within "TDate=", "CODXC=" naming the
+// record of the greatest distance.
 std::vector<std::string> Reg1Test(const std::vector<std::string>& lines);
 
 }  // namespace exportcheck

@@ -72,6 +72,16 @@ void OutputTest::AddQso(const TTestQso& t) {
   ASSERT_TRUE(log.Add());
 }
 
+void OutputTest::AddQsoWith(const TTestQso& q, const std::function<void(TContestQSORec&)>& change) {
+  AddQso(q);
+  TdbContest log(TdbContestBase::kQsoLog, 0, contest_);
+  ASSERT_TRUE(log.Last(4));
+  TContestQSORec r = log.GetQSORec();
+  change(r);
+  log.SetQSORec(r);
+  ASSERT_TRUE(log.Modify());
+}
+
 std::string OutputTest::RunJob(uint8_t job, const std::string& fileName) {
   const std::string path = dir_.File(fileName);
   QFile::remove(Q(path));
@@ -80,8 +90,10 @@ std::string OutputTest::RunJob(uint8_t job, const std::string& fileName) {
   return ReadFile(path);
 }
 
-std::string OutputTest::ReadFile(const std::string& path) const {
-  QFile f(Q(path));
+std::string OutputTest::ReadFile(const std::string& path) const { return ReadFile(Q(path)); }
+
+std::string OutputTest::ReadFile(const QString& path) const {
+  QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) return {};
   QByteArray b = f.readAll();
   return std::string(b.constData(), size_t(b.size()));

@@ -3,6 +3,7 @@
 // one contest, its definition from the rules, QSOs added through the QSO table, and the
 // jobs run with the desktop double choosing the target file.
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -38,10 +39,13 @@ class OutputTest : public TablesTest {
   // Changes the list record (stored and as the list table's working record).
   void ChangeList(const std::function<void(TContestListRec&)>& change);
   void AddQso(const TTestQso& q);
+  // A QSO added, then changed in the fields the fixture does not set.
+  void AddQsoWith(const TTestQso& q, const std::function<void(TContestQSORec&)>& change);
   // Runs a job of the dispatcher into the file name (in the test folder); the bytes of
   // the file, empty when none was written.
   std::string RunJob(uint8_t job, const std::string& fileName);
   std::string ReadFile(const std::string& path) const;
+  std::string ReadFile(const QString& path) const;
   // The recorded notices' texts.
   QStringList Notices() const { return desktop_.Texts(TMessageKind::Notice); }
   QStringList Errors() const { return desktop_.Texts(TMessageKind::Error); }

@@ -12,8 +12,10 @@
 #include <QStandardPaths>
 #include <map>
 
+#include "exportfilecheck.h"
 #include "foundation/cp1252.h"
 #include "output/outputfixture.h"
+#include "output/outputmenu.h"
 #include "reference/dbprefix.h"
 #include "reference/prefixrec.h"
 #include "tables/contesttables.h"
@@ -83,8 +85,28 @@ class AdifFiles : public OutputTest {
     }
     return out;
   }
+  // The count of records tcadif read; 0 with its error as a failure.
+  int TcadifRecords(const QJsonObject& out) {
+    EXPECT_FALSE(out.contains(QStringLiteral("tcadifError")))
+        << S(out.value(QStringLiteral("tcadifError")).toString());
+    return out.value(QStringLiteral("tcadif")).toInt();
+  }
   QString node_, modules_;
 };
+
+bool Offers(const TContestRec& def, uint8_t job) {
+  for (const outputmenu::TEntry& e : outputmenu::Entries(def))
+    if (e.Job == job) return e.Enabled;
+  return false;
+}
+
+bool AllAscii(const std::string& bytes) {
+  for (const char c : bytes)
+    if ((c < 32 || c > 126) && c != '\r' && c != '\n') return false;
+  return true;
+}
+
+constexpr std::string_view kAllCodes = "VBDqHEFJR5PGNSTLUIlZCKAfYoOQ123c678swm9a4bdeghijknprWuXtv";
 
 TEST_F(AdifFiles, BothReadersTakeSaarSerialAndListenerLogs) {
   // A SAAR log, a serial log and a listener's log.
@@ -100,23 +122,18 @@ TEST_F(AdifFiles, BothReadersTakeSaarSerialAndListenerLogs) {
             .Rcvd = "599012",
             .NameQth = "Fritz;Homburg",
             .Loc = "JN39KF"});
-    AddQso({.Call = "F5AAA",
-            .Datum = Day("08.03.2025"),
-            .Zeit = Time("08:02:00"),
-            .Band = 'e',
-            .Mode = "PSK31",
-            .Sent = "599002",
-            .Rcvd = "599Q01"});
-    {
-      TdbContest log(TdbContestBase::kQsoLog, 0, contest_);
-      ASSERT_TRUE(log.Last(4));
-      TContestQSORec r = log.GetQSORec();
-      r.SetQslSent('S');
-      r.SetDXCC("F");
-      r.SetFrequency(14.07f);
-      log.SetQSORec(r);
-      ASSERT_TRUE(log.Modify());
-    }
+    AddQsoWith({.Call = "F5AAA",
+                .Datum = Day("08.03.2025"),
+                .Zeit = Time("08:02:00"),
+                .Band = 'e',
+                .Mode = "PSK31",
+                .Sent = "599002",
+                .Rcvd = "599Q01"},
+               [](TContestQSORec& r) {
+                 r.SetQslSent('S');
+                 r.SetDXCC("F");
+                 r.SetFrequency(14.07f);
+               });
     const std::string bytes = RunJob(9, name);
     EXPECT_NE(bytes.find("<MODE:3>PSK <SUBMODE:5>PSK31 "), std::string::npos);
     EXPECT_NE(bytes.find("<QSL_SENT:1>Y "), std::string::npos);
@@ -126,6 +143,65 @@ TEST_F(AdifFiles, BothReadersTakeSaarSerialAndListenerLogs) {
     EXPECT_EQ(out.value(QStringLiteral("tcadif")).toInt(), 2)
         << S(out.value(QStringLiteral("tcadifError")).toString());
   }
+}
+
+TEST_F(AdifFiles, EveryCodeWritesAdifAndEdiThatTheReadersTake) {
+  int adif = 0, edi = 0;
+  for (const char code : kAllCodes) {
+    SCOPED_TRACE(code);
+    MakeContest(code, 1);
+    const char band = *std::find_if(def_.Bands.begin(), def_.Bands.end(), [](char b) { return b; });
+    AddQso({.Call = "DK2XY",
+            .Datum = Day("08.03.2025"),
+            .Zeit = Time("23:59:00"),
+            .Band = band,
+            .NameQth = "Jörg Müller;Saarbrücken",
+            .Loc = "JN39KF"});
+    AddQso({.Call = "SM5ZZ",
+            .Datum = Day("08.03.2025"),
+            .Zeit = Time("23:58:00"),
+            .Band = band,
+            .Mode = "SSB",
+            .Sent = "59JN39LG",
+            .Rcvd = "59JO89AB",
+            .NameQth = "Åsa Öström",
+            .Loc = "JO89AB"});
+    AddQsoWith({.Call = "F5AAA", .Datum = Day("09.03.2025"), .Band = band},
+               [](TContestQSORec& r) { r.SetZeit(0); });  // midnight
+    const std::string name(1, code);
+    if (Offers(def_, 9)) {
+      ++adif;
+      const std::string bytes = RunJob(9, name + ".ADI");
+      EXPECT_TRUE(AllAscii(bytes));
+      EXPECT_NE(bytes.find("<NAME:13>Joerg Mueller <QTH:12>Saarbruecken "), std::string::npos);
+      EXPECT_NE(bytes.find("<NAME:12>Asa Oestroem "), std::string::npos);
+      EXPECT_NE(bytes.find("<QSO_DATE:8>20250309 <TIME_ON:4>0000 "), std::string::npos);
+      EXPECT_EQ(TcadifRecords(ReadBack(name + ".ADI", bytes)), 3);
+    }
+    if (Offers(def_, 15)) {
+      ++edi;
+      const auto faults = exportcheck::Reg1Test(CrLfLines(RunJob(15, name + ".EDI")));
+      EXPECT_TRUE(faults.empty()) << faults.front();
+    }
+  }
+  EXPECT_EQ(adif, 57);
+  EXPECT_EQ(edi, 2);
+  // The log keeps its text as typed.
+  TdbContest log(TdbContestBase::kQsoLog, 0, contest_);
+  ASSERT_TRUE(log.First(4));
+  EXPECT_EQ(log.GetQSORec().NameQth(), "Jörg Müller;Saarbrücken");
+}
+
+TEST_F(AdifFiles, ModeWordsOutsideAdifAreKeptInTheirOwnFieldAndCounted) {
+  MakeContest('d', 1);
+  for (const char* mode : {"DIGI", "DIGITA", "CW"}) AddQso({.Call = "DK2XY", .Mode = mode});
+  const std::string bytes = RunJob(9, "modes.ADI");
+  EXPECT_EQ(bytes.find("<MODE:4>DIGI"), std::string::npos);
+  EXPECT_NE(bytes.find("<APP_ZORSAAR_MODE:4>DIGI "), std::string::npos);
+  EXPECT_NE(bytes.find("<APP_ZORSAAR_MODE:6>DIGITA "), std::string::npos);
+  EXPECT_NE(bytes.find("<MODE:2>CW "), std::string::npos);
+  EXPECT_TRUE(Notices().last().contains(QStringLiteral("\n2 QSO(s) mit einer Betriebsart")));
+  ReadBack("modes.ADI", bytes);
 }
 
 }  // namespace

@@ -3,11 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
 
 #include "foundation/cp1252.h"
 #include "output/allerout.h"
 #include "output/outputfixture.h"
 #include "output/outputjobs.h"
+#include "output/wagdatei.h"
+#include "support/filesizelimit.h"
 #include "tables/setups.h"
 
 namespace {
@@ -131,6 +137,92 @@ TEST_F(ExportWriter, TargetThatIsAFolderIsReportedAndNothingIsWritten) {
   outputjobs::RunOutputJob(7, def_, *list_, *config_);
   EXPECT_EQ(Errors().size(), 1);
   EXPECT_TRUE(Notices().filter(QStringLiteral("erstellt")).isEmpty());
+}
+
+TEST_F(ExportWriter, NameOutsideWindows1252ReachesTheFileTheNoticeAndTheViewer) {
+  MakeContest('e', 1);
+  AddQso({.Call = "DL1AAA", .Band = 'k'});
+  const QString folder = Q(dir_.File("out"));
+  QDir().mkpath(folder);
+  for (const uint8_t job : {6, 7, 8, 10, 15}) {
+    SCOPED_TRACE(int(job));
+    const QString path = folder + QStringLiteral("/\u00DCbersicht-\u03A9-%1.txt").arg(job);
+    desktop_.FilesToSave.push_back(path);
+    QString caption, shown;
+    desktop_.DialogHandler = [&](QDialog& d) {
+      auto* viewer = dynamic_cast<Twagdatei*>(&d);
+      if (!viewer) return 1;  // the EDI participant form
+      caption = viewer->windowTitle();
+      shown = viewer->redit->toPlainText();
+      viewer->redit->appendPlainText(QStringLiteral("ok"));
+      QTest::mouseClick(viewer->btnspeichern, Qt::LeftButton);
+      return viewer->result();
+    };
+    outputjobs::RunOutputJob(job, def_, *list_, *config_);
+    EXPECT_EQ(caption, path);
+    EXPECT_FALSE(shown.isEmpty());
+    const std::string bytes = ReadFile(path);
+    EXPECT_EQ(bytes.substr(bytes.size() - 4), "ok\r\n");
+    if (outputjobs::ReportsFile(job)) {
+      EXPECT_EQ(Notices().last(),
+                QStringLiteral("Datei ") + path + QStringLiteral(" wurde erstellt."));
+    }
+  }
+  EXPECT_TRUE(Errors().isEmpty());
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 5);  // no stray file beside them
+}
+
+TEST_F(ExportWriter, FailedFileLeavesTheEarlierFileOfItsNameAsItWas) {
+  MakeContest('d');
+  for (int i = 0; i < 200; ++i) AddQso({.Call = "DL1AAA"});
+  const QString folder = Q(dir_.File("out"));
+  QDir().mkpath(folder);
+  const std::string path = S(folder) + "/DL1ABC.ALL";
+  {
+    QFile earlier(Q(path));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier\r\n");
+  }
+  {
+    TFileSizeLimit full(4096);
+    desktop_.FilesToSave.push_back(Q(path));
+    outputjobs::RunOutputJob(7, def_, *list_, *config_);
+  }
+  EXPECT_EQ(Errors(),
+            QStringList(Q("Die Datei " + path + " konnte nicht vollständig geschrieben werden.")));
+  EXPECT_EQ(ReadFile(path), "earlier\r\n");
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList(QStringLiteral("DL1ABC.ALL")));
+  desktop_.FilesToSave.push_back(Q(path));
+  outputjobs::RunOutputJob(7, def_, *list_, *config_);
+  EXPECT_GT(ReadFile(path).size(), 4096u);
+}
+
+TEST_F(ExportWriter, PrintIntoAFileThatCannotTakeItIsReportedAsFileJobsReport) {
+  if (!QFileInfo(QStringLiteral("/dev/full")).exists()) GTEST_SKIP() << "no /dev/full";
+  MakeContest('d');
+  for (int i = 0; i < 5; ++i) AddQso({.Call = "DL1AAA"});
+  desktop_.PrinterAccepted = true;
+  const std::string missing = dir_.File("missing/folder/log.pdf");
+  const struct {
+    std::string Target;
+    std::string Error;
+  } targets[] = {
+      {"/dev/full", "Die Datei /dev/full konnte nicht vollständig geschrieben werden."},
+      {missing, "Die Datei " + missing + " konnte nicht erstellt werden."},
+      {dir_.File("log.pdf"), ""},
+  };
+  for (const uint8_t job : {0, 2, 3, 4})
+    for (const auto& t : targets) {
+      SCOPED_TRACE(std::to_string(job) + " " + t.Target);
+      desktop_.Messages.clear();
+      desktop_.PrintToPdf = Q(t.Target);
+      outputjobs::RunOutputJob(job, def_, *list_, *config_);
+      EXPECT_EQ(Errors(), t.Error.empty() ? QStringList() : QStringList(Q(t.Error)));
+      if (t.Error.empty()) {
+        EXPECT_EQ(ReadFile(t.Target).substr(0, 4), "%PDF");
+      }
+    }
+  EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());  // the device stays one
 }
 
 struct TPeriodCase {

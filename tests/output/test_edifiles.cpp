@@ -170,6 +170,30 @@ TEST_F(EdiFiles, CountsOnlyTheRecordsOfTheChosenHour) {
   EXPECT_EQ(lines.back().substr(0, 11), "250307;1403");
 }
 
+TEST_F(EdiFiles, LocatorLogNamesTheBandOfMostQsosAndNoNumbers) {
+  MakeContest('N');
+  for (const auto& [band, time] :
+       {std::pair{'k', "17:01:00"}, {'l', "17:02:00"}, {'l', "17:03:00"}})
+    AddQso({.Call = "SM5ZZ",
+            .Datum = Day("07.03.2025"),
+            .Zeit = Time(time),
+            .Band = band,
+            .Sent = "599JN39LG",
+            .Rcvd = "599JO89AB",
+            .Loc = "JO89AB"});
+  onForm_ = [](Tuhfteilnehmer& f) {
+    f.rremarks->setPlainText(QStringLiteral("[Antenne]\n10 Elemente"));
+    return 1;
+  };
+  const auto lines = Edi("N.EDI");
+  EXPECT_TRUE(Has(lines, "PBand=432 MHz"));
+  EXPECT_TRUE(Has(lines, "250307;1702;SM5ZZ;2;599;;599;;;JO89AB;0;;;;"));
+  const auto remarks = std::find(lines.begin(), lines.end(), "[Remarks]");
+  ASSERT_NE(remarks, lines.end());
+  EXPECT_EQ(remarks[1], "Antenne]");
+  EXPECT_EQ(remarks[3], def_.VersionTitle);  // the banner, no section of its own
+}
+
 }  // namespace
 
 namespace {

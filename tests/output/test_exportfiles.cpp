@@ -44,16 +44,6 @@ class ExportFiles : public OutputTest {
     config_->SetConfigRec(c);
     ASSERT_TRUE(config_->Modify());
   }
-  // A QSO added, then changed in the fields the fixture does not set.
-  void AddQsoWith(const TTestQso& q, const std::function<void(TContestQSORec&)>& change) {
-    AddQso(q);
-    TdbContest log(TdbContestBase::kQsoLog, 0, contest_);
-    ASSERT_TRUE(log.Last(4));
-    TContestQSORec r = log.GetQSORec();
-    change(r);
-    log.SetQSORec(r);
-    ASSERT_TRUE(log.Modify());
-  }
   std::string Stf(const std::string& name) {
     const std::string bytes = RunJob(8, name);
     EXPECT_FALSE(bytes.empty());

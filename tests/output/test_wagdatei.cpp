@@ -44,7 +44,7 @@ TEST_F(Viewer, SaveKeepsWindowsCharactersAndCrLfAndTakesTheEdits) {
     QTest::mouseClick(f.btnspeichern, Qt::LeftButton);
     return f.result();
   };
-  EXPECT_TRUE(wagdat::ShowFile(file_));
+  EXPECT_TRUE(wagdat::ShowFile(Q(file_)));
   EXPECT_EQ(Read(), text_ + "; ok\r\n");
 }
 
@@ -56,7 +56,7 @@ TEST_F(Viewer, ClosingWithoutSavingLeavesTheFileAsWritten) {
     f.reject();
     return 2;
   };
-  EXPECT_FALSE(wagdat::ShowFile(file_));
+  EXPECT_FALSE(wagdat::ShowFile(Q(file_)));
   EXPECT_EQ(Read(), text_);
 }
 
@@ -70,7 +70,7 @@ TEST_F(Viewer, PrintSavesTheEditedTextFirst) {
     QTest::mouseClick(f.Button1, Qt::LeftButton);
     return 2;
   };
-  wagdat::ShowFile(file_);
+  wagdat::ShowFile(Q(file_));
   EXPECT_EQ(Read(), "QSO: 1\r\n");
   EXPECT_TRUE(QFile::exists(desktop_.PrintToPdf));
 }
