@@ -1,12 +1,14 @@
 # make run   - set up, build and start the program (in ~/.local/share/zorsaar)
 # make test  - set up, build and run every test
+# make fuzz  - the fuzz target of the ADIF reader (clang with libFuzzer) for FUZZ_SECONDS
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 MAKEFLAGS += --no-print-directory
 RUN_DIR ?= $(HOME)/.local/share/zorsaar
+FUZZ_SECONDS ?= 60
 
-.PHONY: setup configure build run test bench clean format
+.PHONY: setup configure build run test bench fuzz clean format
 
 setup:
 	@bash scripts/setup.sh
@@ -27,8 +29,14 @@ test: build
 bench: build
 	@for b in $(BUILD)/bench/*; do echo "== $$b"; $$b; done
 
+fuzz: setup
+	@cmake -S . -B $(BUILD)-fuzz -DCMAKE_CXX_COMPILER=clang++ -DZOR_FUZZ=ON > $(BUILD)-fuzz.configure.log 2>&1 || (cat $(BUILD)-fuzz.configure.log; exit 1)
+	@cmake --build $(BUILD)-fuzz -j $(JOBS)
+	@mkdir -p $(BUILD)-fuzz/corpus
+	$(BUILD)-fuzz/fuzz/fuzz_adifreader -dict=fuzz/adif.dict -max_total_time=$(FUZZ_SECONDS) $(BUILD)-fuzz/corpus
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(BUILD).configure.log
+	rm -rf $(BUILD) $(BUILD).configure.log $(BUILD)-fuzz $(BUILD)-fuzz.configure.log

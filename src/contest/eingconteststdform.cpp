@@ -20,8 +20,8 @@
 #include "contest/stationfile.h"
 #include "foundation/cp1252.h"
 #include "foundation/dates.h"
-#include "foundation/grafik.h"
 #include "foundation/help.h"
+#include "foundation/inputmark.h"
 #include "foundation/kvedit.h"
 #include "foundation/messages.h"
 #include "foundation/plaintext.h"
@@ -32,9 +32,11 @@
 #include "tables/contesttables.h"
 #include "tables/setups.h"
 
+using inputmark::MarkPink;
+using inputmark::RestoreColour;
+
 namespace {
 
-constexpr TColor kPink = 0x8080FF;
 constexpr uint8_t kTrue = 255;
 
 // Multiplier kinds the dialog asks about.
@@ -62,19 +64,6 @@ std::string WithoutBlanks(std::string_view s) {
 std::string Cut(std::string_view s, size_t n) { return std::string(s.substr(0, n)); }
 
 uint8_t Flag(bool on) { return on ? kTrue : 0; }
-
-void MarkPink(QWidget* w) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::Base, ColorOf(kPink));
-  p.setColor(QPalette::Window, ColorOf(kPink));
-  w->setPalette(p);
-  w->setAutoFillBackground(true);
-}
-
-void RestoreColour(QWidget* w) {
-  w->setPalette(QPalette());
-  w->setAutoFillBackground(false);
-}
 
 std::string ShortBandName(char band) { return oBaender ? oBaender->BandNameOf(band, true) : ""; }
 

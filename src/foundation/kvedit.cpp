@@ -13,7 +13,8 @@ namespace {
 bool FitsDataType(TkvDataType type, std::string_view s) {
   switch (type) {
     case TkvDataType::Byte:
-      return s.size() <= 3 && ToStrings::AllDigits(s) && (s.empty() || std::stoi(std::string(s)) <= 255);
+      return s.size() <= 3 && ToStrings::AllDigits(s) &&
+             (s.empty() || std::stoi(std::string(s)) <= 255);
     case TkvDataType::Integer:
       if (!s.empty() && s.front() == '-') s.remove_prefix(1);
       return s.size() <= 10 && ToStrings::AllDigits(s);
@@ -40,11 +41,17 @@ class TkvEdit::TValidator : public QValidator {
   TValidator(TkvEdit* edit) : QValidator(edit), edit_(edit) {}
 
   State validate(QString& input, int& pos) const override {
-    // A value put in by the program is taken as it stands.
-    if (input == edit_->shown_) return Acceptable;
     std::string bytes = S(input);
     // Characters without a Windows-1252 form cannot be stored.
     if (Q(bytes) != input) return Invalid;
+    // A pasted line end or tab, or one in a value the program puts in, would be stored
+    // and split the lines of every export: it becomes a blank.
+    if (ToStrings::HasControls(bytes)) {
+      bytes = ToStrings::BlankControls(bytes);
+      input = Q(bytes);
+    }
+    // A value put in by the program is taken as it stands.
+    if (input == edit_->shown_) return Acceptable;
     if (edit_->upper_) bytes = kvedittext::UpperText(bytes);
     if (!FitsDataType(edit_->dataType_, bytes)) return Invalid;
     auto fitted = kvedittext::FitToPicture(edit_->picture_, bytes, pos);
@@ -68,36 +75,15 @@ TkvEdit::TkvEdit(QWidget* parent) : QLineEdit(parent) {
   // QLineEdit asks the validator after it took the new text in; what was shown before is
   // kept here.
   connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { shown_ = text; });
-  Revalidate();
+  // Every edit has one: no field may take control characters.
+  setValidator(new TValidator(this));
 }
 
-void TkvEdit::SetDataType(TkvDataType type) {
-  dataType_ = type;
-  Revalidate();
-}
+void TkvEdit::SetDataType(TkvDataType type) { dataType_ = type; }
 
-void TkvEdit::SetPictureMask(const std::string& picture) {
-  picture_ = picture;
-  Revalidate();
-}
+void TkvEdit::SetPictureMask(const std::string& picture) { picture_ = picture; }
 
-void TkvEdit::SetUpperCase(bool upper) {
-  upper_ = upper;
-  Revalidate();
-}
-
-void TkvEdit::Revalidate() {
-  const bool needed = upper_ || !picture_.empty() || dataType_ == TkvDataType::Byte ||
-                      dataType_ == TkvDataType::Integer || dataType_ == TkvDataType::Single;
-  if (needed && !validator_) {
-    validator_ = new TValidator(this);
-    setValidator(validator_);
-  } else if (!needed && validator_) {
-    setValidator(nullptr);
-    delete validator_;
-    validator_ = nullptr;
-  }
-}
+void TkvEdit::SetUpperCase(bool upper) { upper_ = upper; }
 
 std::string TkvEdit::GetValueStr() const { return S(text()); }
 

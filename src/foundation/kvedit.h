@@ -48,12 +48,10 @@ class TkvEdit : public QLineEdit {
 
  private:
   class TValidator;
-  void Revalidate();
 
   TkvDataType dataType_ = TkvDataType::String;
   std::string picture_;
   bool upper_ = false;
   bool slashedZero_ = false;
-  TValidator* validator_ = nullptr;
   QString shown_;
 };

@@ -13,6 +13,8 @@ bool gSlashZeroOption = false;
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
+bool IsControl(char c) { return static_cast<unsigned char>(c) < ' ' || c == 0x7F; }
+
 size_t ToSize(int n) { return n < 0 ? 0 : size_t(n); }
 
 // The Windows-1252 upper case of one byte.
@@ -48,6 +50,16 @@ std::string ToStrings::Trim(std::string_view s) {
   while (b < e && IsBlank(s[b])) ++b;
   while (e > b && IsBlank(s[e - 1])) --e;
   return std::string(s.substr(b, e - b));
+}
+
+std::string ToStrings::BlankControls(std::string_view s) {
+  std::string out(s);
+  std::replace_if(out.begin(), out.end(), IsControl, ' ');
+  return out;
+}
+
+bool ToStrings::HasControls(std::string_view s) {
+  return std::any_of(s.begin(), s.end(), IsControl);
 }
 
 std::string ToStrings::Left(std::string_view s, int n) {

@@ -35,6 +35,11 @@ class ToStrings {
                                  bool includeSubs = false);
   static std::string ReplaceAll(std::string_view s, std::string_view oldText,
                                 std::string_view newText);
+  // Every control character (below 0x20, and 0x7F) a blank: a line end, tab or NUL that
+  // came in by paste or from a file can neither be stored nor split a line of an export.
+  // The length stays, so fixed columns and counted lengths stay right.
+  static std::string BlankControls(std::string_view s);
+  static bool HasControls(std::string_view s);
 
   // With fit: blank-padded on the right or cut to exactly width; without: s unchanged.
   static std::string FitWidth(std::string_view s, int width, bool fit);

@@ -6,6 +6,7 @@
 #include "foundation/cp1252.h"
 #include "foundation/desktop.h"
 #include "foundation/messages.h"
+#include "foundation/progress.h"
 #include "foundation/strings.h"
 #include "log/adifimportform.h"
 #include "log/adifreader.h"
@@ -17,13 +18,24 @@ bool TContestAdifimportCtrl::ReadAdifFile(const std::string& fileName,
                                           std::vector<std::string>& names) {
   names.clear();
   std::vector<std::string> lines;
-  if (!QFileInfo(Q(fileName)).isFile() || !adifimport::LoadAdifLines(fileName, lines)) {
-    ToMessages::ShowNotice("", "", "Datei existiert nicht", false);
-    return false;
+  bool read = QFileInfo(Q(fileName)).isFile();
+  if (read) {
+    // A file of many megabytes takes a moment: the window tells so from the start.
+    TFortschrittWinCtrl progress(LogWindow, "ADIF-Import", "ADIF-Datei wird gelesen ...", 3, false,
+                                 true);
+    progress.Execute();
+    bool aborted = false;
+    read = adifimport::LoadAdifLines(fileName, lines);
+    progress.UpdateProgress("", 1, aborted, 0);
+    if (read) {
+      Records = adifimport::SplitRecords(lines);
+      progress.UpdateProgress("", 2, aborted, 0);
+      names = adifimport::FieldNames(*Records);
+      progress.UpdateProgress("", 3, aborted, 0);
+    }
   }
-  Records = adifimport::SplitRecords(lines);
-  names = adifimport::FieldNames(*Records);
-  return true;
+  if (!read) ToMessages::ShowNotice("", "", "Datei existiert nicht", false);
+  return read;
 }
 
 bool TContestAdifimportCtrl::Execute() {

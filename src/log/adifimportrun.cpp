@@ -130,8 +130,11 @@ void TRecordRun::Switch(char band, const std::string& mode) {
 TImportOutcome TRecordRun::Fill(const std::string& record) {
   record_ = record;
   w_.QsoTable->ClearRecords();
-  const std::string mode = Field("MODE", Text(w_.emode));
+  std::string mode = Field("MODE", Text(w_.emode));
   if (check_ && !PassesModeCheck(w_.ContestDef, mode)) return TImportOutcome::kBadMode;
+  // Unchecked, a record may lack its mode: it is logged in the entry's, which the run
+  // never empties.
+  if (ToStrings::Trim(mode).empty()) mode = w_.CurrentMode;
 
   // The frequency decides the band; a record without one is put on its band's nominal
   // frequency, never on what the entry held from the record before.

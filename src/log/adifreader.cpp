@@ -69,19 +69,23 @@ std::vector<std::string> SplitRecords(const std::vector<std::string>& lines) {
 std::vector<std::string> FieldNames(const std::vector<std::string>& records) {
   std::vector<std::string> names;
   std::unordered_set<std::string> known;
-  for (const std::string& rec : records) {
-    size_t pos = 0;
-    while ((pos = rec.find('<', pos)) != std::string::npos) {
+  for (const std::string& record : records) {
+    const std::string_view rec = record;
+    // Each search goes on from where the last one stopped, so a record is read once
+    // however many '<' stand before its next '>'.
+    size_t pos = 0, gt = 0;
+    while ((pos = rec.find('<', pos)) != std::string_view::npos) {
       ++pos;
-      const size_t gt = rec.find('>', pos);
-      if (gt == std::string::npos) break;
+      if (gt < pos) gt = rec.find('>', pos);
+      if (gt == std::string_view::npos) break;
       // A '<' before the '>' was part of a value: the tag starts at the later one.
       const size_t lt = rec.find('<', pos);
       if (lt < gt) {
         pos = lt;
         continue;
       }
-      std::string name = rec.substr(pos, std::min(gt, rec.find(':', pos)) - pos);
+      const std::string_view tag = rec.substr(pos, gt - pos);
+      std::string name(tag.substr(0, tag.find(':')));
       pos = gt + 1;
       if (name.empty() || name == "EOR" || !known.insert(name).second) continue;
       names.push_back(std::move(name));
@@ -90,25 +94,25 @@ std::vector<std::string> FieldNames(const std::vector<std::string>& records) {
   return names;
 }
 
-bool LoadAdifLines(const std::string& fileName, std::vector<std::string>& lines) {
-  lines.clear();
-  QFile file(Q(fileName));
-  if (fileName.empty() || !file.open(QIODevice::ReadOnly)) return false;
-  QByteArray bytes = file.readAll();
+std::vector<std::string> AdifLines(std::string_view bytes) {
   bool wide = false;
   for (char c : bytes) wide = wide || (c & 0x80);
   if (wide) {
     // A file that is valid UTF-8 (many logbooks write it) is read by its characters; any
     // other is taken as Windows-1252 bytes.
     QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(bytes);
-    if (!decoder.hasError()) {
-      const std::string converted = S(text);
-      lines = memofile::SplitLines(converted);
-      return true;
-    }
+    const QString text = decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    if (!decoder.hasError()) return memofile::SplitLines(S(text));
   }
-  lines = memofile::SplitLines(std::string_view(bytes.constData(), size_t(bytes.size())));
+  return memofile::SplitLines(bytes);
+}
+
+bool LoadAdifLines(const std::string& fileName, std::vector<std::string>& lines) {
+  lines.clear();
+  QFile file(Q(fileName));
+  if (fileName.empty() || !file.open(QIODevice::ReadOnly)) return false;
+  const QByteArray bytes = file.readAll();
+  lines = AdifLines(std::string_view(bytes.constData(), size_t(bytes.size())));
   return true;
 }
 
@@ -118,8 +122,9 @@ std::string FindValue(std::string_view record, std::string_view tag) {
   if (at == std::string_view::npos) return {};
   const size_t gt = record.find('>', at);
   if (gt == std::string_view::npos) return {};
-  const std::string rest = ToStrings::Trim(record.substr(gt + 1));
-  return ToStrings::Trim(std::string_view(rest).substr(0, rest.find('<')));
+  const std::string_view rest = record.substr(gt + 1);
+  // A tab or NUL of the file is no part of a value that is stored.
+  return ToStrings::Trim(ToStrings::BlankControls(rest.substr(0, rest.find('<'))));
 }
 
 std::string MappedEntry(std::string_view logField, std::string_view adifField) {

@@ -22,13 +22,16 @@ std::vector<std::string> SplitRecords(const std::vector<std::string>& lines);
 // none).
 std::vector<std::string> FieldNames(const std::vector<std::string>& records);
 
-// The file as lines of Windows-1252 text; a file in UTF-8 is converted, so umlauts read
-// the same either way. False when the file cannot be read.
+// The bytes of a file as lines of Windows-1252 text; a file in UTF-8 is converted, so
+// umlauts read the same either way.
+std::vector<std::string> AdifLines(std::string_view bytes);
+// The lines of the file; false when it cannot be read.
 bool LoadAdifLines(const std::string& fileName, std::vector<std::string>& lines);
 
 // The trimmed value of the tag in an upper-cased record: the text after the '>' of the
-// first "<TAG:" or "<TAG>" up to the next '<'. The length in the tag is not used, so a
-// value is read whole up to the next tag. Empty when the tag is absent.
+// first "<TAG:" or "<TAG>" up to the next '<', control characters as blanks. The length
+// in the tag is not used, so a value is read whole up to the next tag. Empty when the
+// tag is absent.
 std::string FindValue(std::string_view record, std::string_view tag);
 
 // The mapped entry of the log list: "CALL (CALL)".

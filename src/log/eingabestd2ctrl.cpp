@@ -49,6 +49,26 @@ std::string Trimmed(const std::string& s) { return ToStrings::Trim(s); }
 
 }  // namespace
 
+TEditFault EditFault(const TEingabeStd2Data& edited, const TEingabeStd2Data& loaded) {
+  if (edited.Call != loaded.Call && TContLogAlle::IsCallValid(Trimmed(edited.Call)) == 1)
+    return TEditFault::kCall;
+  // The entry takes no QSO before day 1 either.
+  if (edited.Datum != loaded.Datum && ToDates::DateStringToDate(edited.Datum, kDatePicture) < 1)
+    return TEditFault::kDate;
+  if (edited.Zeit != loaded.Zeit && ReadTime(edited.Zeit) < 0) return TEditFault::kTime;
+  return TEditFault::kNone;
+}
+
+const char* EditFaultText(TEditFault fault) {
+  switch (fault) {
+    case TEditFault::kCall: return "Ungültiges Rufzeichen";
+    case TEditFault::kDate: return "Ungültiges Datum";
+    case TEditFault::kTime: return "Ungültige Zeit";
+    case TEditFault::kNone: break;
+  }
+  return "";
+}
+
 TContestEingabeStd2Ctrl::TContestEingabeStd2Ctrl(QWidget* owner, TContLogAlle::TQsoPointsFn points,
                                                  TContLogAlle& alle, std::array<bool, 3> enabled,
                                                  TdbContest& listTable, TdbContest& qsoTable,
@@ -174,6 +194,10 @@ bool TContestEingabeStd2Ctrl::Apply(const TEingabeStd2Data& d) {
   recount_ = false;
   // A dialog opened and closed without a change leaves the QSO as it is.
   if (d == loaded_) return true;
+  if (const TEditFault fault = EditFault(d, loaded_); fault != TEditFault::kNone) {
+    ToMessages::ShowWarning("", EditFaultText(fault));
+    return false;
+  }
   TContestQSORec rec = qsoTable_.GetQSORec();
   rec.SetCall(ToStrings::Left(d.Call, 12));
   rec.SetCall2(ToStrings::Left(d.Call2, 12));

@@ -37,6 +37,15 @@ struct TEingabeStd2Data {
   bool operator==(const TEingabeStd2Data&) const = default;
 };
 
+// The field of an edit that cannot be stored as it stands.
+enum class TEditFault { kNone, kCall, kDate, kTime };
+// A call the log's entry would refuse, a date or a time that cannot be read; each only
+// when changed from what was loaded, so a QSO keeps what it had. The first in the order
+// of the fields.
+TEditFault EditFault(const TEingabeStd2Data& edited, const TEingabeStd2Data& loaded);
+// The warning of a fault ("Ungültiges Rufzeichen", ...); empty for none.
+const char* EditFaultText(TEditFault fault);
+
 class TContestEingabeStd2Ctrl {
  public:
   // enabled: whether received fields 2, 3, 4 may be edited (the log window passes the
@@ -53,8 +62,8 @@ class TContestEingabeStd2Ctrl {
 
   // The steps apart, for the callers that fill the window themselves.
   TEingabeStd2Data Load();
-  // False when the rewrite of the QSO was refused (reported; the QSO is as before).
-  // Nothing is written when the data equal what Load gave.
+  // False when the data hold a fault or the rewrite of the QSO was refused (reported;
+  // the QSO is as before). Nothing is written when the data equal what Load gave.
   bool Apply(const TEingabeStd2Data& data);
   const TEingabeStd2Data& Loaded() const { return loaded_; }
 

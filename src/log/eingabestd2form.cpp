@@ -10,8 +10,10 @@
 
 #include "browser/prefixlists.h"
 #include "foundation/cp1252.h"
+#include "foundation/inputmark.h"
 #include "foundation/kvbitbtn.h"
 #include "foundation/kvedit.h"
+#include "foundation/messages.h"
 #include "log/eingabestd2ctrl.h"
 #include "log/eingcont2alle.h"
 
@@ -59,6 +61,8 @@ TContestEingabeStd2Form::TContestEingabeStd2Form(QWidget* parent) : QDialog(pare
   setFont(f);
   Build();
 }
+
+TContestEingabeStd2Form::~TContestEingabeStd2Form() = default;
 
 void TContestEingabeStd2Form::Build() {
   auto* grid = new QGridLayout(this);
@@ -149,6 +153,7 @@ void TContestEingabeStd2Form::Build() {
 }
 
 void TContestEingabeStd2Form::DataToFields(const TEingabeStd2Data& d) {
+  loaded_ = std::make_unique<TEingabeStd2Data>(d);
   eCall->setText(Q(d.Call));
   eDatum->setText(Q(d.Datum));
   ezeit->setText(Q(d.Zeit));
@@ -244,8 +249,23 @@ void TContestEingabeStd2Form::btnHoleDXCCClick() {
   if (TDatenPrefixFkt::PickPrefix(dxcc, dxcc, prefix, this)) eMulti->setText(Q(dxcc));
 }
 
-// There is no cancel: every way of closing takes the edit over.
-void TContestEingabeStd2Form::done(int /*result*/) { QDialog::done(QDialog::Accepted); }
+// There is no cancel: every way of closing takes the edit over, so a call, date or time
+// that cannot be stored keeps the dialog open on its field.
+void TContestEingabeStd2Form::done(int /*result*/) {
+  if (loaded_) {
+    TEingabeStd2Data edited = *loaded_;
+    FieldsToData(edited);
+    if (const TEditFault fault = EditFault(edited, *loaded_); fault != TEditFault::kNone) {
+      TkvEdit* field = fault == TEditFault::kCall   ? eCall
+                       : fault == TEditFault::kDate ? eDatum
+                                                    : ezeit;
+      SystemBeep();
+      inputmark::Refuse(field, EditFaultText(fault));
+      return;
+    }
+  }
+  QDialog::done(QDialog::Accepted);
+}
 
 void TContestEingabeStd2Form::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
 
 struct TEingabeStd2Data;
 class QComboBox;
@@ -15,7 +16,10 @@ class TContestEingabeStd2Form : public QDialog {
   Q_OBJECT
  public:
   explicit TContestEingabeStd2Form(QWidget* parent = nullptr);
+  ~TContestEingabeStd2Form() override;
 
+  // The data shown; a close that would change the call, date or time into what cannot
+  // be stored is refused against them.
   void DataToFields(const TEingabeStd2Data& data);
   // Completes the typed date and time, then copies the fields back (the chosen entries of
   // both lists as texts, the emode text only when emode shows).
@@ -50,6 +54,7 @@ class TContestEingabeStd2Form : public QDialog {
 
  private:
   void Build();
+  std::unique_ptr<TEingabeStd2Data> loaded_;
   bool bandBusy_ = false;
   QString shownFrequency_;  // the text eFreq got, so that an untouched one reads back exactly
   float loadedFrequency_ = 0;

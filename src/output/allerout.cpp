@@ -80,9 +80,11 @@ bool TAlleRout::BeginJob(uint8_t jobKind) {
 
 void TAlleRout::WriteLine(std::string_view line, bool resetX, bool advance) {
   if (resetX) x_ = leftMargin_;
-  std::string text = mode_ == TOutputMode::STF || mode_ == TOutputMode::Cabrillo
-                         ? ToStrings::AnsiUpperCase(line)
-                         : std::string(line);
+  // A control character that an old log holds would end the line inside a QSO; a blank
+  // keeps the columns and the lengths the ADIF tags give.
+  std::string text = ToStrings::BlankControls(line);
+  if (mode_ == TOutputMode::STF || mode_ == TOutputMode::Cabrillo)
+    text = ToStrings::AnsiUpperCase(text);
   if (mode_ == TOutputMode::Printer) {
     if (page_) page_->DrawText(x_, y_, text);
   } else if (mode_ == TOutputMode::ELog) {

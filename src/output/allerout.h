@@ -77,8 +77,9 @@ class TAlleRout {
   // dialog is then left out.
   bool English = false;
 
-  // The one line output of every writer: in STF and Cabrillo mode the line is upper
-  // case, E-Log lines are indented by five blanks; file lines end with CR LF.
+  // The one line output of every writer: a control character becomes a blank, in STF
+  // and Cabrillo mode the line is upper case, E-Log lines are indented by five blanks;
+  // file lines end with CR LF.
   void WriteLine(std::string_view line, bool resetX = true, bool advance = true);
   // The field of a fixed column: in ADIF and CSV mode the trimmed text, in every other
   // mode the text blank-padded or cut to exactly width characters.

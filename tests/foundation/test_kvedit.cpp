@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 
 #include "foundation/cp1252.h"
@@ -148,4 +150,34 @@ TEST(KvEdit, SlashedZeroFlagAndCharacter) {
   EXPECT_EQ(edit.GetValueStr(), std::string("DL\xD8"
                                             "ABC"));
   EXPECT_EQ(Typed(edit, Q("dl0ø")), std::string("DL0\xD8"));
+}
+
+// A line end, tab or NUL pasted or put into any edit becomes a blank: stored, it would
+// split the lines of the exports.
+TEST(KvEdit, ControlCharactersBecomeBlanksHoweverTheyComeIn) {
+  struct Case {
+    bool upper;
+    TkvDataType type;
+    const char* text;
+    const char* shown;
+  } cases[] = {
+      {true, TkvDataType::String, "dl1\nabc", "DL1 ABC"},
+      {false, TkvDataType::String, "Hans\tM\xFC\x01ller\r\n", "Hans M\xFC ller  "},
+      {false, TkvDataType::String,
+       "Q0\x7F"
+       "5",
+       "Q0 5"},
+      {false, TkvDataType::Time, "14:15\n", "14:15 "},
+  };
+  for (const Case& c : cases) {
+    TkvEdit edit;
+    edit.SetUpperCase(c.upper);
+    edit.SetDataType(c.type);
+    edit.setFocus();
+    QGuiApplication::clipboard()->setText(Q(c.text));
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit.GetValueStr(), c.shown) << "pasted " << c.text;
+    edit.setText(Q(c.text));
+    EXPECT_EQ(edit.GetValueStr(), c.shown) << "put " << c.text;
+  }
 }

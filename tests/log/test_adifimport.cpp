@@ -3,10 +3,11 @@
 // the whole button road with its window.
 #include <gtest/gtest.h>
 
-#include <QFile>
+#include <QCheckBox>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "browser/kvbrow.h"
 #include "foundation/cp1252.h"
@@ -16,9 +17,10 @@
 #include "log/adifimportctrl.h"
 #include "log/adifimportform.h"
 #include "log/adifreader.h"
+#include "log/hostileadif.h"
 #include "log/logstate.h"
-#include "log/windowfixture.h"
 #include "log/prefixentity.h"
+#include "log/windowfixture.h"
 #include "reference/datprefix.h"
 #include "tables/contestkeys.h"
 
@@ -36,16 +38,38 @@ class AdifImport : public LogWindowTest {
   TContestLogStd& Open(const TContestRec& def) { return OpenWindow(def); }
   static std::vector<std::string> Records(const std::string& text) { return SplitRecords({text}); }
   static std::string T(const TkvEdit* e) { return S(e->text()); }
+  std::vector<TContestQSORec> StoredQsos() {
+    std::vector<TContestQSORec> out;
+    TdbContest t(TdbContestBase::kQsoLog, 0, kContest);
+    for (bool ok = t.First(contestkeys::kNummer); ok; ok = t.NextRecord(contestkeys::kNummer))
+      out.push_back(t.GetQSORec());
+    return out;
+  }
   // The stored QSOs as "CALL band points DXCC".
   std::vector<std::string> Stored() {
     std::vector<std::string> out;
-    TdbContest t(TdbContestBase::kQsoLog, 0, kContest);
-    for (bool ok = t.First(contestkeys::kNummer); ok; ok = t.NextRecord(contestkeys::kNummer)) {
-      const TContestQSORec q = t.GetQSORec();
+    for (const TContestQSORec& q : StoredQsos())
       out.push_back(q.Call() + " " + std::string(1, q.Bandcode()) + " " +
                     std::to_string(q.Points()) + " " + ToStrings::Trim(q.DXCC()));
-    }
     return out;
+  }
+  // The button's whole road: the file chosen, the fields it has mapped onto the log
+  // fields of their names, the check as given, Start; during runs while the window is open.
+  void ImportThroughTheWindow(const std::string& bytes, bool check,
+                              const std::function<void()>& during = {}) {
+    ASSERT_TRUE(hostileadif::Write(QStringLiteral("log.adi"), bytes));
+    desk_.FilesToOpen.push_back(QStringLiteral("log.adi"));
+    desk_.DialogHandler = [&](QDialog& d) {
+      auto& f = static_cast<TContestAdifimportForm&>(d);
+      QTest::mouseClick(f.btndatei, Qt::LeftButton);
+      for (const char* field : {"CALL", "QSO_DATE", "TIME_ON", "FREQ", "MODE", "DOK"})
+        f.MapField(field, field);
+      f.checkkeincheck->setChecked(!check);
+      if (during) during();
+      QTest::mouseClick(f.btnimportstart, Qt::LeftButton);
+      return f.result();
+    };
+    QTest::mouseClick(window_->btnadifimport, Qt::LeftButton);
   }
 };
 
@@ -251,33 +275,60 @@ TEST_F(AdifImport, CancelKeepsWhatWasImported) {
 
 TEST_F(AdifImport, TheButtonRoad) {
   TContestLogStd& w = Open(Def('d'));
-  {
-    QFile f(QStringLiteral("log.adi"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(
-        "<EOH>\n<CALL:5>DL1AA <QSO_DATE:8>20260110 <TIME_ON:4>1000 <MODE:3>SSB "
-        "<FREQ:5>3.650 <EOR>\n<CALL:5>DL2BB <QSO_DATE:8>20260110 <TIME_ON:4>1000 "
-        "<MODE:3>SSB <EOR>\n");
-  }
   w.timerzeit->start();
   bool clockDuringRun = true;
-  desk_.FilesToOpen.push_back(QStringLiteral("log.adi"));
-  desk_.DialogHandler = [&](QDialog& d) {
-    auto& f = static_cast<TContestAdifimportForm&>(d);
-    QTest::mouseClick(f.btndatei, Qt::LeftButton);
-    for (const char* field : {"CALL", "QSO_DATE", "TIME_ON", "FREQ", "MODE"})
-      EXPECT_TRUE(f.MapField(field, field));
-    clockDuringRun = w.timerzeit->isActive();
-    QTest::mouseClick(f.btnimportstart, Qt::LeftButton);
-    return f.result();
-  };
-  QTest::mouseClick(w.btnadifimport, Qt::LeftButton);
+  ImportThroughTheWindow(
+      "<EOH>\n<CALL:5>DL1AA <QSO_DATE:8>20260110 <TIME_ON:4>1000 <MODE:3>SSB "
+      "<FREQ:5>3.650 <EOR>\n<CALL:5>DL2BB <QSO_DATE:8>20260110 <TIME_ON:4>1000 "
+      "<MODE:3>SSB <EOR>\n",
+      true, [&] { clockDuringRun = w.timerzeit->isActive(); });
   EXPECT_FALSE(clockDuringRun);
   EXPECT_TRUE(w.timerzeit->isActive());
   // The second record has no frequency and no band: it stays on the entry's band.
   EXPECT_EQ(desk_.Texts(TMessageKind::Notice).join(QStringLiteral("|")),
             Q("2 Datensätze importiert"));
   EXPECT_EQ(Stored().size(), 2u);
+}
+
+// Files no logbook should write: what they hold of QSOs is imported, the rest summed up
+// or, without a field to map, not started; nothing stored holds a control character.
+TEST_F(AdifImport, HostileFilesThroughTheWholeImport) {
+  Open(Def('d'));
+  size_t imported = 0;
+  for (const hostileadif::TFile& f : hostileadif::Corpus()) {
+    desk_.Messages.clear();
+    ImportThroughTheWindow(f.Bytes, true);
+    imported += f.Records;
+    EXPECT_EQ(StoredQsos().size(), imported) << f.Label;
+    const QStringList notices = desk_.Texts(TMessageKind::Notice);
+    if (f.Records > 0) {
+      EXPECT_EQ(notices, QStringList(Q("1 Datensätze importiert"))) << f.Label;
+    }
+  }
+  const std::vector<TContestQSORec> stored = StoredQsos();
+  ASSERT_EQ(stored.size(), 6u);
+  EXPECT_EQ(stored[3].NameQth(), "H NS;S  AR");
+  EXPECT_EQ(stored[5].NameQth(), "HA NS;A  B");
+  EXPECT_EQ(stored[5].DOK(), "Q 5");
+  for (const TContestQSORec& q : stored)
+    EXPECT_FALSE(ToStrings::HasControls(q.Call() + q.NameQth() + q.DOK() + q.Mode())) << q.Call();
+}
+
+// Without the checks a record may lack its mode: it takes the entry's, and the entry
+// keeps one for the QSOs typed after the run. A mode from the file holds no control
+// character either.
+TEST_F(AdifImport, UncheckedRecordsWithoutModeKeepTheEntrysMode) {
+  TContestLogStd& w = Open(Def('d'));
+  const std::string before = w.CurrentMode;
+  ASSERT_FALSE(before.empty());
+  const std::string qso = "<QSO_DATE:8>20260110 <FREQ:5>3.650 <CALL:5>DL";
+  ImportThroughTheWindow(qso + "1AA <TIME_ON:4>1000 <EOR>" + qso + "2BB <TIME_ON:4>1001 " +
+                             "<MODE:3>F\tM <EOR>" + qso + "3CC <TIME_ON:4>1002 <EOR>",
+                         false);
+  std::vector<std::string> modes;
+  for (const TContestQSORec& q : StoredQsos()) modes.push_back(ToStrings::Trim(q.Mode()));
+  EXPECT_EQ(modes, std::vector<std::string>({before, "F M", "F M"}));
+  EXPECT_EQ(w.CurrentMode, "F M");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The ADIF reader: record texts and field names of a file, the value of a log field under
-// the mapping, the mode and band tests, and a bounded fuzz run over random and mutated
-// files.
+// the mapping, the mode and band tests, hostile files, and a bounded fuzz run over random
+// and mutated files.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -8,7 +8,9 @@
 #include <random>
 
 #include "contest/contestrules.h"
+#include "foundation/strings.h"
 #include "log/adifreader.h"
+#include "log/hostileadif.h"
 #include "support/testdir.h"
 
 namespace {
@@ -165,6 +167,26 @@ TEST(AdifReader, UmlautsInEitherEncoding) {
   }
   std::vector<std::string> lines;
   EXPECT_FALSE(LoadAdifLines("missing.adi", lines));
+}
+
+// Files no logbook should write, from the disk through the reader: the records that
+// end, their values without control characters.
+TEST(AdifReader, HostileFiles) {
+  TTestDir dir;
+  for (const hostileadif::TFile& f : hostileadif::Corpus()) {
+    ASSERT_TRUE(hostileadif::Write(QStringLiteral("h.adi"), f.Bytes));
+    std::vector<std::string> lines;
+    ASSERT_TRUE(LoadAdifLines("h.adi", lines)) << f.Label;
+    const auto records = SplitRecords(lines);
+    ASSERT_EQ(records.size(), f.Records) << f.Label;
+    const std::string names = Joined(FieldNames(records));
+    if (records.empty()) continue;
+    EXPECT_NE(names.find("CALL|"), std::string::npos) << f.Label;
+    EXPECT_EQ(GetAdifField(records[0], {}, "CALL", ""), f.Call) << f.Label;
+    EXPECT_EQ(GetAdifField(records[0], {}, "NAME", ""), f.Name) << f.Label;
+    for (const char* field : {"QTH", "DOK", "MODE"})
+      EXPECT_FALSE(ToStrings::HasControls(GetAdifField(records[0], {}, field, ""))) << f.Label;
+  }
 }
 
 // Random and mutated files through the reader and every log field: no crash, no hang,

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
@@ -343,6 +344,28 @@ TEST_F(LogRoad, MidnightIsATimeAndTheEntryKeepsItsDok) {
   w.ezeit->clear();
   w.FieldsToRecord();
   EXPECT_FALSE(w.IsQsoValid());
+}
+
+// A line end pasted into the call or the DOK is stored as no part of them.
+TEST_F(LogRoad, PastedLineEndsAreNotStored) {
+  Open('d', Def('d'));
+  const auto paste = [](const char* text) {
+    QGuiApplication::clipboard()->setText(Q(text));
+    QTest::keyClick(Focus(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(Focus(), Qt::Key_Return);
+  };
+  const std::pair<const char*, const char*> qsos[] = {{"DL1AA\n", "Q05"}, {"DL2BB", "DL1\nABC"}};
+  for (const auto& [call, dok] : qsos) {
+    Tick();
+    paste(call);
+    paste(dok);
+  }
+  const std::vector<TContestQSORec> stored = Stored();
+  ASSERT_EQ(stored.size(), 2u);
+  EXPECT_EQ(stored[0].Call(), "DL1AA");
+  EXPECT_EQ(stored[1].DOK(), "DL1 ABC");
+  for (const TContestQSORec& q : stored)
+    EXPECT_FALSE(ToStrings::HasControls(q.Call() + q.DOK() + oContestFkt->ReceivedExchangeText(q)));
 }
 
 TEST_F(LogRoad, RefusedInsertsMoveTheTimeAndElevenRefusalsKeepTheEntry) {

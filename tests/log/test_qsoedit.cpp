@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>
@@ -10,9 +11,12 @@
 #include "browser/kvbrow.h"
 #include "editfixture.h"
 #include "foundation/cp1252.h"
+#include "foundation/dates.h"
+#include "foundation/grafik.h"
 #include "foundation/kvbitbtn.h"
 #include "foundation/kvedit.h"
 #include "foundation/kvmousegrid.h"
+#include "foundation/strings.h"
 #include "log/eingabestd2ctrl.h"
 #include "log/eingabestd2form.h"
 #include "log/eingcont2alle.h"
@@ -295,6 +299,57 @@ TEST_F(ListEdit, EnterInTheListAndTheButtonOpenTheEdit) {
   w.SwitchPanels(false);
   w.btnAendern->click();
   EXPECT_EQ(edited, std::vector<std::string>({"DL2ABC", "DL1ABC"}));
+}
+
+// A call, date or time that cannot be stored keeps the dialog open, however it is
+// closed: the field pink, warned, with the focus; the QSO takes the mended value. A line
+// end pasted with the call is stored as a blank.
+TEST_F(ListEdit, AnUnreadableCallDateOrTimeKeepsTheDialogOpen) {
+  Add({.Call = "DL1ABC", .Time = kAt1415});
+  TContestLogStd& w = Open('d', Def('d'));
+  struct Case {
+    const char* field;
+    const char* pasted;
+    const char* warning;  // empty: the close is taken
+    const char* mended;
+  } cases[] = {
+      {"eCall", "D\nL", "Ungültiges Rufzeichen", "DL2XYZ"},
+      {"eDatum", "31.02.2026", "Ungültiges Datum", "11.01.2026"},
+      {"ezeit", "25:61", "Ungültige Zeit", "14:20"},
+      {"eCall", "DL7XYZ\r\n", "", ""},
+  };
+  for (const Case& c : cases) {
+    desk_.Messages.clear();
+    OnDialog<TContestEingabeStd2Form>([&](TContestEingabeStd2Form& f) {
+      f.show();
+      f.activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
+      auto* field = f.findChild<TkvEdit*>(QString::fromLatin1(c.field));
+      field->setFocus();
+      field->selectAll();
+      QGuiApplication::clipboard()->setText(Q(c.pasted));
+      QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+      f.eQTH->setFocus();
+      QTest::keyClick(&f, Qt::Key_Escape);
+      if (*c.warning) {
+        EXPECT_TRUE(f.isVisible()) << c.field;
+        EXPECT_EQ(QApplication::focusWidget(), field) << c.field;
+        EXPECT_EQ(field->palette().color(QPalette::Base), ColorOf(clPink)) << c.field;
+        EXPECT_EQ(desk_.Texts(TMessageKind::Warning), QStringList(Q(c.warning)));
+        field->setText(Q(c.mended));
+        EXPECT_NE(field->palette().color(QPalette::Base), ColorOf(clPink)) << c.field;
+        f.BitBtn1->click();
+      }
+      EXPECT_FALSE(f.isVisible()) << c.field;
+      return f.result();
+    });
+    w.Brow->GotoRecord(RefOf(1));
+    w.ChangeEntry(*w.Brow);
+  }
+  const TContestQSORec q = Stored(1);
+  EXPECT_EQ(ToStrings::Trim(q.Call()), "DL7XYZ");
+  EXPECT_EQ(q.Datum(), ToDates::DateStringToDate("11.01.2026", "dd.mm.yyyy"));
+  EXPECT_EQ(q.Zeit(), kAt1415 + 5 * 60);
 }
 
 TEST_F(ListEdit, AClassChangeInQChangesTheScoreShown) {

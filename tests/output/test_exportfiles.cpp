@@ -6,6 +6,7 @@
 
 #include "contest/stationfile.h"
 #include "exportfilecheck.h"
+#include "foundation/strings.h"
 #include "output/outputfixture.h"
 #include "tables/contesttables.h"
 #include "tables/setups.h"
@@ -101,6 +102,28 @@ TEST_F(ExportFiles, SaarLog) {
   EXPECT_NE(stf.find("\r\nMAILADDRESS  JÖRG MÜLLER\r\n"), std::string::npos);
   EXPECT_NE(stf.find("\r\n20250308 0803 5    AM     F5AAA "), std::string::npos);
   ExpectGolden("d.STF", stf);
+}
+
+// A log of an older version may hold a line end, tab or NUL in a QSO: every file keeps
+// its lines whole, one per QSO, the ADIF lengths counting what is written.
+TEST_F(ExportFiles, ControlCharactersOfAnOldLogSplitNoLine) {
+  MakeLog('d', 1);
+  AddQso({.Call = "DL1\nAB",
+          .Datum = Day("08.03.2025"),
+          .Zeit = At(1),
+          .Mode = "SS\tB",
+          .Sent = "59 001",
+          .Rcvd = "59 Q0\r5",
+          .NameQth = "HA\x01NS;SAAR\x7F"});
+  for (uint8_t job : {7, 8, 9, 10, 11, 12, 13, 14}) {
+    const std::string bytes = RunJob(job, "ctl" + std::to_string(job) + ".txt");
+    ASSERT_FALSE(bytes.empty()) << int(job);
+    for (const std::string& line : CrLfLines(bytes))
+      EXPECT_FALSE(ToStrings::HasControls(line)) << int(job) << ": " << line;
+    if (job == 9) {
+      EXPECT_NE(bytes.find("<CALL:6>DL1 AB "), std::string::npos);
+    }
+  }
 }
 
 TEST_F(ExportFiles, ChristmasLogDropsGermanNumbers) {
