@@ -19,9 +19,9 @@
 #include "log/logfixture.h"
 #include "log/logstate.h"
 #include "log/logwindowtyping.h"
-#include "log/windowfixture.h"
 #include "log/prefixentity.h"
 #include "log/saveroad.h"
+#include "log/windowfixture.h"
 #include "reference/baender.h"
 #include "reference/datprefix.h"
 #include "support/filesizelimit.h"
@@ -128,6 +128,15 @@ TEST_F(SaveRoadLog, InsertStepsPastTakenSecondsOnly) {
   rec.SetZeit(100);
   EXPECT_FALSE(saveroad::InsertWithRetries(*qsos_, rec, 3, tries));
   EXPECT_EQ(tries, 3);
+  // A file that cannot be written refuses for another cause: one attempt, the time kept.
+  rec.SetZeit(200);
+  {
+    TFileSizeLimit full(1024);
+    EXPECT_FALSE(saveroad::InsertWithRetries(*qsos_, rec, saveroad::kInsertAttempts, tries));
+  }
+  EXPECT_EQ(tries, 1);
+  EXPECT_EQ(rec.Zeit(), 200);
+  EXPECT_EQ(qsos_->RecordCount(), 4);
 }
 
 TEST_F(SaveRoadLog, CallBookLearnsOnceAndOnlyFromRealCalls) {
