@@ -67,6 +67,8 @@ struct TRlpClass {
   int Dok, Sdok, Districts;  // the sheet's columns; -1: the sheet has no band table
 };
 
+void PrintTo(const TRlpClass& c, std::ostream* os) { *os << "class " << int(c.Class); }
+
 class RlpWeekRoad : public OutputTest, public testing::WithParamInterface<TRlpClass> {};
 
 TEST_P(RlpWeekRoad, SheetColumnsAddUpToTheMultipliersAndTheScoreIsTheWindows) {
