@@ -63,11 +63,14 @@ void SentDokOrSerialByOwnCall(TContestRec& def, const TContestInputs& in) {
   def.SentKinds[1] = IsGermanOwnCall(in.OwnCall) ? exchangekind::kDok : exchangekind::kSerial;
 }
 
-// The all-band classes 6 and 8 count their multipliers once for all bands; the classes
-// from 4 on weigh special DOKs, which are the home DOKs there.
+// The all-band classes 6 and 8 count their multipliers once for all bands. Every class
+// takes the home lists as its special lists: on 80 m and in the all-band class they keep
+// the DOK multiplier to the Rhineland-Palatinate DOKs, so that a DOK of another district
+// counts once, as its district, and the cover sheet's DOK, SDOK and district columns add
+// up to the multipliers; from class 4 on they are the special DOKs that weigh more.
 void RlpWeekByClass(TContestRec& def, const TContestInputs& in) {
   def.MultiplierBandMode = (in.ClassNumber == 6 || in.ClassNumber == 8) ? 1 : 0;
-  if (ClassIn(in, 4, 8)) HomeListsToSpecial(def);
+  if (ClassIn(in, 0, 8)) HomeListsToSpecial(def);
 }
 
 // The VHF and UHF classes count DIG members only.

@@ -13,6 +13,7 @@
 #include "log/logstate.h"
 #include "reference/modi.h"
 #include "storage/dbbase.h"
+#include "storage/dberror.h"
 #include "tables/contestkeys.h"
 #include "tables/contesttables.h"
 
@@ -102,6 +103,9 @@ bool TContestLogState::RenumberLog() {
   const int32_t count = temp.RecordCount();
   int32_t done = 0;
   bool ok = true;
+  // A failed read while the QSOs are evaluated again would store wrong multiplier marks
+  // without stopping the copy: any failure of the storage on the way fails the whole.
+  const int failures = DriverFailures();
   {
     TWriteGroup group;
     log.DeleteFiles();
@@ -128,7 +132,7 @@ bool TContestLogState::RenumberLog() {
       }
       Step(progress, ++done);
     }
-    ok = ok && done == count && group.Commit();
+    ok = ok && done == count && DriverFailures() == failures && group.Commit();
   }
   MultiTotal = multiTotal;
   BandMultis = bandMultis;

@@ -44,7 +44,8 @@ const char* AsciiOf(unsigned char c) {
   }
 }
 
-// ADIF strings are printable ASCII; readers refuse the whole file for one other byte.
+// ADIF strings are printable ASCII; readers refuse the whole file for one other byte. A
+// control character that an old log still holds becomes a blank, as in every other file.
 std::string AsciiText(std::string_view text) {
   std::string out;
   out.reserve(text.size());
@@ -54,6 +55,8 @@ std::string AsciiText(std::string_view text) {
       out += ch;
     else if (c > 127)
       out += AsciiOf(c);
+    else
+      out += ' ';
   }
   return out;
 }

@@ -14,6 +14,7 @@ int gCode = 0;
 std::string gText;
 uint16_t gRetryDelay = 30;
 int gBusy = 0;
+int gFailures = 0;
 bool gStarting = true;
 
 std::string Stamp() {
@@ -25,6 +26,7 @@ std::string Stamp() {
 uint16_t DriverError() { return gError; }
 int DriverErrorCode() { return gCode; }
 std::string DriverErrorText() { return gText; }
+int DriverFailures() { return gFailures; }
 uint16_t LockRetryDelay() { return gRetryDelay; }
 void SetLockRetryDelay(uint16_t ms) { gRetryDelay = ms; }
 
@@ -56,6 +58,7 @@ void Raise(uint16_t cls) {
 void Set(uint16_t cls, int code, const std::string& description, const std::string& file,
          const std::string& operation, bool quiet) {
   Raise(cls);
+  if (cls >= kDbFailed) ++gFailures;
   gCode = code;
   gText = "Datenbankfehler (" + std::to_string(code) + ") " + description;
   if (!file.empty()) gText += ": " + file;

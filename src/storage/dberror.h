@@ -33,6 +33,10 @@ uint16_t DriverError();
 // (0 and "" after a successful operation).
 int DriverErrorCode();
 std::string DriverErrorText();
+// Failures of class kDbFailed and above since the start. The error word tells of the last
+// operation only; a job of many operations compares this count before and after to learn
+// whether any of them failed.
+int DriverFailures();
 
 // The callback asked when a lock keeps an operation from running after the retry time:
 // it gets a message text and a retry kind and answers non-zero to try once more.

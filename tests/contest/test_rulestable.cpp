@@ -167,7 +167,7 @@ TEST(RulesTable, ListSizesAndDistrictsPerCode) {
       {'2', {0, 14, 0, "", ""}},      {'3', {0, 18, 0, "N", ""}},
       {'c', {0, 5, 0, "N", ""}},      {'a', {0, 11, 0, "R", ""}},
       {'d', {0, 2, 1, "Q", "Q"}},     {'e', {0, 79, 79, "EHIMV", "EHIMV"}},
-      {'g', {0, 33, 33, "I", "I"}},   {'h', {8, 0, 22, "", "K"}},
+      {'g', {0, 33, 33, "I", "I"}},   {'h', {8, 22, 22, "K", "K"}},
       {'k', {3, 0, 0, "", ""}},
   };
   for (char code : kCodes) {
@@ -196,11 +196,13 @@ TEST(RulesTable, ListsKeepTheirEmptyPlaces) {
   EXPECT_EQ(g.HomeDoks[22], "NOTF");
   EXPECT_EQ(g.HomeDoks[34], "HT16");
   EXPECT_EQ(g.SpecialDoks, g.HomeDoks);
+  EXPECT_EQ(Filled(g.SpecialDoks), 30);
   TContestRec e = Build(Log('e'));
   EXPECT_EQ(e.HomeDoks[20], "");
   EXPECT_EQ(e.HomeDoks[80], "IR2014");
   // The single special DOK of 'e' gives way to the home DOKs.
   EXPECT_EQ(e.SpecialDoks, e.HomeDoks);
+  EXPECT_EQ(Filled(e.SpecialDoks), 79);
 }
 
 TEST(RulesTable, ListEntriesAsTheContestsPublishThem) {
@@ -208,7 +210,9 @@ TEST(RulesTable, ListEntriesAsTheContestsPublishThem) {
   EXPECT_NE(std::find(b.begin(), b.end(), "TÜBAIX"), b.end());
   EXPECT_NE(std::find(b.begin(), b.end(), "TUEBAIX"), b.end());
   EXPECT_EQ(Build(Log('R')).SpecialCalls, Build(Log('h')).SpecialCalls);
+  EXPECT_EQ(Filled(Build(Log('h')).SpecialCalls), 8);
   EXPECT_EQ(Build(Log('Y')).SpecialDoks, Build(Log('o')).SpecialDoks);
+  EXPECT_EQ(Filled(Build(Log('o')).SpecialDoks), 11);
   EXPECT_EQ(Texts(Build(Log('k')).SpecialCalls),
             (std::vector<std::string>{"DA0QC", "DK0QCW", "DL0QCW"}));
   EXPECT_EQ(Texts(Build(Log('R')).HomeDoks)[11], "MMSN IG");
@@ -229,7 +233,7 @@ TEST(RulesTable, RlpWeekByClass) {
   for (uint8_t cls = 0; cls <= 9; ++cls) {
     TContestRec def = Build(Log('h', cls));
     EXPECT_EQ(def.MultiplierBandMode, (cls == 6 || cls == 8) ? 1 : 0) << int(cls);
-    bool copies = cls >= 4 && cls <= 8;
+    bool copies = cls <= 8;
     EXPECT_EQ(Filled(def.SpecialDoks), copies ? 22 : 0) << int(cls);
     EXPECT_EQ(Letters(def.SpecialDistricts), copies ? "K" : "") << int(cls);
   }

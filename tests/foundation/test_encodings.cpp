@@ -17,8 +17,14 @@ TEST(Cp1252, EveryByteRoundTrips) {
 }
 
 TEST(Cp1252, HighRangeIsWindowsNotLatin1) {
-  EXPECT_EQ(cp1252::ToUnicode(0x80).unicode(), 0x20AC);  // euro sign
-  EXPECT_EQ(cp1252::ToUnicode(0x9F).unicode(), 0x0178);
+  // Bytes 0x80-0x9F as the Windows-1252 standard assigns them: 27 characters, and the five
+  // unused bytes keep their own value.
+  const char16_t standard[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+  for (int b = 0x80; b <= 0x9F; ++b)
+    EXPECT_EQ(cp1252::ToUnicode(uint8_t(b)).unicode(), standard[b - 0x80]) << "byte " << b;
   EXPECT_EQ(cp1252::ToUnicode(0xC4).unicode(), 0x00C4);  // Ä
   EXPECT_EQ(cp1252::ToUnicode(0x81).unicode(), 0x0081);  // undefined byte keeps its value
   EXPECT_EQ(cp1252::FromQString(QStringLiteral("\u4E2D")), "?");

@@ -130,6 +130,15 @@ TEST_F(SaveRoadLog, InsertStepsPastTakenSecondsOnly) {
   rec.SetZeit(100);
   EXPECT_FALSE(saveroad::InsertWithRetries(*qsos_, rec, 3, tries));
   EXPECT_EQ(tries, 3);
+  // A file that cannot be written refuses for another cause: one attempt, the time kept.
+  rec.SetZeit(200);
+  {
+    TFileSizeLimit full(1024);
+    EXPECT_FALSE(saveroad::InsertWithRetries(*qsos_, rec, saveroad::kInsertAttempts, tries));
+  }
+  EXPECT_EQ(tries, 1);
+  EXPECT_EQ(rec.Zeit(), 200);
+  EXPECT_EQ(qsos_->RecordCount(), 4);
 }
 
 TEST_F(SaveRoadLog, CallBookLearnsOnceAndOnlyFromRealCalls) {

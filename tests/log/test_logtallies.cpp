@@ -58,6 +58,12 @@ struct TFigures {
   int32_t PointsTotal = 0;
 };
 
+// The figures of a log counted by hand from the contest's rules.
+struct THandCount {
+  int32_t Qsos, Points, Multis;
+  int64_t Score;
+};
+
 class OneLogOneScore : public TallyLogTest {
  protected:
   // The save road of the log window, QSO by QSO: a new entry recounts the multiplier
@@ -128,16 +134,21 @@ class OneLogOneScore : public TallyLogTest {
     for (size_t i = 1; i <= TBandTally::kSize; ++i) EXPECT_EQ(a.Multis[i], b.Multis[i]) << i;
     EXPECT_EQ(a.PointsTotal, b.PointsTotal);
   }
-  // Live, recounted and stored figures agree; returns the recounted ones.
-  TFigures Check(const std::vector<TTyped>& qsos) {
+  // Live, recounted and stored figures agree, and with the hand count; returns the
+  // recounted ones.
+  TFigures Check(const std::vector<TTyped>& qsos, const THandCount& hand) {
     const TFigures live = Type(qsos);
     State().RecountTotals(true);
     const TFigures recount = Figures();
     ExpectSame(live, recount, "live and recount");
     ExpectSame(Stored(), recount, "stored and recount");
-    int32_t multis = 0;
+    int32_t count = 0, multis = 0;
+    for (int32_t q : recount.Qsos) count += q;
     for (int32_t m : recount.Multis) multis += m;
-    EXPECT_GT(multis, 0);
+    EXPECT_EQ(count, hand.Qsos);
+    EXPECT_EQ(recount.PointsTotal, hand.Points);
+    EXPECT_EQ(multis, hand.Multis);
+    EXPECT_EQ(State().Score(), hand.Score);
     return recount;
   }
 };
@@ -151,7 +162,9 @@ TEST_F(OneLogOneScore, Saar) {
          {"DL4DD", 'b', "B12"},
          {"DL5EE", 'b', ""},
          {"DL6FF", 'b', "Q07"},
-         {"DL7GG", 'b', "Q01"}});
+         {"DL7GG", 'b', "Q01"}},
+        // 2 a Saar DOK, 1 other, 0 the own DOK and the dupe; Q05 Z19 Q07 Q01.
+        {8, 10, 4, 40});
 }
 
 TEST_F(OneLogOneScore, DistrictsAndCallMultipliers) {
@@ -161,7 +174,9 @@ TEST_F(OneLogOneScore, DistrictsAndCallMultipliers) {
          {"DL3CC", 'b', "B05"},
          {"DL3CC", 'b', "C07", "", true},
          {"DL4DD", 'b', "C07"},
-         {"DL5EE", 'b', "K32"}});
+         {"DL5EE", 'b', "K32"}},
+        // 1 a QSO on 80 m; the DOK K32 and the districts A, B, C.
+        {6, 5, 4, 20});
 }
 
 TEST_F(OneLogOneScore, EveryDokCountsInL) {
@@ -170,7 +185,9 @@ TEST_F(OneLogOneScore, EveryDokCountsInL) {
          {"DL2BB", 'b', "Q05"},
          {"DL3CC", 'b', "DVL", "", true},
          {"DL0GC", 'b', "DVL"},
-         {"DL5EE", 'b', "B12"}});
+         {"DL5EE", 'b', "B12"}},
+        // DL0GC 45, the others 1, the dupe 0; DVL twice, Q05 and B12 are no DOKs of 'L'.
+        {5, 48, 2, 96});
 }
 
 TEST_F(OneLogOneScore, ADokInTwoModesWhereModesCountApart) {
@@ -178,7 +195,8 @@ TEST_F(OneLogOneScore, ADokInTwoModesWhereModesCountApart) {
   ASSERT_EQ(def_.MultiplierBandMode, 2);
   const TFigures f = Check({{"DL1AA", 'b', "Z05", "", false, "CW"},
                             {"DL2BB", 'b', "Z05", "", false, "SSB"},
-                            {"DL3CC", 'b', "Z21", "", false, "SSB"}});
+                            {"DL3CC", 'b', "Z21", "", false, "SSB"}},
+                           {3, 3, 4, 12});
   EXPECT_EQ(f.Multis['b'], 4);  // each a special DOK worth 2, once per band
 }
 
@@ -189,19 +207,22 @@ const std::vector<TTyped> kDxccLog = {{"DL1AA", 'b', "", "DL"}, {"F1ABC", 'b', "
 
 TEST_F(OneLogOneScore, DxccWithAGermanOwnCall) {
   MakeContest('W', "Q01", "DK2ZZ");
-  Check(kDxccLog);
+  // DL 1, other entities 5, the dupe 0; entities per band: b 2, c 2, e 2, g 1.
+  Check(kDxccLog, {8, 27, 7, 189});
 }
 
 TEST_F(OneLogOneScore, DistrictsWithAForeignOwnCall) {
   MakeContest('W', "", "PA1ZZ");
   ASSERT_TRUE(def_.MultiplierKinds.test(18));
-  Check({{"DL1AA", 'b', "A01"},
-         {"DL2BB", 'b', "A05"},
-         {"DL3CC", 'c', "A01"},
-         {"DL3CC", 'c', "C07", "", true},
-         {"DL4DD", 'c', "C03"},
-         {"DL5EE", 'e', "B12"},
-         {"DL6FF", 'g', ""}});
+  Check({{"DL1AA", 'b', "A01", "DL"},
+         {"DL2BB", 'b', "A05", "DL"},
+         {"DL3CC", 'c', "A01", "DL"},
+         {"DL3CC", 'c', "C07", "DL", true},
+         {"DL4DD", 'c', "C03", "DL"},
+         {"DL5EE", 'e', "B12", "DL"},
+         {"DL6FF", 'g', "", "DL"}},
+        // 3 a German partner, the dupe 0; districts b: A, c: A C, e: B.
+        {7, 18, 4, 72});
 }
 
 // Prefixes count at the width the log keys them: DK10 and DK100 are one.
@@ -217,7 +238,8 @@ TEST_F(OneLogOneScore, PrefixesAsTheKeysCompareThem) {
 TEST_F(OneLogOneScore, ScoredPerBand) {
   MakeContest('s', "Q01");
   ASSERT_TRUE(def_.ScorePerBand);
-  const TFigures f = Check(kDxccLog);
+  // 1 a QSO, the dupe 0; entities per band b 2, c 2, e 2, g 1: 2x2 + 2x2 + 2x2 + 1x1.
+  const TFigures f = Check(kDxccLog, {8, 7, 7, 13});
   int64_t sum = 0;
   for (char band : {'b', 'c', 'e', 'g'}) {
     const int32_t m = f.Multis[uint8_t(band)], p = f.Points[uint8_t(band)];

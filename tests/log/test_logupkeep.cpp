@@ -1,5 +1,6 @@
 // Delete, renumbering and the stored summary of a log on real files.
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QFileInfo>
 
@@ -286,6 +287,61 @@ TEST_F(LogUpkeep, ARenumberingTheDiskRefusesLeavesTheOldLog) {
   // Once the disk has room the renumbering goes through.
   EXPECT_TRUE(State().RenumberLog());
   EXPECT_EQ(Log().size(), before.size());
+}
+
+// One fault of the storage engine: while the object lives, the statement running at the
+// n-th step of the engine (counted over every file opened meanwhile) is interrupted, as a
+// failing disk would stop it.
+class TStorageFault {
+ public:
+  TStorageFault() { sqlite3_auto_extension(reinterpret_cast<void (*)()>(OnOpen)); }
+  ~TStorageFault() {
+    sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(OnOpen));
+    failAt = 0;
+  }
+  TStorageFault(const TStorageFault&) = delete;
+  TStorageFault& operator=(const TStorageFault&) = delete;
+  static inline int steps = 0;
+  static inline int failAt = 0;  // 0: count only
+
+ private:
+  static int Step(void*) { return ++steps == failAt ? 1 : 0; }
+  static int OnOpen(sqlite3* db, const char**, const sqlite3_api_routines*) {
+    sqlite3_progress_handler(db, 1, Step, nullptr);
+    return SQLITE_OK;
+  }
+};
+
+TEST_F(LogUpkeep, ARenumberingStoppedAnywhereByTheStorageLeavesTheOldLog) {
+  TStorageFault fault;
+  MakeContest('d');
+  for (int i = 0; i < 20; ++i) AddQso({"DL" + std::to_string(i), 'b', "Q05", "SSB", 1, 0});
+  ASSERT_TRUE(State().RenumberLog());
+  const auto before = Log();
+  fault.steps = 0;
+  ASSERT_TRUE(State().RenumberLog());
+  const int steps = fault.steps;
+  // Faults spread over the walks and the writes of the copy out and the copy back.
+  int reported = 0;
+  for (int at = steps / 61; at < steps; at += steps / 61) {
+    fault.steps = 0;
+    fault.failAt = at;
+    desktop_.Messages.clear();
+    const bool ok = State().RenumberLog();
+    fault.failAt = 0;
+    const auto after = Log();
+    ASSERT_EQ(after.size(), before.size()) << "fault at step " << at << " of " << steps;
+    for (size_t i = 0; i < after.size(); ++i)
+      EXPECT_TRUE(after[i] == before[i]) << "fault at step " << at << ", QSO " << i;
+    if (ok) continue;
+    ++reported;
+    ASSERT_FALSE(desktop_.Messages.empty()) << at;
+    const QString error = desktop_.Messages.back().Text;
+    EXPECT_TRUE(error == QStringLiteral("Fehler beim Aufbau der temporären Datenbank") ||
+                error == QStringLiteral("Fehler beim Neuaufbau der Datenbank"))
+        << at << ": " << error.toStdString();
+  }
+  EXPECT_GT(reported, 0);
 }
 
 TEST_F(LogUpkeep, PointsTheRecountCannotStoreAreReported) {

@@ -55,6 +55,32 @@ std::vector<std::string> Cabrillo(const std::vector<std::string>& lines) {
   return faults;
 }
 
+std::vector<std::string> Stf(const std::vector<std::string>& lines) {
+  std::vector<std::string> faults;
+  if (lines.empty() || lines.front() != "STF1") faults.push_back("no STF1");
+  if (lines.empty() || lines.back() != "ENDQSOLIST") faults.push_back("no ENDQSOLIST last");
+  enum { kBefore, kHeader, kBetween, kQsos } part = kBefore;
+  for (const std::string& line : lines) {
+    if (line == "HEADER" && part == kBefore) {
+      part = kHeader;
+    } else if (line == "ENDHEADER" && part == kHeader) {
+      part = kBetween;
+    } else if (line == "QSOLIST" && part == kBetween) {
+      part = kQsos;
+    } else if (part == kHeader) {
+      if (line.empty() || line.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ-") == 0)
+        faults.push_back("not a keyword line: " + line);
+    } else if (part == kQsos && line != "ENDQSOLIST") {
+      const auto t = Tokens(line);
+      if (t.size() < 2 || ToDates::DateStringToDate(t[0], "yyyymmdd") < 0 ||
+          ToDates::TimeStringToTime(t[1], "hhmm") < 0)
+        faults.push_back("date or time: " + line);
+    }
+  }
+  if (part != kQsos) faults.push_back("HEADER, ENDHEADER and QSOLIST not in order");
+  return faults;
+}
+
 std::vector<std::string> Reg1Test(const std::vector<std::string>& lines) {
   std::vector<std::string> faults;
   if (lines.empty() || lines.front() != "[REG1TEST;1]") faults.push_back("first line");

@@ -99,17 +99,29 @@ std::string OutputTest::ReadFile(const QString& path) const {
   return std::string(b.constData(), size_t(b.size()));
 }
 
-void ExpectGolden(const std::string& name, const std::string& bytes) {
+void ExpectGolden(const std::string& name, const std::string& bytes,
+                  std::initializer_list<const char*> handCounted) {
+  for (const char* text : handCounted)
+    EXPECT_NE(bytes.find(text), std::string::npos) << name << " lacks \"" << text << "\"";
   const QString path = Q(TestSourceDir() + "/output/golden/" + name);
   QFile f(path);
   if (qEnvironmentVariableIsSet("ZOR_UPDATE_GOLDEN")) {
+    // The file now holds what the code wrote: nothing was checked, so the run must not
+    // pass. Each rewritten file is named, to be reviewed before it is committed.
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes.data(), qint64(bytes.size()));
+    ADD_FAILURE() << "golden file rewritten, not checked: " << name;
     return;
   }
   ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
   const QByteArray golden = f.readAll();
   EXPECT_EQ(std::string(golden.constData(), size_t(golden.size())), bytes) << name;
+}
+
+int Occurrences(const std::string& bytes, const std::string& text) {
+  int n = 0;
+  for (size_t at = bytes.find(text); at != std::string::npos; at = bytes.find(text, at + 1)) ++n;
+  return n;
 }
 
 int32_t Day(const char* date) { return ToDates::DateStringToDate(date, "dd.mm.yyyy"); }

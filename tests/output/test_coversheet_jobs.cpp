@@ -87,7 +87,11 @@ TEST_F(CoverJob, SaarContestGerman) {
   }
   AddQso(At(0, 0).Mult("Q03"));
   const std::string sum = Run(6, in);
-  ExpectGolden("d_de.SUM", sum);
+  // Rows 1-7: 10+20+..+70 QSOs, 30+..+210 points, 1+..+7 multipliers.
+  ExpectGolden(
+      "d_de.SUM", sum,
+      {"Call: DL1ABC", "Teilnahmeart: Klasse A: 80m SSB", "Summe       280      840       28",
+       "Endergebnis:  840 Punkte x 28 Multi = 23520 Punkte"});
   EXPECT_EQ(sum.substr(0, 7), "      \r");  // five blanks, then the blank line
 }
 
@@ -97,7 +101,9 @@ TEST_F(CoverJob, SaarContestEnglish) {
   in.List.SetRowQsos(1, 12);
   in.List.SetRowPoints(1, 36);
   in.List.SetRowMultipliers(1, 4);
-  ExpectGolden("d_en.SUM", Run(6, in));
+  ExpectGolden("d_en.SUM", Run(6, in),
+               {"Callsign: DL1ABC", "Summe        12       36",
+                "Final Score:  36 Points x 4 Multi = 144  Points"});
 }
 
 TEST_F(CoverJob, DxccLocatorAndOdxLines) {
@@ -112,7 +118,11 @@ TEST_F(CoverJob, DxccLocatorAndOdxLines) {
   AddQso(q("DL2AA", "", "DL", 0));
   in.List.SetRowQsos(1, 3);
   in.List.SetRowPoints(1, 632);
-  ExpectGolden("8.SUM", Run(6, in));
+  // 120 + 512 km; DL and OK; two squares, the QSO without locator worked none.
+  ExpectGolden(
+      "8.SUM", Run(6, in),
+      {"Summe         3      632", "Endergebnis:  632 Punkte", "Anzahl gearbeiteter DXCC: 2",
+       "Anzahl gearbeiteter Loc : 2", "ODX                     : OK1AA;JO60BB;512"});
 }
 
 TEST_F(CoverJob, DokContestEightyMetresClass) {
@@ -125,7 +135,11 @@ TEST_F(CoverJob, DokContestEightyMetresClass) {
   AddQso(special);
   in.Config.SetBandQsos(1, 4);
   in.Config.SetBandPoints(1, 12);
-  ExpectGolden("h_cat2.SUM", Run(6, in));
+  // K12 a DOK, XYZ a special DOK, A01 and B07 districts.
+  ExpectGolden("h_cat2.SUM", Run(6, in),
+               {"Summe         4       12        0         0         1         1         2",
+                "Endergebnis:  12 Punkte x 0 Multi = 12 Punkte", "Distrikte:  A B",
+                "DOK:        K12", "S-DOK:      XYZ", "Sondercall: DA0XX"});
 }
 
 TEST_F(CoverJob, DokContestListenerClass) {
@@ -133,7 +147,9 @@ TEST_F(CoverJob, DokContestListenerClass) {
   coverlog::TQso special = At(0, 0).Mult("B07");
   special.Multi2 = "DA0XX";
   AddQso(special);
-  ExpectGolden("h_cat7.SUM", Run(6, in));
+  ExpectGolden("h_cat7.SUM", Run(6, in),
+               {"SWL:  DE-1234", "Summe         0        0        0         0         0         0",
+                "Endergebnis:  0 Punkte"});
 }
 
 TEST_F(CoverJob, NavalContestBandSums) {
@@ -143,7 +159,10 @@ TEST_F(CoverJob, NavalContestBandSums) {
   coverlog::TQso other = At(0, 0).Pts(2);
   other.Band = 'c';
   AddQso(other);
-  ExpectGolden("i.SUM", Run(6, in));
+  // 80 m: two QSOs of 5 + 3 points, one with a Naval number; 40 m: one of 2 points.
+  ExpectGolden("i.SUM", Run(6, in),
+               {"80 m            2        8         1", "40 m            1        2         0",
+                "Endergebnis:  0 Punkte x 0 Multi = 0 Punkte"});
 }
 
 TEST_F(CoverJob, PostcodeContestScore) {
@@ -151,7 +170,7 @@ TEST_F(CoverJob, PostcodeContestScore) {
   in.List.SetRowQsos(1, 40);
   in.List.SetRowPoints(1, 80);
   in.List.SetRowMultipliers(1, 17);
-  ExpectGolden("5.SUM", Run(6, in));
+  ExpectGolden("5.SUM", Run(6, in), {"Endergebnis:  80 Punkte /  17 PLZ-Bereiche"});
 }
 
 TEST_F(CoverJob, PointsOnlyContestScore) {
@@ -159,7 +178,8 @@ TEST_F(CoverJob, PointsOnlyContestScore) {
   in.Config.SetBandQsos(1, 9);
   in.Config.SetBandPoints(1, 90);
   in.Config.SetBandMultipliers(1, 6);
-  ExpectGolden("N.SUM", Run(6, in));
+  ExpectGolden("N.SUM", Run(6, in),
+               {"Summe         9       90", "Endergebnis:  90 Punkte (6 Multi) = 90 Punkte"});
 }
 
 TEST_F(CoverJob, LogWithoutContestCode) {
@@ -178,7 +198,9 @@ TEST_F(CoverJob, LogWithoutContestCode) {
   in.List.SetVhfValidQsos(77);
   in.List.SetExtraNumber(812);
   in.List.SetTotalDistance(23456);
-  ExpectGolden("vhf.SUM", Run(6, in));
+  ExpectGolden("vhf.SUM", Run(6, in),
+               {"Band: 2m", "Punkte pro QSO     : 1", "ODX                : 812",
+                "Gesamtpunktzahl    : 23456"});
 }
 
 std::vector<std::string> FileLines(const std::string& text) {

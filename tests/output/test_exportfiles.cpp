@@ -1,13 +1,16 @@
 // STF and Cabrillo files of whole logs, byte for byte against golden files, and the
-// Cabrillo checker's rules on every Cabrillo file.
+// format checkers' rules on every Cabrillo file and on the stored STF, Cabrillo and EDI
+// golden files.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <functional>
 
 #include "contest/stationfile.h"
 #include "exportfilecheck.h"
 #include "foundation/strings.h"
 #include "output/outputfixture.h"
+#include "support/testdir.h"
 #include "tables/contesttables.h"
 #include "tables/setups.h"
 
@@ -94,14 +97,19 @@ TEST_F(ExportFiles, SaarLog) {
   const std::string cbr = Cabrillo("d.CBR");
   EXPECT_NE(cbr.find("\r\nCATEGORY-STATION: PORTABLE\r\n"), std::string::npos);
   EXPECT_NE(cbr.find("\r\nCONTEST: SAAR-2025\r\n"), std::string::npos);
-  ExpectGolden("d.CBR", cbr);
+  // Four QSOs, no band-change line; the stored 8 points x 2 multipliers.
+  EXPECT_EQ(Occurrences(cbr, "\r\nQSO: "), 4);
+  ExpectGolden("d.CBR", cbr, {"\r\nCALLSIGN: DL1ABC/P\r\n", "\r\nCLAIMED-SCORE: 16\r\n"});
   // A QSO without mode or exchange gets the stand-ins of STF.
   AddQso({.Call = "ON4AA", .Datum = day, .Zeit = At(6), .Mode = "", .Sent = "", .Rcvd = ""});
   const std::string stf = Stf("d.STF");
   EXPECT_NE(stf.find("\r\nCLAIMEDSCORE 16\r\n"), std::string::npos);
   EXPECT_NE(stf.find("\r\nMAILADDRESS  JÖRG MÜLLER\r\n"), std::string::npos);
   EXPECT_NE(stf.find("\r\n20250308 0803 5    AM     F5AAA "), std::string::npos);
-  ExpectGolden("d.STF", stf);
+  EXPECT_EQ(Occurrences(stf, "\r\n20250308 "), 5);
+  ExpectGolden("d.STF", stf,
+               {"\r\nMYCALL       DL1ABC/P\r\n", "\r\nCLAIMEDQSO   5\r\n",
+                "\r\nCATEGORY     KLASSE A: 80M SSB\r\n"});
 }
 
 // A log of an older version may hold a line end, tab or NUL in a QSO: every file keeps
@@ -145,8 +153,11 @@ TEST_F(ExportFiles, ChristmasLogDropsGermanNumbers) {
   const std::string stf = Stf("X.STF");
   EXPECT_NE(stf.find("DK2XY    599  -                599  -               "), std::string::npos);
   EXPECT_NE(stf.find("OE1XYZ   599  -                599 123              "), std::string::npos);
-  ExpectGolden("X.STF", stf);
-  ExpectGolden("X.CBR", Cabrillo("X.CBR"));
+  EXPECT_EQ(Occurrences(stf, "\r\n20251226 "), 2);
+  ExpectGolden("X.STF", stf, {"\r\nCONTEST      DARC-XMAS\r\n", "\r\nCLAIMEDSCORE 16\r\n"});
+  const std::string cbr = Cabrillo("X.CBR");
+  EXPECT_EQ(Occurrences(cbr, "\r\nQSO: "), 2);
+  ExpectGolden("X.CBR", cbr, {"\r\nCONTEST: DARC-XMAS\r\n", "\r\nCLAIMED-SCORE: 16\r\n"});
 }
 
 TEST_F(ExportFiles, TwoPartExchangeKeepsItsColumns) {
@@ -156,10 +167,12 @@ TEST_F(ExportFiles, TwoPartExchangeKeepsItsColumns) {
   AddQso({.Call = "DL3AB", .Datum = day, .Zeit = At(2), .Sent = "59913", .Rcvd = "599"});
   const std::string stf = Stf("B.STF");
   EXPECT_NE(stf.find("599 -   Q01"), std::string::npos);
-  ExpectGolden("B.STF", stf);
+  EXPECT_EQ(Occurrences(stf, "\r\n20250308 "), 2);
+  ExpectGolden("B.STF", stf, {"\r\nMYCALL       DL1ABC\r\n", "\r\nCLAIMEDSCORE 16\r\n"});
   const std::string cbr = Cabrillo("B.CBR");
   EXPECT_NE(cbr.find("599 -    Q01"), std::string::npos);
-  ExpectGolden("B.CBR", cbr);
+  EXPECT_EQ(Occurrences(cbr, "\r\nQSO: "), 2);
+  ExpectGolden("B.CBR", cbr, {"\r\nCALLSIGN: DL1ABC\r\n", "\r\nCLAIMED-SCORE: 16\r\n"});
 }
 
 TEST_F(ExportFiles, ListenerLog) {
@@ -172,10 +185,14 @@ TEST_F(ExportFiles, ListenerLog) {
               .CMulti = "Q01",
               .Call2 = "DL9ZZ"},
              [](TContestQSORec&) {});
-  ExpectGolden("W.STF", Stf("W.STF"));
+  const std::string stf = Stf("W.STF");
+  EXPECT_EQ(Occurrences(stf, "\r\n20250308 "), 1);
+  ExpectGolden("W.STF", stf,
+               {"\r\nCATEGORY     SWL, SINGLE OPERATOR\r\n", "\r\nCLAIMEDSCORE 16\r\n"});
   const std::string cbr = RunJob(10, "W.CBR");
   EXPECT_NE(cbr.find("\r\nCATEGORY-TRANSMITTER: SWL\r\n"), std::string::npos);
-  ExpectGolden("W.CBR", cbr);
+  EXPECT_EQ(Occurrences(cbr, "\r\nQSO: "), 1);
+  ExpectGolden("W.CBR", cbr, {"\r\nCONTEST: WAG\r\n", "\r\nCLAIMED-SCORE: 16\r\n"});
 }
 
 TEST_F(ExportFiles, CategoriesOfAMixedLowPowerClass) {
@@ -191,7 +208,8 @@ TEST_F(ExportFiles, PointsContestClaimsNoScoreLine) {
   AddQso({.Call = "DK2XY", .Datum = Day("08.03.2025"), .Zeit = At(1)});
   const std::string stf = Stf("P.STF");
   EXPECT_EQ(stf.find("CLAIMEDSCORE"), std::string::npos);
-  ExpectGolden("P.STF", stf);
+  EXPECT_EQ(Occurrences(stf, "\r\n20250308 "), 1);
+  ExpectGolden("P.STF", stf, {"\r\nCLAIMEDQSO   5\r\n", "\r\nCLAIMEDPTS   8\r\n"});
 }
 
 }  // namespace
@@ -207,6 +225,32 @@ TEST_F(ExportFiles, OqrpLogDescribesItsStation) {
   EXPECT_NE(Stf("b.STF").find("\r\nEQUIPMENT    IM OQRPC HABE ICH AUF DEM 80/40/20M-BAND MIT "
                               "EINEM INDIVIDUELLEN UNIKAT TEILGENOMMEN.  FT-817 5 W\r\nPOWER\r\n"),
             std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// A golden file passes for what the tests expect only when it is a sound file itself.
+TEST(GoldenFiles, StfCabrilloAndEdiFilesPassTheFormatChecks) {
+  using TCheck = std::vector<std::string> (*)(const std::vector<std::string>&);
+  const std::pair<QString, TCheck> checks[] = {{QStringLiteral("*.STF"), exportcheck::Stf},
+                                               {QStringLiteral("*.CBR"), exportcheck::Cabrillo},
+                                               {QStringLiteral("*.EDI"), exportcheck::Reg1Test}};
+  const QDir dir(QString::fromStdString(TestSourceDir() + "/output/golden"));
+  int files = 0;
+  for (const auto& [pattern, check] : checks) {
+    for (const QString& name : dir.entryList({pattern}, QDir::Files)) {
+      QFile f(dir.filePath(name));
+      ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
+      const QByteArray bytes = f.readAll();
+      const auto faults = check(CrLfLines(std::string(bytes.constData(), size_t(bytes.size()))));
+      EXPECT_TRUE(faults.empty()) << name.toStdString() << ": "
+                                  << (faults.empty() ? "" : faults.front());
+      ++files;
+    }
+  }
+  EXPECT_GE(files, 9);  // five STF and four Cabrillo files at least
 }
 
 }  // namespace

@@ -89,10 +89,15 @@ TEST_F(ListFiles, SaarContestListBandLogAndCsv) {
   MakeContest('d');
   FillLog();
   def_.Bands[3] = 'k';  // a band without QSOs still has its section
-  ExpectGolden("d.ALL", Job(7, "d.ALL"));
-  ExpectGolden("d.BND", Job(11, "d.BND"));
+  // Three QSOs (two on 80 m), the stored 2 multipliers x 6 points.
+  ExpectGolden("d.ALL", Job(7, "d.ALL"),
+               {"         3 170716 0959 OE3XYZ", "(    2) x       6", "12 Punkte"});
+  const std::string bnd = Job(11, "d.BND");
+  ExpectGolden("d.BND", bnd, {"         2 170716 0959 OE3XYZ", "         1 160716 0603 DK2BB/P"});
+  EXPECT_EQ(Occurrences(bnd, "Band-Log"), 3);
   const std::string csv = Job(13, "d.CSV");
   EXPECT_EQ(csv.substr(0, 9), "DATE;UTC;");
+  EXPECT_EQ(Occurrences(csv, "\r\n"), 4);
   ExpectGolden("d.CSV", csv);
   // Every written file is reported, the band log too.
   EXPECT_EQ(Notices().filter(QStringLiteral("wurde erstellt")).size(), 3);
@@ -133,7 +138,9 @@ TEST_F(ListFiles, ListenerLogShowsTheSecondCallBetweenTheExchanges) {
   station.SetSwlNumber("DE-1234");
   Setups().SetEigeneStation(station);
   FillLog();
-  ExpectGolden("swl.ALL", Job(7, "swl.ALL"));
+  ExpectGolden(
+      "swl.ALL", Job(7, "swl.ALL"),
+      {"SWL : DE-1234", "         3 170716 0959 OE3XYZ", "(    2) x       6", "12 Punkte"});
   ExpectGolden("swl.BND", Job(11, "swl.BND"));
   ExpectGolden("swl.CSV", Job(13, "swl.CSV"));
 }
@@ -141,15 +148,17 @@ TEST_F(ListFiles, ListenerLogShowsTheSecondCallBetweenTheExchanges) {
 TEST_F(ListFiles, SerialContestTakesItsTotalsFromTheConfiguration) {
   MakeContest('C');
   FillLog();
-  ExpectGolden("C.ALL", Job(7, "C.ALL"));
-  ExpectGolden("C.BND", Job(11, "C.BND"));
+  ExpectGolden("C.ALL", Job(7, "C.ALL"),
+               {"         3 170716 0959 OE3XYZ", "(    2) x       6", "12 Punkte"});
+  ExpectGolden("C.BND", Job(11, "C.BND"), {"         2 170716 0959 OE3XYZ"});
   ExpectGolden("C.CSV", Job(13, "C.CSV"));
 }
 
 TEST_F(ListFiles, NameAndQthColumnIsQuotedInCsvWhenItHoldsTheSeparator) {
   MakeContest('I');
   FillLog();
-  ExpectGolden("I.ALL", Job(7, "I.ALL"));
+  ExpectGolden("I.ALL", Job(7, "I.ALL"),
+               {"         3 170716 0959 OE3XYZ", "(    2) x       6", "12 Punkte"});
   ExpectGolden("I.BND", Job(11, "I.BND"));
   const std::string csv = Job(13, "I.CSV");
   EXPECT_NE(csv.find(";\"J\xF6/Bad;Ems\"\r\n"), std::string::npos);
@@ -170,7 +179,8 @@ TEST_F(ListFiles, EuDayLogListsOnlyTheChosenHour) {
   };
   const std::string all = Job(7, "E.ALL");
   EXPECT_EQ(all.find("OE3XYZ"), std::string::npos);
-  ExpectGolden("E.ALL", all);
+  // The two QSOs of the hour: 2 stored multipliers x their 3 points.
+  ExpectGolden("E.ALL", all, {"         2 160716 0603 DK2BB/P", "(    2) x       3", "6 Punkte"});
 }
 
 }  // namespace
