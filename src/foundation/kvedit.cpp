@@ -13,7 +13,8 @@ namespace {
 bool FitsDataType(TkvDataType type, std::string_view s) {
   switch (type) {
     case TkvDataType::Byte:
-      return s.size() <= 3 && ToStrings::AllDigits(s) && (s.empty() || std::stoi(std::string(s)) <= 255);
+      return s.size() <= 3 && ToStrings::AllDigits(s) &&
+             (s.empty() || std::stoi(std::string(s)) <= 255);
     case TkvDataType::Integer:
       if (!s.empty() && s.front() == '-') s.remove_prefix(1);
       return s.size() <= 10 && ToStrings::AllDigits(s);
@@ -127,6 +128,21 @@ void TkvEdit::SetValueByte(uint8_t value) { SetValueStr(std::to_string(value)); 
 void TkvEdit::CompleteDate() {
   const QDate today = Desktop().NowLocal().date();
   SetValueStr(kvedittext::CompleteDate(GetValueStr(), today.day(), today.month(), today.year()));
+}
+
+void TkvEdit::SelectSingleCharacter() {
+  if (maxLength() == 1) selectAll();
+}
+
+void TkvEdit::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  SelectSingleCharacter();
+}
+
+// The press placed the cursor and dropped the selection the focus made.
+void TkvEdit::mouseReleaseEvent(QMouseEvent* event) {
+  QLineEdit::mouseReleaseEvent(event);
+  SelectSingleCharacter();
 }
 
 void TkvEdit::CompleteTime() { SetValueStr(kvedittext::CompleteTime(GetValueStr())); }

@@ -2,6 +2,7 @@
 // mapping by drop, Start and Abbruch.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QListWidget>
@@ -57,6 +58,13 @@ TEST_F(AdifImportForm, MappingAndStart) {
     EXPECT_EQ(f.windowTitle(), QStringLiteral("ADIF-Import"));
     EXPECT_EQ(f.size(), QSize(521, 426));
     EXPECT_FALSE(f.btnimportstart->isEnabled());
+    // Start is drawn disabled while it is: its caption greyed as on any disabled button.
+    const QPalette start = f.btnimportstart->palette();
+    EXPECT_NE(start.color(QPalette::Disabled, QPalette::ButtonText),
+              start.color(QPalette::Active, QPalette::ButtonText));
+    EXPECT_EQ(start.color(QPalette::Disabled, QPalette::ButtonText),
+              QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
+    f.show();
     QTest::mouseClick(f.btndatei, Qt::LeftButton);
     EXPECT_EQ(Items(f.ListeLinks), L({"CALL", "MODE", "STATE"}));
     EXPECT_EQ(Items(f.ListeRechtsLB), L({"CALL", "QSO_DATE", "TIME_ON", "RST_SENT", "RST_RCVD",
@@ -70,6 +78,9 @@ TEST_F(AdifImportForm, MappingAndStart) {
     EXPECT_FALSE(f.DropOnRow(42));
     EXPECT_TRUE(f.MapField("CALL", "CALL"));
     EXPECT_EQ(Items(f.ListeLinks), L({"MODE"}));
+    // The mapped entry is laid out and painted whole at once.
+    const QRect shown = f.ListeRechtsLB->visualItemRect(f.ListeRechtsLB->item(0));
+    EXPECT_GE(shown.width(), f.ListeRechtsLB->fontMetrics().horizontalAdvance(Q("CALL (CALL)")));
     f.checkkeincheck->setChecked(true);
     QTest::mouseClick(f.btnimportstart, Qt::LeftButton);
     return f.result();
