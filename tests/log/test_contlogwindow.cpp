@@ -17,7 +17,9 @@
 #include "foundation/keystr.h"
 #include "foundation/kvbitbtn.h"
 #include "foundation/kvedit.h"
+#include "foundation/kvmousegrid.h"
 #include "foundation/kvpanel.h"
+#include "foundation/strings.h"
 #include "foundation/testdesktop.h"
 #include "log/contlogstd.h"
 #include "log/logstate.h"
@@ -107,8 +109,7 @@ TEST_F(LogWindow, LayoutByTheMultiplierSettingsAndTheLists) {
     std::function<void(TContestLogStd&)> check;
   };
   const Case cases[] = {
-      {"no multiplier kinds",
-       [](TContestRec& d) { d.MultiplierKinds.reset(); },
+      {"no multiplier kinds", [](TContestRec& d) { d.MultiplierKinds.reset(); },
        [](TContestLogStd& w) {
          EXPECT_EQ(w.panelEingabe->height(), 153);
          EXPECT_FALSE(w.panelmulties->isVisibleTo(&w));
@@ -119,8 +120,7 @@ TEST_F(LogWindow, LayoutByTheMultiplierSettingsAndTheLists) {
          EXPECT_EQ(w.panelauswertung->height(), 489 - 140);
          EXPECT_EQ(w.Label27->y(), 144);
        }},
-      {"one multiplier tally for all bands",
-       [](TContestRec& d) { d.MultiplierBandMode = 1; },
+      {"one multiplier tally for all bands", [](TContestRec& d) { d.MultiplierBandMode = 1; },
        [](TContestLogStd& w) {
          EXPECT_EQ(w.panelauswertung->height(), 489 - 115);
          EXPECT_EQ(w.Label27->y(), 272 - 115);
@@ -233,9 +233,9 @@ TEST_F(LogWindow, EntryCopyOfCallTimeAndReport) {
     const char* typed;
     const char* stored;
   };
-  for (const Case& c : {Case{"DL1ABC-P", "DL1ABC/P"}, Case{"DL1ABC P", "DL1ABC/P"},
-                        Case{"DL1ABC#", "DL1ABC/p"}, Case{"DL1ABC ", "DL1ABC"},
-                        Case{"DL1ABC/P X", "DL1ABC/PX"}}) {
+  for (const Case& c :
+       {Case{"DL1ABC-P", "DL1ABC/P"}, Case{"DL1ABC P", "DL1ABC/P"}, Case{"DL1ABC#", "DL1ABC/p"},
+        Case{"DL1ABC ", "DL1ABC"}, Case{"DL1ABC/P X", "DL1ABC/PX"}}) {
     Type(w.eCall, c.typed);
     w.FieldsToRecord();
     EXPECT_EQ(w.GetQsoRecord().Call(), c.stored) << c.typed;
@@ -260,7 +260,9 @@ TEST_F(LogWindow, ReceivedFieldsByKind) {
     std::function<void(const TContestQSORec&)> check;
   };
   const Case cases[] = {
-      {{4, 12, 5}, "DL1ABC", {"Q05", "PA", "JO30AA"},
+      {{4, 12, 5},
+       "DL1ABC",
+       {"Q05", "PA", "JO30AA"},
        [](const TContestQSORec& r) {
          EXPECT_EQ(r.DOK1(), "Q05");
          EXPECT_EQ(r.WAZ_USStaat(), "PA");
@@ -268,18 +270,24 @@ TEST_F(LogWindow, ReceivedFieldsByKind) {
        }},
       // A DOK of a station for which none is expected is not stored; a short locator
       // keeps no locator.
-      {{4, 12, 5}, "PA1ABC", {"Q05", "XX", "JO3"},
+      {{4, 12, 5},
+       "PA1ABC",
+       {"Q05", "XX", "JO3"},
        [](const TContestQSORec& r) {
          EXPECT_EQ(r.DOK1(), "");
          EXPECT_EQ(r.WAZ_USStaat(), "");
          EXPECT_EQ(r.Loc(), "");
        }},
-      {{8, 16, 19}, "DL1ABC", {"Q05", "1234", "DL2XYZ"},
+      {{8, 16, 19},
+       "DL1ABC",
+       {"Q05", "1234", "DL2XYZ"},
        [](const TContestQSORec& r) {
          EXPECT_EQ(r.DOK1(), "Q05");
          EXPECT_EQ(r.Call2(), "DL2XYZ");
        }},
-      {{15, 16, 0}, "DL1ABC", {"66", "1234", ""},
+      {{15, 16, 0},
+       "DL1ABC",
+       {"66", "1234", ""},
        [](const TContestQSORec& r) {
          EXPECT_EQ(r.WAZ_USStaat(), "66");
          EXPECT_EQ(r.Call2(), "1234");
@@ -345,8 +353,9 @@ TEST_F(LogWindow, ReportsAndCallsAsStored) {
     const char* mode;
     const char* rst;
   };
-  for (const Case& c : {Case{"57", "CW", "579"}, Case{"599", "SSB", "59 "}, Case{"5", "CW", "5  "},
-                        Case{"5999", "CW", "599"}, Case{"59", "FM", "59 "}, Case{"57", "RTTY", "57 "}})
+  for (const Case& c :
+       {Case{"57", "CW", "579"}, Case{"599", "SSB", "59 "}, Case{"5", "CW", "5  "},
+        Case{"5999", "CW", "599"}, Case{"59", "FM", "59 "}, Case{"57", "RTTY", "57 "}})
     EXPECT_EQ(logentry::NormaliseRst(c.typed, c.mode), c.rst) << c.typed << " " << c.mode;
   EXPECT_EQ(logentry::NormaliseCall("dl1abc-p"), "dl1abc/p");
   EXPECT_EQ(logentry::NormaliseCall("DL/PA1ABC X"), "DL/PA1ABCX");
@@ -451,8 +460,8 @@ TEST_F(LogWindow, EnterAndHashMoveOnInTheEntry) {
   // Enter in the last received field goes to the time field when it can take the focus.
   w.eRSTr[1]->setFocus();
   QTest::keyClick(w.eRSTr[1], Qt::Key_Return);
-  EXPECT_EQ(QApplication::focusWidget(), w.ezeit->isVisible() ? static_cast<QWidget*>(w.ezeit)
-                                                                : static_cast<QWidget*>(w.eCall));
+  EXPECT_EQ(QApplication::focusWidget(),
+            w.ezeit->isVisible() ? static_cast<QWidget*>(w.ezeit) : static_cast<QWidget*>(w.eCall));
 }
 
 TEST_F(LogWindow, AutomaticBandSwitchWaitsForAnEmptyCall) {
@@ -528,7 +537,8 @@ TEST_F(LogWindow, ListRowsAndSortChoices) {
       const std::string header = logentry::ListHeader(cols);
       EXPECT_EQ(std::count(header.begin(), header.end(), ';'),
                 std::count(row.begin(), row.end(), ';'))
-          << header << "\n" << row;
+          << header << "\n"
+          << row;
     }
   TKeyStr low, high;
   EXPECT_EQ(logentry::SortChoiceKey(0, 'd', low, high), 8);
@@ -538,6 +548,40 @@ TEST_F(LogWindow, ListRowsAndSortChoices) {
   EXPECT_EQ(logentry::SortChoiceKey(3, 'd', low, high), 4);
   EXPECT_EQ(logentry::SortChoiceKey(6, 'd', low, high), 18);
   EXPECT_EQ(logentry::SortChoiceKey(7, 'd', low, high), 0);
+}
+
+// A PSK31 QSO at midnight reads whole in the list, also in a log whose column widths were
+// stored when the mode column was narrower.
+TEST_F(LogWindow, TheListShowsMidnightAndTheWholeModeWord) {
+  TContestQSORec q;
+  q.SetCall("DL1AA");
+  q.SetBandcode('b');
+  q.SetMode("PSK31");
+  q.SetDatum(150000);
+  q.SetZeit(0);
+  qsos_->SetQSORec(q);
+  ASSERT_TRUE(qsos_->Add());
+  for (uint16_t stored : {uint16_t(0), uint16_t(20)}) {
+    SCOPED_TRACE(stored);
+    TContestLogStd& w =
+        Open('d', Def('d'), [&](TContestListRec& r) { r.SetColumnWidth(6, stored); });
+    Shown();
+    w.Brow->GoFirst();
+    TkvMouseGrid* g = w.Brow->Grid();
+    const auto column = [&](const char* caption) {
+      for (int c = 0; c < g->ColCount(); ++c)
+        if (ToStrings::Trim(g->Cell(c, 0)) == caption) return c;
+      return -1;
+    };
+    const int utc = column("UTC"), mode = column("Mode");
+    ASSERT_GE(utc, 0);
+    ASSERT_GE(mode, 0);
+    EXPECT_EQ(ToStrings::Trim(g->Cell(utc, 1)), "00:00");
+    EXPECT_EQ(ToStrings::Trim(g->Cell(mode, 1)), "PSK31");
+    EXPECT_GE(w.Brow->ColWidth(mode),
+              g->fontMetrics().horizontalAdvance(QStringLiteral("PSK31")) + 4);
+    window_.reset();
+  }
 }
 
 TEST_F(LogWindow, EveryClosePathClosesOnceAndShowsTheMainWindow) {
