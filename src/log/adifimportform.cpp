@@ -164,10 +164,6 @@ bool TContestAdifimportForm::DropOnRow(int row) {
   target->setText(
       Q(adifimport::MappedEntry(S(target->data(kFieldRole).toString()), S(source->text()))));
   target->setData(kMappedRole, true);
-  // The list keeps the widths of its entries from its last layout: the longer text is
-  // laid out and shown at once, not when some other event repaints the list.
-  ListeRechtsLB->doItemsLayout();
-  ListeRechtsLB->viewport()->update();
   btnimportstart->setEnabled(true);
   delete source;
   return true;

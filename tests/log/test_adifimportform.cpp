@@ -64,7 +64,6 @@ TEST_F(AdifImportForm, MappingAndStart) {
               start.color(QPalette::Active, QPalette::ButtonText));
     EXPECT_EQ(start.color(QPalette::Disabled, QPalette::ButtonText),
               QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
-    f.show();
     QTest::mouseClick(f.btndatei, Qt::LeftButton);
     EXPECT_EQ(Items(f.ListeLinks), L({"CALL", "MODE", "STATE"}));
     EXPECT_EQ(Items(f.ListeRechtsLB), L({"CALL", "QSO_DATE", "TIME_ON", "RST_SENT", "RST_RCVD",
@@ -78,9 +77,6 @@ TEST_F(AdifImportForm, MappingAndStart) {
     EXPECT_FALSE(f.DropOnRow(42));
     EXPECT_TRUE(f.MapField("CALL", "CALL"));
     EXPECT_EQ(Items(f.ListeLinks), L({"MODE"}));
-    // The mapped entry is laid out and painted whole at once.
-    const QRect shown = f.ListeRechtsLB->visualItemRect(f.ListeRechtsLB->item(0));
-    EXPECT_GE(shown.width(), f.ListeRechtsLB->fontMetrics().horizontalAdvance(Q("CALL (CALL)")));
     f.checkkeincheck->setChecked(true);
     QTest::mouseClick(f.btnimportstart, Qt::LeftButton);
     return f.result();
