@@ -200,8 +200,10 @@ void TkvBrowStringGridCtrl::LayoutColumns() {
   int total = 0;
   for (int c = 0; c < cols; ++c) {
     const std::string caption = c < int(captions_.size()) ? captions_[size_t(c)] : std::string();
-    int w = b_.OnBrowColWidths ? b_.OnBrowColWidths(c) : 0;
-    if (w <= 0) w = CaptionWidth(caption, b_.xWidth_);
+    // A width the window supplies (or stored from an earlier header) never cuts the
+    // caption: the header's captions are as wide as the texts of their columns.
+    int w =
+        std::max(b_.OnBrowColWidths ? b_.OnBrowColWidths(c) : 0, CaptionWidth(caption, b_.xWidth_));
     // The last column takes what is left of the grid's width.
     if (c == cols - 1 && total + w < width) w = width - total;
     grid_->SetColWidth(c, w);

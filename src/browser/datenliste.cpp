@@ -9,6 +9,7 @@
 #include "browser/kvbrow.h"
 #include "foundation/cp1252.h"
 #include "foundation/desktop.h"
+#include "foundation/focusreturn.h"
 #include "foundation/winskal.h"
 #include "storage/dbbase.h"
 
@@ -35,6 +36,7 @@ void TDatenListeCtrl::SetBrowCtrl(std::unique_ptr<TDatenBrowCtrl> ctrl) {
 }
 
 bool TDatenListeCtrl::Execute() {
+  const TFocusReturn back;
   auto form = std::make_unique<TDatenListeForm>(owner_, caption_, selectMode_, this);
   form_ = form.get();
   BeforeShow();

@@ -79,6 +79,9 @@ TkvBrow::TkvBrow(QWidget* parent) : TkvMousePanel(parent) {
   grid_->Grid()->installEventFilter(this);
   grid_->Grid()->viewport()->installEventFilter(this);
   search_->installEventFilter(this);
+  // Focusing the list means focusing its grid: the keys that move the list and Enter are
+  // the grid's.
+  setFocusProxy(grid_->Grid());
   SetViewModes(kBitListe | kBitDetails | kBitMiniatur);
 }
 
@@ -121,9 +124,12 @@ void TkvBrow::BuildToolbar() {
   sortButton_ = new QToolButton(this);
   sortButton_->setObjectName(QStringLiteral("SortButton"));
   sortButton_->setText(Q("Sortierung"));
-  sortButton_->setPopupMode(QToolButton::InstantPopup);
+  // The arrow gets a part of the button of its own beside the caption, which it would
+  // otherwise cover; a click on the caption opens the menu as well.
+  sortButton_->setPopupMode(QToolButton::MenuButtonPopup);
   sortMenu_ = new QMenu(sortButton_);
   sortButton_->setMenu(sortMenu_);
+  connect(sortButton_, &QToolButton::clicked, sortButton_, &QToolButton::showMenu);
   top->addWidget(sortButton_);
 
   viewCombo_ = new QComboBox(this);

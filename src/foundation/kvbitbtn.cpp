@@ -59,8 +59,10 @@ void TkvBitBtn::SetGlyph(const std::string& name) {
 }
 
 void TkvBitBtn::SetFontColor(uint32_t color) {
+  // A disabled button keeps the style's greyed text, so it looks disabled.
   QPalette p = palette();
-  p.setColor(QPalette::ButtonText, ColorOf(color));
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+    p.setColor(group, QPalette::ButtonText, ColorOf(color));
   setPalette(p);
 }
 

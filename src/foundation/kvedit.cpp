@@ -115,4 +115,19 @@ void TkvEdit::CompleteDate() {
   SetValueStr(kvedittext::CompleteDate(GetValueStr(), today.day(), today.month(), today.year()));
 }
 
+void TkvEdit::SelectSingleCharacter() {
+  if (maxLength() == 1) selectAll();
+}
+
+void TkvEdit::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  SelectSingleCharacter();
+}
+
+// The press placed the cursor and dropped the selection the focus made.
+void TkvEdit::mouseReleaseEvent(QMouseEvent* event) {
+  QLineEdit::mouseReleaseEvent(event);
+  SelectSingleCharacter();
+}
+
 void TkvEdit::CompleteTime() { SetValueStr(kvedittext::CompleteTime(GetValueStr())); }

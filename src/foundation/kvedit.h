@@ -46,8 +46,15 @@ class TkvEdit : public QLineEdit {
   void CompleteDate();
   void CompleteTime();
 
+ protected:
+  // A one-character field is overwritten, not extended: its text is selected whenever it
+  // takes the focus (by Enter, Tab or a click), so the character typed replaces it.
+  void focusInEvent(QFocusEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
  private:
   class TValidator;
+  void SelectSingleCharacter();
 
   TkvDataType dataType_ = TkvDataType::String;
   std::string picture_;

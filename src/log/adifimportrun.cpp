@@ -9,6 +9,7 @@
 #include "browser/kvbrow.h"
 #include "foundation/cp1252.h"
 #include "foundation/desktop.h"
+#include "foundation/focusreturn.h"
 #include "foundation/kvbitbtn.h"
 #include "foundation/kvedit.h"
 #include "foundation/messages.h"
@@ -288,6 +289,7 @@ TImportCounts RunImport(TContestLogStd& w, const std::vector<std::string>& recor
 }  // namespace adifimport
 
 void TContestLogStd::btnadifimportClick() {
+  const TFocusReturn back;
   const bool clockRunning = timerzeit->isActive();
   timerzeit->stop();
   TContestAdifimportCtrl ctrl(this, ContestDef);

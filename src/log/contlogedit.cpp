@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "browser/kvbrow.h"
+#include "foundation/focusreturn.h"
 #include "foundation/kvbitbtn.h"
 #include "foundation/kvedit.h"
 #include "log/contlogalle.h"
@@ -33,6 +34,7 @@ void TContestLogStd::ChangeEntry(TkvBrow& list) {
     QsoTable->SetQSORec(entry);
     return;
   }
+  const TFocusReturn back;
   // The clock writes the working record; the edit owns it now.
   timerzeit->stop();
   const std::array<bool, 3> enabled = {eRSTr[1]->isVisibleTo(panelEingabe),
@@ -67,6 +69,7 @@ void TContestLogStd::ChangeEntry(TkvBrow& list) {
 
 void TContestLogStd::OpenCorrectionList(int view) {
   if (!QsoTable || !LogCommon) return;
+  const TFocusReturn back;
   timerzeit->stop();
   // The views and this window's list share their column widths in the list record.
   if (Brow->IsOpen()) LogCommon->StoreColumnWidths(*Brow, 0, *ListTable, false);

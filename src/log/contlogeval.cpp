@@ -60,7 +60,7 @@ void TContestLogStd::OpenMembershipEvaluation() {
   if (!HasMembershipEvaluation(ContestCode()) || !show || !QsoTable) return;
   const TContestQSORec entry = GetQsoRecord();
   timerzeit->stop();
-  show(ListTable->GetListRec().DatumVon(), *QsoTable, EvalGeometry);
+  show(this, ListTable->GetListRec().DatumVon(), *QsoTable, EvalGeometry);
   SetQsoRecord(entry);
   timerzeit->start();
 }
@@ -73,6 +73,6 @@ void TContestLogStd::btnauswertungClick() {
   const auto& show = evalhooks::Hooks().Wag;
   if (ContestCode() != 'W' || !show) return;
   timerzeit->stop();
-  show(*ListTable, *ConfigTable, EvalGeometry);
+  show(this, *ListTable, *ConfigTable, EvalGeometry);
   timerzeit->start();
 }

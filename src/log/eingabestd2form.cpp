@@ -287,7 +287,5 @@ bool TContestEingabeStd2Form::eventFilter(QObject* watched, QEvent* event) {
     if (Teingcont2alle::EnterToNextField(this, w, *key)) return true;
   }
   if (watched == eFreq && event->type() == QEvent::FocusOut) eFreqExit();
-  if (watched == eQSLw && event->type() == QEvent::MouseButtonRelease)
-    Teingcont2alle::SelectFieldText(eQSLw);
   return QDialog::eventFilter(watched, event);
 }

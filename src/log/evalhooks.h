@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+class QWidget;
 class TdbBase;
 class TdbContestBase;
 
@@ -17,11 +18,13 @@ struct TEvalGeometry {
 
 namespace evalhooks {
 
+// owner: the log window, over which the evaluation window stands as its own.
 struct THooks {
   // Contest start date (day number), the log's QSO table.
-  std::function<void(int32_t startDate, TdbBase& qsoTable, TEvalGeometry& geometry)> Party;
+  std::function<void(QWidget* owner, int32_t startDate, TdbBase& qsoTable, TEvalGeometry& geometry)>
+      Party;
   // The contest list table on the log's record, the configuration table.
-  std::function<void(TdbContestBase& listTable, TdbContestBase& configTable,
+  std::function<void(QWidget* owner, TdbContestBase& listTable, TdbContestBase& configTable,
                      TEvalGeometry& geometry)>
       Wag;
 };

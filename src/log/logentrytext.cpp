@@ -44,8 +44,8 @@ char PeriodBand(const TContestRec& def, char currentBand, int32_t todayUtc, int3
     const int32_t to = ToDates::TimeStringToTime(p.TimeTo, "hh:mm:ss");
     const int32_t from = ToDates::TimeStringToTime(p.TimeFrom, "hh:mm:ss");
     const int32_t day = ToDates::DateStringToDate(p.Date, "dd.mm.yyyy");
-    const bool today = !p.Date.empty() && to > nowUtc && from >= 0 && from <= nowUtc &&
-                       day == todayUtc;
+    const bool today =
+        !p.Date.empty() && to > nowUtc && from >= 0 && from <= nowUtc && day == todayUtc;
     const bool spansDays = !p.DateTo.empty() && p.DateTo != p.Date;
     if (!today && !spansDays) continue;
     for (char b : p.Bands)
@@ -70,8 +70,12 @@ std::string StartMode(const TContestRec& def, bool startSsb, bool startFm, bool 
     const char* mode;
   };
   const TRule rules[] = {
-      {startSsb, "SSB", "SSB"},      {startFm, "FM", "FM"},     {startPr, "PR", "PR"},
-      {startPr, "FSK441", "FSK441"}, {startPr, "DIGITAL", "DIGI"}, {startPr, "RTTY", "RTTY"},
+      {startSsb, "SSB", "SSB"},
+      {startFm, "FM", "FM"},
+      {startPr, "PR", "PR"},
+      {startPr, "FSK441", "FSK441"},
+      {startPr, "DIGITAL", "DIGI"},
+      {startPr, "RTTY", "RTTY"},
       {!startSsb && !startFm && !startPr, "CW", "CW"},
   };
   for (const TRule& r : rules)
@@ -110,11 +114,28 @@ std::string KindCaption(int32_t kind, TContestCode code) {
 
 bool KindHasCaption(int32_t kind) {
   switch (kind) {
-    case 1: case 4: case 5: case 6: case 7: case 8: case 11: case 12: case 13: case 15:
-    case 16: case 17: case 19: case 20: return true;
+    case 1:
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 11:
+    case 12:
+    case 13:
+    case 15:
+    case 16:
+    case 17:
+    case 19:
+    case 20: return true;
     default: return false;
   }
 }
+
+namespace {
+// A QSO record holds its mode in 6 characters: the column shows the longest whole.
+constexpr int kModeWordChars = 6;
+}  // namespace
 
 std::string ListHeader(const TListColumns& c) {
   // Each caption is as wide as the texts of its column, so the list sizes its columns
@@ -124,7 +145,7 @@ std::string ListHeader(const TListColumns& c) {
   };
   std::string h = col(c.English ? " all - No" : "alle -Nr", 6) + ";" +
                   col(c.English ? "  Date" : " Datum", 9) + ";" + col(" UTC", 5) + ";" +
-                  col("Call", 9) + ";" + col("Band", 5) + ";" + col("Mode", 4) + ";" +
+                  col("Call", 9) + ";" + col("Band", 5) + ";" + col("Mode", kModeWordChars) + ";" +
                   col("RSTs", 8) + ";" + col("RSTr", 8);
   for (int i = 0; i < 3; ++i)
     if (c.Multi[i]) h += ";" + col("Multi" + std::to_string(i + 1), 6);
@@ -153,7 +174,9 @@ std::string ListRow(const TContestQSORec& r, const TListColumns& c, std::string_
   } else {
     cols.push_back(r.Datum() < 1 ? std::string(datePicture.size(), ' ')
                                  : ToDates::DateToDateString(r.Datum(), datePicture));
-    cols.push_back(r.Zeit() < 1 ? std::string(5, ' ') : ToDates::TimeToTimeString(r.Zeit(), "hh:mm"));
+    // Midnight is a time like any other; only a missing time shows blank.
+    cols.push_back(r.Zeit() < 0 ? std::string(5, ' ')
+                                : ToDates::TimeToTimeString(r.Zeit(), "hh:mm"));
     cols.push_back(r.Call());
     cols.push_back(oBaender->BandNameOf(r.Bandcode(), false));
     cols.push_back(r.Mode());
@@ -210,8 +233,8 @@ int SortChoiceKey(int choice, char band, TKeyStr& low, TKeyStr& high) {
 }
 
 std::string LogCaption(std::string_view ownCall, std::string_view contestName, bool english) {
-  return std::string(ownCall) + " " + (english ? "Logbook" : "Logbuch") + " (Contest : " +
-         std::string(contestName) + " )";
+  return std::string(ownCall) + " " + (english ? "Logbook" : "Logbuch") +
+         " (Contest : " + std::string(contestName) + " )";
 }
 
 }  // namespace logentry

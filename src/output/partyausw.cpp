@@ -64,9 +64,10 @@ TChart PartyChart(const evalcount::TAgeCounts& counts, int step) {
   return chart;
 }
 
-void ShowPartyEvaluation(int32_t startDate, TdbBase& qsoTable, TEvalGeometry& geometry) {
+void ShowPartyEvaluation(QWidget* owner, int32_t startDate, TdbBase& qsoTable,
+                         TEvalGeometry& geometry) {
   if (!evalchart::CheckStartDate(startDate)) return;
-  Tpartyauswertungform window(qsoTable);
+  Tpartyauswertungform window(qsoTable, owner);
   evalchart::RunWindow(window, geometry);
 }
 

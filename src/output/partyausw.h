@@ -15,8 +15,9 @@ namespace partyausw {
 // The chart of the counts for steps of 1, 5 or 10 years.
 TChart PartyChart(const evalcount::TAgeCounts& counts, int step);
 // Warns and returns when the contest's start date is not set; otherwise shows the window
-// over the log's QSO table at the stored geometry and stores it back.
-void ShowPartyEvaluation(int32_t startDate, TdbBase& qsoTable, TEvalGeometry& geometry);
+// (owned by owner) over the log's QSO table at the stored geometry and stores it back.
+void ShowPartyEvaluation(QWidget* owner, int32_t startDate, TdbBase& qsoTable,
+                         TEvalGeometry& geometry);
 }  // namespace partyausw
 
 class Tpartyauswertungform : public TEvalForm {

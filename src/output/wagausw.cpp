@@ -34,11 +34,12 @@ TChart HourChart(const evalcount::THourCounts& counts, int32_t startDate) {
   return chart;
 }
 
-void ShowWagEvaluation(TdbContestBase& listTable, TdbContestBase&, TEvalGeometry& geometry) {
+void ShowWagEvaluation(QWidget* owner, TdbContestBase& listTable, TdbContestBase&,
+                       TEvalGeometry& geometry) {
   const TContestListRec list = listTable.GetListRec();
   if (!evalchart::CheckStartDate(list.DatumVon())) return;
   TdbContestBase qsos(TdbContestBase::kQsoLog, 0, list.Nummer());
-  Twagauswertungform window(list.DatumVon(), qsos);
+  Twagauswertungform window(list.DatumVon(), qsos, owner);
   evalchart::RunWindow(window, geometry);
 }
 

@@ -14,8 +14,8 @@ class TdbBase;
 namespace wagausw {
 TChart HourChart(const evalcount::THourCounts& counts, int32_t startDate);
 // Reads the contest list record; warns and returns when its start date is not set,
-// otherwise shows the window over the contest's QSO log.
-void ShowWagEvaluation(TdbContestBase& listTable, TdbContestBase& configTable,
+// otherwise shows the window (owned by owner) over the contest's QSO log.
+void ShowWagEvaluation(QWidget* owner, TdbContestBase& listTable, TdbContestBase& configTable,
                        TEvalGeometry& geometry);
 }  // namespace wagausw
 

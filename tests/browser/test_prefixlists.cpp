@@ -3,8 +3,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QImage>
+#include <QMenu>
 #include <QPushButton>
+#include <QStyleOptionToolButton>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
 #include "browser/browselect.h"
 #include "browser/datenlisteform.h"
@@ -241,6 +245,69 @@ TEST_F(PrefixListTest, BothSortOrdersListTheEntriesAndMarkTheOutOfDateOne) {
     return 2;
   });
   list.Execute();
+}
+
+// "DXCC" reads whole in its heading and on the sort button, beside the button's arrow.
+TEST_F(PrefixListTest, TheDxccHeadingAndTheSortButtonShowTheirWholeText) {
+  AddEurope();
+  TDatenPrefixListeCtrl list(nullptr, false, 0, prefixlist::kKeyDxcc, "Prefixliste", false);
+  Drive([&](TDatenListeForm& f) {
+    TkvMouseGrid* g = f.Brow()->Grid();
+    EXPECT_EQ(g->Cell(1, 0), "DXCC");
+    EXPECT_GE(f.Brow()->ColWidth(1),
+              g->fontMetrics().horizontalAdvance(QStringLiteral("DXCC")) + 4);
+    auto* sort = f.Brow()->findChild<QToolButton*>(QStringLiteral("SortButton"));
+    EXPECT_EQ(sort->text(), QStringLiteral("DXCC"));
+    QStyleOptionToolButton option;
+    option.initFrom(sort);
+    option.features = QStyleOptionToolButton::HasMenu;
+    if (sort->popupMode() == QToolButton::MenuButtonPopup)
+      option.features |= QStyleOptionToolButton::MenuButtonPopup;
+    option.subControls = QStyle::SC_ToolButton | QStyle::SC_ToolButtonMenu;
+    const QRect caption =
+        sort->style()->subControlRect(QStyle::CC_ToolButton, &option, QStyle::SC_ToolButton, sort);
+    const QRect arrow = sort->style()->subControlRect(QStyle::CC_ToolButton, &option,
+                                                      QStyle::SC_ToolButtonMenu, sort);
+    EXPECT_FALSE(caption.intersects(arrow));
+    EXPECT_GE(caption.width(), sort->fontMetrics().horizontalAdvance(sort->text()));
+    // A click on the caption still opens the sort menu.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [sort] {
+      if (sort->menu()->isVisible()) sort->menu()->close();
+    });
+    closer.start(10);
+    bool shown = false;
+    QObject::connect(sort->menu(), &QMenu::aboutToShow, [&] { shown = true; });
+    QTest::mouseClick(sort, Qt::LeftButton, {}, caption.center());
+    EXPECT_TRUE(shown);
+    return 2;
+  });
+  list.Execute();
+}
+
+// After the pick the keys go back to the field of the window it was opened from.
+TEST_F(PrefixListTest, AfterThePickTheFieldItCameFromHasTheKeys) {
+  AddEurope();
+  QDialog owner;
+  auto* field = new TkvEdit(&owner);
+  owner.show();
+  owner.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+  field->setFocus();
+  QDialog* shownOver = nullptr;
+  Drive([&](TDatenListeForm& f) {
+    shownOver = static_cast<QDialog*>(f.parentWidget());
+    f.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
+    f.hide();
+    return 2;
+  });
+  std::string dxcc, prefix;
+  EXPECT_FALSE(TDatenPrefixFkt::PickPrefix(dxcc, "DXCC holen", prefix, &owner));
+  EXPECT_EQ(shownOver, &owner);
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), &owner);
+  EXPECT_EQ(QApplication::focusWidget(), field);
 }
 
 TEST_F(PrefixListTest, APickReturnsPrefixAndDxccEvenOfAnOutOfDateEntry) {

@@ -2,6 +2,7 @@
 // mapping by drop, Start and Abbruch.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QListWidget>
@@ -57,6 +58,12 @@ TEST_F(AdifImportForm, MappingAndStart) {
     EXPECT_EQ(f.windowTitle(), QStringLiteral("ADIF-Import"));
     EXPECT_EQ(f.size(), QSize(521, 426));
     EXPECT_FALSE(f.btnimportstart->isEnabled());
+    // Start is drawn disabled while it is: its caption greyed as on any disabled button.
+    const QPalette start = f.btnimportstart->palette();
+    EXPECT_NE(start.color(QPalette::Disabled, QPalette::ButtonText),
+              start.color(QPalette::Active, QPalette::ButtonText));
+    EXPECT_EQ(start.color(QPalette::Disabled, QPalette::ButtonText),
+              QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
     QTest::mouseClick(f.btndatei, Qt::LeftButton);
     EXPECT_EQ(Items(f.ListeLinks), L({"CALL", "MODE", "STATE"}));
     EXPECT_EQ(Items(f.ListeRechtsLB), L({"CALL", "QSO_DATE", "TIME_ON", "RST_SENT", "RST_RCVD",

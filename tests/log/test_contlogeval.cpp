@@ -32,6 +32,7 @@ class LogEval : public LogTest {
     desk_.DialogHandler = [this](QDialog& d) {
       shown_.push_back(d.metaObject()->className());
       seen_.push_back(d.geometry());
+      owners_.push_back(d.parentWidget());
       d.move(130, 70 + 10 * int(shown_.size()));
       d.resize(700, 420);
       if (auto* party = qobject_cast<Tpartyauswertungform*>(&d))
@@ -70,6 +71,7 @@ class LogEval : public LogTest {
   std::unique_ptr<TContestLogStd> window_;
   std::vector<std::string> shown_;
   std::vector<QRect> seen_;
+  std::vector<QWidget*> owners_;
   bool partyEmpty_ = true;
 };
 
@@ -106,6 +108,8 @@ TEST_F(LogEval, TheChartWindowComesBackWhereItWasClosed) {
   ASSERT_EQ(seen_.size(), 2u);
   EXPECT_EQ(seen_[1], QRect(130, 80, 700, 420));
   EXPECT_EQ(w.EvalGeometry.Top, 90);
+  // The chart is the log window's own, whichever key or button opened it.
+  EXPECT_EQ(owners_, std::vector<QWidget*>(2, &w));
 }
 
 TEST_F(LogEval, TheEvaluationButtonOfWagOpensThePerHourChart) {

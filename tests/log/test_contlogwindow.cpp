@@ -18,7 +18,9 @@
 #include "foundation/keystr.h"
 #include "foundation/kvbitbtn.h"
 #include "foundation/kvedit.h"
+#include "foundation/kvmousegrid.h"
 #include "foundation/kvpanel.h"
+#include "foundation/strings.h"
 #include "foundation/testdesktop.h"
 #include "log/contlogstd.h"
 #include "log/logstate.h"
@@ -594,6 +596,40 @@ TEST_F(LogWindow, QcwaMembersShowInTheThirdMultiplierColumn) {
     // Number, date, time, call, band, mode, the two exchanges, then the three columns.
     ASSERT_GT(columns.size(), 10) << row.Text;
     EXPECT_EQ(S(columns[10].trimmed()), shown) << row.Text;
+  }
+}
+
+// A PSK31 QSO at midnight reads whole in the list, also in a log whose column widths were
+// stored when the mode column was narrower.
+TEST_F(LogWindow, TheListShowsMidnightAndTheWholeModeWord) {
+  TContestQSORec q;
+  q.SetCall("DL1AA");
+  q.SetBandcode('b');
+  q.SetMode("PSK31");
+  q.SetDatum(150000);
+  q.SetZeit(0);
+  qsos_->SetQSORec(q);
+  ASSERT_TRUE(qsos_->Add());
+  for (uint16_t stored : {uint16_t(0), uint16_t(20)}) {
+    SCOPED_TRACE(stored);
+    TContestLogStd& w =
+        Open('d', Def('d'), [&](TContestListRec& r) { r.SetColumnWidth(6, stored); });
+    Shown();
+    w.Brow->GoFirst();
+    TkvMouseGrid* g = w.Brow->Grid();
+    const auto column = [&](const char* caption) {
+      for (int c = 0; c < g->ColCount(); ++c)
+        if (ToStrings::Trim(g->Cell(c, 0)) == caption) return c;
+      return -1;
+    };
+    const int utc = column("UTC"), mode = column("Mode");
+    ASSERT_GE(utc, 0);
+    ASSERT_GE(mode, 0);
+    EXPECT_EQ(ToStrings::Trim(g->Cell(utc, 1)), "00:00");
+    EXPECT_EQ(ToStrings::Trim(g->Cell(mode, 1)), "PSK31");
+    EXPECT_GE(w.Brow->ColWidth(mode),
+              g->fontMetrics().horizontalAdvance(QStringLiteral("PSK31")) + 4);
+    window_.reset();
   }
 }
 

@@ -108,6 +108,33 @@ TEST(QsoEditForm, EnterWalksTheFieldsAndWrapsToTheFirst) {
   }
 }
 
+// A one-character field is overwritten however it is reached: "J" typed replaces "N".
+TEST(QsoEditForm, AOneCharacterFieldTakesTheTypedCharacterInPlaceOfItsOwn) {
+  enum How { kEnter, kTab, kClick };
+  for (How how : {kEnter, kTab, kClick}) {
+    SCOPED_TRACE(int(how));
+    TContestEingabeStd2Form form;
+    TEingabeStd2Data d = FormData();
+    d.QslSent = 'N';
+    d.QslRcvd = 'N';
+    form.DataToFields(d);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.eQSLw->setFocus();
+    if (how == kEnter) QTest::keyClick(form.eQSLw, Qt::Key_Return);
+    if (how == kTab) QTest::keyClick(form.eQSLw, Qt::Key_Tab);
+    if (how == kClick) QTest::mouseClick(form.eqslr, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), form.eqslr);
+    QTest::keyClicks(form.eqslr, QStringLiteral("J"));
+    EXPECT_EQ(Text(form.eqslr), "J");
+    // And back: a click on the first one, then a typed "Y".
+    QTest::mouseClick(form.eQSLw, Qt::LeftButton);
+    QTest::keyClicks(form.eQSLw, QStringLiteral("Y"));
+    EXPECT_EQ(Text(form.eQSLw), "Y");
+  }
+}
+
 // The controller on the QSO table's working record.
 class QsoEdit : public EditTest {
  protected:
@@ -299,6 +326,68 @@ TEST_F(ListEdit, EnterInTheListAndTheButtonOpenTheEdit) {
   w.SwitchPanels(false);
   w.btnAendern->click();
   EXPECT_EQ(edited, std::vector<std::string>({"DL2ABC", "DL1ABC"}));
+  // From the entry with a call typed: F5 gives the list the keys and the call makes way;
+  // Up moves to the QSO above the last, Enter edits it.
+  edited.clear();
+  w.Brow->GotoRecord(RefOf(2));
+  w.eCall->setFocus();
+  QTest::keyClicks(w.eCall, QStringLiteral("DL9XX"));
+  QTest::keyClick(w.eCall, Qt::Key_F5);
+  ASSERT_EQ(QApplication::focusWidget(), w.Brow->Grid());
+  EXPECT_TRUE(w.eCall->text().isEmpty());
+  EXPECT_EQ(S(w.lContestCaption->text()), "Contest-Logbuch (ESC: zurück zur Eingabe)");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+  EXPECT_EQ(w.Brow->CurrentRef(), RefOf(1));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(edited, std::vector<std::string>({"DL1ABC"}));
+}
+
+// A window the log window opens is its own, and when the operator closes it the keys go
+// where they went before; after the correction list and the edit, which prepare a new
+// entry, to its call field.
+TEST_F(ListEdit, TheKeysComeBackWhenAWindowOfTheLogCloses) {
+  Add({.Call = "DL1ABC", .Time = kAt1415});
+  TContestLogStd& w = Open('d', Def('d'));
+  w.show();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  QStringList opened;
+  desk_.DialogHandler = [&](QDialog& d) {
+    opened << d.windowTitle();
+    bool owned = false;
+    for (const QWidget* p = d.parentWidget(); p; p = p->parentWidget()) owned = owned || p == &w;
+    EXPECT_TRUE(owned) << S(d.windowTitle());
+    d.show();
+    d.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+    d.hide();
+    return 2;
+  };
+  struct Case {
+    const char* what;
+    QWidget* from;
+    std::function<void()> open;
+    QWidget* back;
+  };
+  const auto key = [](Qt::Key k) {
+    return [k] { QTest::keyClick(QApplication::focusWidget(), k); };
+  };
+  for (const Case& c :
+       {Case{"correction list", w.eRSTr[1], key(Qt::Key_F12), w.eCall},
+        Case{"call search", w.eRSTr[1], key(Qt::Key_F4), w.eRSTr[1]},
+        Case{"QSO edit", w.Brow->Grid(), key(Qt::Key_Return), w.eCall},
+        Case{"ADIF import", w.eRSTr[1], [&] { QTest::mouseClick(w.btnadifimport, Qt::LeftButton); },
+             w.eRSTr[1]}}) {
+    SCOPED_TRACE(c.what);
+    opened.clear();
+    c.from->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), c.from);
+    c.open();
+    EXPECT_FALSE(opened.isEmpty());
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &w);
+    EXPECT_EQ(QApplication::focusWidget(), c.back);
+  }
 }
 
 // A call, date or time that cannot be stored keeps the dialog open, however it is

@@ -199,12 +199,12 @@ TEST_F(EvalLog, NoStartDateWarnsAndOpensNoWindow) {
   // The log window reaches both windows through the hooks registered at start-up.
   TEvalGeometry geometry;
   ASSERT_TRUE(evalhooks::Hooks().Party && evalhooks::Hooks().Wag);
-  evalhooks::Hooks().Party(0, *qsos_, geometry);
+  evalhooks::Hooks().Party(nullptr, 0, *qsos_, geometry);
   TdbContestBase list(TdbContestBase::kList), config(TdbContestBase::kConfig);
   TContestListRec rec;
   rec.SetNummer(1);
   list.SetListRec(rec);
-  evalhooks::Hooks().Wag(list, config, geometry);
+  evalhooks::Hooks().Wag(nullptr, list, config, geometry);
   EXPECT_EQ(desk_.DialogsRun, 0);
   const QStringList warnings = desk_.Texts(TMessageKind::Warning);
   ASSERT_EQ(warnings.size(), 2);
@@ -220,7 +220,7 @@ TEST_F(EvalLog, BothWindowsShareTheStoredGeometry) {
     d.resize(700, 400);
     return 2;
   };
-  partyausw::ShowPartyEvaluation(kStart, *qsos_, geometry);
+  partyausw::ShowPartyEvaluation(nullptr, kStart, *qsos_, geometry);
   EXPECT_EQ(geometry.Width, 700);
   EXPECT_EQ(geometry.Height, 400);
   TdbContestBase list(TdbContestBase::kList), config(TdbContestBase::kConfig);
@@ -228,7 +228,7 @@ TEST_F(EvalLog, BothWindowsShareTheStoredGeometry) {
   rec.SetNummer(1);
   rec.SetDatumVon(kStart);
   list.SetListRec(rec);
-  wagausw::ShowWagEvaluation(list, config, geometry);
+  wagausw::ShowWagEvaluation(nullptr, list, config, geometry);
   EXPECT_EQ(seen.size(), QSize(700, 400));
   EXPECT_EQ(desk_.DialogsRun, 2);
 }
