@@ -231,7 +231,9 @@ TEST_F(OneLogOneScore, PrefixesAsTheKeysCompareThem) {
   const TFigures f = Check({{"DK10AB", 'k', "", "DK10"},
                             {"DK100A", 'k', "", "DK100"},
                             {"DL1AA", 'k', "", "DL1"},
-                            {"DK10CD", 'b', "", "DK10"}});
+                            {"DK10CD", 'b', "", "DK10"}},
+                           // No exchange scores nothing; the points alone are the score.
+                           {4, 0, 2, 0});
   EXPECT_EQ(f.Multis[1], 2);
 }
 
