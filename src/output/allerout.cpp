@@ -1,11 +1,8 @@
 #include "output/allerout.h"
 
-#include <QPrinter>
+#include <QString>
 #include <array>
-#include <cmath>
 
-#include "foundation/desktop.h"
-#include "foundation/messages.h"
 #include "foundation/strings.h"
 #include "output/pagesink.h"
 #include "output/textfile.h"
@@ -35,8 +32,6 @@ const std::array<TJobInfo, TAlleRout::kJobCount> kJobs = {{
     {M::ELog, 0, "", ""},  // 16 nothing
 }};
 
-int Round(double v) { return int(std::lround(v)); }
-
 }  // namespace
 
 TAlleRout::TAlleRout() : file_(std::make_unique<TTextTarget>()) {}
@@ -55,18 +50,12 @@ bool TAlleRout::BeginJob(uint8_t jobKind) {
   mode_ = JobInfo(jobKind_).Mode;
   page_.reset();
   if (mode_ == TOutputMode::Printer) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setDocName(QStringLiteral("Contest"));
-    if (!Desktop().ChoosePrinter(*printer)) return false;
-    page_ = MakePrinterSink(std::move(printer));
-    if (!page_) {
-      ToMessages::ShowError("Der Drucker konnte nicht gestartet werden.");
-      return false;
-    }
+    page_ = ChoosePrinterSink(QStringLiteral("Contest"));
+    if (!page_) return false;
     page_->SetFont(JobInfo(jobKind_).FontPoints);
     pixelsPerInch_ = page_->PixelsPerInch();
-    leftMargin_ = Round(1.4 * pixelsPerInch_ / 2.54);
-    lineHeight_ = Round(page_->TextHeight("XygW") * 1.1);
+    leftMargin_ = pagerules::LeftMargin(pixelsPerInch_);
+    lineHeight_ = pagerules::LineHeight(*page_);
   }
   ResetPagePosition();
   return true;
@@ -94,13 +83,13 @@ std::string TAlleRout::FitField(std::string_view text, int width) const {
 
 void TAlleRout::ResetPagePosition() {
   x_ = leftMargin_;
-  y_ = Round(pixelsPerInch_ * 1.0 / 2.54);
+  y_ = pagerules::TopMargin(pixelsPerInch_);
 }
 
 bool TAlleRout::CheckPageBreak(int lines) {
   if (mode_ != TOutputMode::Printer || !page_) return false;
   x_ = leftMargin_;
-  if (page_->PageHeight() >= y_ + lines * lineHeight_) return false;
+  if (pagerules::HasRoom(*page_, y_, lines, lineHeight_)) return false;
   NewPage();
   return true;
 }
@@ -124,7 +113,6 @@ void TAlleRout::BoldOff() {
 void TAlleRout::EndPrintJob() {
   if (mode_ != TOutputMode::Printer || !page_) return;
   BoldOff();
-  bool ok = page_->End();
+  EndPrinterSink(*page_);
   page_.reset();
-  if (!ok) ToMessages::ShowError("Der Ausdruck konnte nicht abgeschlossen werden.");
 }

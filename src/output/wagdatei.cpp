@@ -3,14 +3,14 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "foundation/cp1252.h"
 #include "foundation/desktop.h"
 #include "foundation/messages.h"
+#include "output/pagesink.h"
+#include "output/textprint.h"
 
 namespace {
 
@@ -93,13 +93,13 @@ bool Twagdatei::SaveLines() {
 
 void Twagdatei::Button1Click() {
   if (!SaveLines()) return;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(Q(fileName_));
-  if (!Desktop().ChoosePrinter(printer)) return;
-  QTextDocument doc;
-  doc.setDefaultFont(MonoFont());
-  doc.setPlainText(redit->toPlainText());
-  doc.print(&printer);
+  std::unique_ptr<TPageSink> page = ChoosePrinterSink(Q(fileName_));
+  if (!page) return;
+  std::vector<std::string> lines;
+  for (const QString& line : redit->toPlainText().split(QLatin1Char('\n')))
+    lines.push_back(S(line));
+  textprint::PrintLines(*page, lines);
+  EndPrinterSink(*page);
 }
 
 void Twagdatei::btnspeichernClick() {
