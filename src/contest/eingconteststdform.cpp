@@ -346,8 +346,12 @@ void TEingContestStdForm::BuildWindow() {
   connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(TSender::OK); });
   connect(btnstart, &QPushButton::clicked, this, [this] { btnOKClick(TSender::Start); });
   connect(btnDruck, &QPushButton::clicked, this, [this] {
-    if (btnOKClick(TSender::Print) && TEingContestStd::OutputMenu)
-      TEingContestStd::OutputMenu(list_, config_);
+    // A failed check is shown but does not keep a stored contest from its exports: they
+    // read the stored records, taken up again in place of what the dialog left unstored.
+    // A contest never stored has nothing to export.
+    const bool stored = btnOKClick(TSender::Print);
+    if (!stored && !(existing_ && list_.FindNumber(list_.GetListRec().Nummer()))) return;
+    if (TEingContestStd::OutputMenu) TEingContestStd::OutputMenu(list_, config_);
   });
   connect(btnHilfe, &QPushButton::clicked, this, [] { hh_funcs::ShowHelp(); });
   connect(btnregeln, &QPushButton::clicked, this, [this] {

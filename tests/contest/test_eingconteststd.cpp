@@ -657,6 +657,40 @@ TEST_F(ConfigDialog, PrintStoresWarnsOfAnIncompleteAddressAndStaysOpen) {
   EXPECT_EQ(Setups().GetEigeneStation().Street(), "");
 }
 
+std::string gMenuPlz;
+
+// A failed check shows its message and still opens the menu of a stored contest, whose
+// exports read the stored records; a contest never stored gets no menu.
+TEST_F(ConfigDialog, PrintAfterAFailedCheckOpensTheMenuOfAStoredContestOnly) {
+  TEingContestStd::OutputMenu = [](TdbContest& list, TdbContest&) {
+    ++gOutputMenus;
+    gMenuPlz = list.GetListRec().PLZ();
+  };
+  for (const bool stored : {true, false}) {
+    SCOPED_TRACE(stored ? "stored" : "new");
+    gOutputMenus = 0;
+    gMenuPlz.clear();
+    desktop_.Messages.clear();
+    if (stored) {
+      ASSERT_TRUE(list_->FindNumber(MakeContest("Saar 2026")));
+    }
+    Run(stored, stored, 'd', [&](TForm& f) {
+      // No category is clicked: that would store the new contest at once.
+      if (!stored) Type(f.eName, "Saar 2027");
+      f.ePLZ->clear();
+      Click(f, f.btnDruck);
+      EXPECT_EQ(f.result(), 0);
+      return 2;
+    });
+    EXPECT_EQ(desktop_.Texts(TMessageKind::Warning),
+              QStringList{Q("Angabe der Postleitzahl und des Ortes notwendig.")});
+    EXPECT_EQ(gOutputMenus, stored ? 1 : 0);
+    EXPECT_EQ(gMenuPlz, stored ? "66111" : "");
+  }
+  TEingContestStd::OutputMenu = nullptr;
+  EXPECT_EQ(ListCount(), 1);
+}
+
 TEST_F(ConfigDialog, RigContestKeepsItsMrrNumberAndSprintUnlocksTheReports) {
   Run(false, false, 'v', [](TForm& f) {
     EXPECT_EQ(f.groupzusatz3->title(), QStringLiteral("RIG"));
