@@ -283,6 +283,13 @@ void TEingContestStdForm::BuildWindow() {
   // The score stands under the points of the total line, where "... Punkte =" leads the
   // eye; beside it the line would make the dialog wider than a small screen.
   la->addWidget(lScore, 9, 3);
+  // The box keeps the width it has for an empty log: the numbers of a great log wrap
+  // their words onto a second line instead of widening the dialog past a small screen.
+  for (QLabel* l : {lQsoTotal, lMultiTotal, lPunkteTotal, lScore}) l->setWordWrap(true);
+  lQsoTotal->setText(Q("0 QSO"));
+  lMultiTotal->setText(Q("0 Multi x"));
+  lPunkteTotal->setText(Q("0 Punkte ="));
+  lScore->setText(Q("0 Pkt."));
 
   // The per-contest prompts, hidden until a prompt shows one.
   groupZusatz = group("groupZusatz", "");
@@ -406,6 +413,7 @@ void TEingContestStdForm::BuildWindow() {
       g->layout()->setSpacing(3);
     }
   }
+  gAuswertung->setFixedWidth(std::max(gAuswertung->sizeHint().width(), gMode->sizeHint().width()));
 }
 
 bool TEingContestStdForm::IsLdk() const { return def_.MultiplierKinds.test(kKindLdk); }

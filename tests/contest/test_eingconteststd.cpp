@@ -210,6 +210,41 @@ TEST_F(ConfigDialog, FitsA1024By768Screen) {
   }
 }
 
+// The review of a great log fits that screen too: the score box keeps its width whatever
+// its numbers, and every number stays whole.
+TEST_F(ConfigDialog, ReviewFitsTheScreenWhateverTheNumbersOfTheLog) {
+  const int32_t nr = MakeContest("Saar 2026");
+  const struct {
+    uint16_t Qsos;
+    int32_t Points;
+    uint16_t Multis;
+  } rows[] = {{0, 0, 0}, {17, 34, 17}, {10000, 123456, 999}};
+  int width = 0;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.Qsos);
+    ChangeStored(nr, [&](TContestListRec& r) {
+      r.SetRowQsos(1, row.Qsos);
+      r.SetRowPoints(1, row.Points);
+      r.SetRowMultipliers(1, row.Multis);
+    });
+    ASSERT_TRUE(list_->FindNumber(nr));
+    Run(true, true, 'd', [&](TForm& f) {
+      const QSize hint = f.sizeHint();
+      EXPECT_LE(hint.width(), 1024 - 16);
+      EXPECT_LE(hint.height(), 768 - 48);
+      if (width == 0) width = hint.width();
+      EXPECT_EQ(hint.width(), width);
+      EXPECT_TRUE(f.lQsoTotal->text().startsWith(QString::number(row.Qsos) + QLatin1Char(' ')));
+      // Whole on one line or wrapped onto two.
+      for (QLabel* l : {f.lQsoTotal, f.lMultiTotal, f.lPunkteTotal, f.lScore}) {
+        EXPECT_GE(l->width(), l->minimumSizeHint().width()) << S(l->text());
+        EXPECT_GE(l->height(), l->heightForWidth(l->width())) << S(l->text());
+      }
+      return 2;
+    });
+  }
+}
+
 TEST_F(ConfigDialog, ContestStartenReturnsTheRecordPositionAndSetsTheClockBasis) {
   int position = Run(false, false, 'd', [](TForm& f) {
     Complete(f, "Saar 2026");
