@@ -19,6 +19,7 @@
 
 class QLabel;
 class QListWidget;
+class QTabBar;
 class QTimer;
 class QWidget;
 class TContLogAlle;
@@ -168,6 +169,9 @@ class TContestLogStd : public QDialog {
   void btnauswertungClick();
   QLabel* lStatistik = nullptr;
   TkvStatTabelle* StatTabelle = nullptr;
+  // Where the list leaves no room beside it, the worked tables share the list's place: a
+  // tab at the list's foot switches between the two.
+  QTabBar* tabListeStatistik = nullptr;
 
   // --- the QSO list ----------------------------------------------------------------------
   void BrowSetHeaderFooter();
@@ -188,12 +192,12 @@ class TContestLogStd : public QDialog {
   TkvEdit *eCall = nullptr, *eCall2 = nullptr;
   std::array<TkvEdit*, 4> eRSTs{};  // eRSTs1..eRSTs4
   std::array<TkvEdit*, 4> eRSTr{};  // eRSTr1..eRSTr4
-  TkvEdit *eDatum = nullptr, *ezeit = nullptr, *eFreq = nullptr, *eName = nullptr,
-          *eQTH = nullptr, *emode = nullptr;
+  TkvEdit *eDatum = nullptr, *ezeit = nullptr, *eFreq = nullptr, *eName = nullptr, *eQTH = nullptr,
+          *emode = nullptr;
   QListWidget *listband = nullptr, *listmode = nullptr;
   QLabel *lNummer = nullptr, *leNummer = nullptr, *lband = nullptr, *leBand = nullptr,
-         *lMode = nullptr, *leMode = nullptr, *lQSLs = nullptr, *rqsls = nullptr,
-         *lbeam = nullptr, *lebeam = nullptr, *lenter = nullptr;
+         *lMode = nullptr, *leMode = nullptr, *lQSLs = nullptr, *rqsls = nullptr, *lbeam = nullptr,
+         *lebeam = nullptr, *lenter = nullptr;
   QLabel *leCall = nullptr, *leCall2 = nullptr, *lersts = nullptr, *lerstr = nullptr,
          *lqsopartner = nullptr, *lcallname = nullptr, *leDatum = nullptr, *lezeit = nullptr,
          *leFreq = nullptr, *leName = nullptr, *leQTH = nullptr;
@@ -207,11 +211,11 @@ class TContestLogStd : public QDialog {
   TkvPanel* Panel2 = nullptr;
 
   TkvPanel* panelButtons = nullptr;
-  TkvBitBtn *btnClear = nullptr, *btnSpeichern = nullptr, *btnMode = nullptr,
-            *btnBand = nullptr, *btnListe = nullptr, *btnKorrektur = nullptr,
-            *btnCallsuche = nullptr, *btnHilfe = nullptr, *btnNotiz = nullptr,
-            *btnNameqth = nullptr, *btnauswertung = nullptr, *btnbeenden = nullptr,
-            *btndefault = nullptr, *btnadifimport = nullptr;
+  TkvBitBtn *btnClear = nullptr, *btnSpeichern = nullptr, *btnMode = nullptr, *btnBand = nullptr,
+            *btnListe = nullptr, *btnKorrektur = nullptr, *btnCallsuche = nullptr,
+            *btnHilfe = nullptr, *btnNotiz = nullptr, *btnNameqth = nullptr,
+            *btnauswertung = nullptr, *btnbeenden = nullptr, *btndefault = nullptr,
+            *btnadifimport = nullptr;
   QLabel *lglobcall1 = nullptr, *lglobcall2 = nullptr, *lglobcall3 = nullptr;
 
   TkvPanel* panelauswertung = nullptr;
@@ -230,9 +234,8 @@ class TContestLogStd : public QDialog {
   TkvPanel* panelclustertext = nullptr;
   TkvEdit* eclustertext = nullptr;
   TkvBitBtn *btnClustertextsenden = nullptr, *btnDXSpot = nullptr, *btnTX = nullptr,
-            *btnStart = nullptr, *btnStop = nullptr, *btnMonitor = nullptr,
-            *btndxalarm = nullptr, *btndxeinstellung = nullptr, *btncat = nullptr,
-            *btnkarte = nullptr;
+            *btnStart = nullptr, *btnStop = nullptr, *btnMonitor = nullptr, *btndxalarm = nullptr,
+            *btndxeinstellung = nullptr, *btncat = nullptr, *btnkarte = nullptr;
   QWidget *radiounten = nullptr, *CheckBox1 = nullptr;
   QTimer *timerzeit = nullptr, *TimerCAT = nullptr, *TimerCATUeberwachung = nullptr;
 
@@ -254,8 +257,10 @@ class TContestLogStd : public QDialog {
   void WireHandlers();
   void WireEditHandlers();
   void BuildEvaluation();
-  // The worked tables in the lower right corner, beside the QSO list when it is wide enough.
+  // The worked tables in the lower right corner, beside the QSO list when it is wide
+  // enough, else over the list when their tab is chosen; nowhere once closed.
   void ArrangeStatPanel();
+  void CloseStatPanel();
   void ShowFieldRecord(const TContestQSORec& rec);
   void NextSerials();
   void ArrangeMultiplierDisplay(TContestCode code);
@@ -273,6 +278,7 @@ class TContestLogStd : public QDialog {
   int sortChoice_ = -1;
   bool destroyed_ = false;
   bool shownOnce_ = false;
+  bool statClosed_ = false;
   bool recordToFieldsRunning_ = false;
   // The road of one QSO.
   void WireEntryRoad();
@@ -283,7 +289,7 @@ class TContestLogStd : public QDialog {
   int32_t KindOfField(const TkvEdit* field) const;
   bool SaveEntry(QObject* sender);
   bool saving_ = false;
-  bool entryRoadBusy_ = false;    // a check or save runs: focus moves it makes are no exits
+  bool entryRoadBusy_ = false;  // a check or save runs: focus moves it makes are no exits
   bool nameFromNameField_ = false;
   std::string lastDxcc_;
 };

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <array>
@@ -17,9 +19,11 @@
 #include "foundation/keystr.h"
 #include "foundation/kvbitbtn.h"
 #include "foundation/kvedit.h"
+#include "foundation/kvmousegrid.h"
 #include "foundation/kvpanel.h"
 #include "foundation/testdesktop.h"
 #include "log/contlogstd.h"
+#include "log/kvstattabelle.h"
 #include "log/logstate.h"
 #include "log/windowfixture.h"
 #include "tables/contestkeys.h"
@@ -107,8 +111,7 @@ TEST_F(LogWindow, LayoutByTheMultiplierSettingsAndTheLists) {
     std::function<void(TContestLogStd&)> check;
   };
   const Case cases[] = {
-      {"no multiplier kinds",
-       [](TContestRec& d) { d.MultiplierKinds.reset(); },
+      {"no multiplier kinds", [](TContestRec& d) { d.MultiplierKinds.reset(); },
        [](TContestLogStd& w) {
          EXPECT_EQ(w.panelEingabe->height(), 153);
          EXPECT_FALSE(w.panelmulties->isVisibleTo(&w));
@@ -119,8 +122,7 @@ TEST_F(LogWindow, LayoutByTheMultiplierSettingsAndTheLists) {
          EXPECT_EQ(w.panelauswertung->height(), 489 - 140);
          EXPECT_EQ(w.Label27->y(), 144);
        }},
-      {"one multiplier tally for all bands",
-       [](TContestRec& d) { d.MultiplierBandMode = 1; },
+      {"one multiplier tally for all bands", [](TContestRec& d) { d.MultiplierBandMode = 1; },
        [](TContestLogStd& w) {
          EXPECT_EQ(w.panelauswertung->height(), 489 - 115);
          EXPECT_EQ(w.Label27->y(), 272 - 115);
@@ -233,9 +235,9 @@ TEST_F(LogWindow, EntryCopyOfCallTimeAndReport) {
     const char* typed;
     const char* stored;
   };
-  for (const Case& c : {Case{"DL1ABC-P", "DL1ABC/P"}, Case{"DL1ABC P", "DL1ABC/P"},
-                        Case{"DL1ABC#", "DL1ABC/p"}, Case{"DL1ABC ", "DL1ABC"},
-                        Case{"DL1ABC/P X", "DL1ABC/PX"}}) {
+  for (const Case& c :
+       {Case{"DL1ABC-P", "DL1ABC/P"}, Case{"DL1ABC P", "DL1ABC/P"}, Case{"DL1ABC#", "DL1ABC/p"},
+        Case{"DL1ABC ", "DL1ABC"}, Case{"DL1ABC/P X", "DL1ABC/PX"}}) {
     Type(w.eCall, c.typed);
     w.FieldsToRecord();
     EXPECT_EQ(w.GetQsoRecord().Call(), c.stored) << c.typed;
@@ -260,7 +262,9 @@ TEST_F(LogWindow, ReceivedFieldsByKind) {
     std::function<void(const TContestQSORec&)> check;
   };
   const Case cases[] = {
-      {{4, 12, 5}, "DL1ABC", {"Q05", "PA", "JO30AA"},
+      {{4, 12, 5},
+       "DL1ABC",
+       {"Q05", "PA", "JO30AA"},
        [](const TContestQSORec& r) {
          EXPECT_EQ(r.DOK1(), "Q05");
          EXPECT_EQ(r.WAZ_USStaat(), "PA");
@@ -268,18 +272,24 @@ TEST_F(LogWindow, ReceivedFieldsByKind) {
        }},
       // A DOK of a station for which none is expected is not stored; a short locator
       // keeps no locator.
-      {{4, 12, 5}, "PA1ABC", {"Q05", "XX", "JO3"},
+      {{4, 12, 5},
+       "PA1ABC",
+       {"Q05", "XX", "JO3"},
        [](const TContestQSORec& r) {
          EXPECT_EQ(r.DOK1(), "");
          EXPECT_EQ(r.WAZ_USStaat(), "");
          EXPECT_EQ(r.Loc(), "");
        }},
-      {{8, 16, 19}, "DL1ABC", {"Q05", "1234", "DL2XYZ"},
+      {{8, 16, 19},
+       "DL1ABC",
+       {"Q05", "1234", "DL2XYZ"},
        [](const TContestQSORec& r) {
          EXPECT_EQ(r.DOK1(), "Q05");
          EXPECT_EQ(r.Call2(), "DL2XYZ");
        }},
-      {{15, 16, 0}, "DL1ABC", {"66", "1234", ""},
+      {{15, 16, 0},
+       "DL1ABC",
+       {"66", "1234", ""},
        [](const TContestQSORec& r) {
          EXPECT_EQ(r.WAZ_USStaat(), "66");
          EXPECT_EQ(r.Call2(), "1234");
@@ -345,8 +355,9 @@ TEST_F(LogWindow, ReportsAndCallsAsStored) {
     const char* mode;
     const char* rst;
   };
-  for (const Case& c : {Case{"57", "CW", "579"}, Case{"599", "SSB", "59 "}, Case{"5", "CW", "5  "},
-                        Case{"5999", "CW", "599"}, Case{"59", "FM", "59 "}, Case{"57", "RTTY", "57 "}})
+  for (const Case& c :
+       {Case{"57", "CW", "579"}, Case{"599", "SSB", "59 "}, Case{"5", "CW", "5  "},
+        Case{"5999", "CW", "599"}, Case{"59", "FM", "59 "}, Case{"57", "RTTY", "57 "}})
     EXPECT_EQ(logentry::NormaliseRst(c.typed, c.mode), c.rst) << c.typed << " " << c.mode;
   EXPECT_EQ(logentry::NormaliseCall("dl1abc-p"), "dl1abc/p");
   EXPECT_EQ(logentry::NormaliseCall("DL/PA1ABC X"), "DL/PA1ABCX");
@@ -451,8 +462,8 @@ TEST_F(LogWindow, EnterAndHashMoveOnInTheEntry) {
   // Enter in the last received field goes to the time field when it can take the focus.
   w.eRSTr[1]->setFocus();
   QTest::keyClick(w.eRSTr[1], Qt::Key_Return);
-  EXPECT_EQ(QApplication::focusWidget(), w.ezeit->isVisible() ? static_cast<QWidget*>(w.ezeit)
-                                                                : static_cast<QWidget*>(w.eCall));
+  EXPECT_EQ(QApplication::focusWidget(),
+            w.ezeit->isVisible() ? static_cast<QWidget*>(w.ezeit) : static_cast<QWidget*>(w.eCall));
 }
 
 TEST_F(LogWindow, AutomaticBandSwitchWaitsForAnEmptyCall) {
@@ -528,7 +539,8 @@ TEST_F(LogWindow, ListRowsAndSortChoices) {
       const std::string header = logentry::ListHeader(cols);
       EXPECT_EQ(std::count(header.begin(), header.end(), ';'),
                 std::count(row.begin(), row.end(), ';'))
-          << header << "\n" << row;
+          << header << "\n"
+          << row;
     }
   TKeyStr low, high;
   EXPECT_EQ(logentry::SortChoiceKey(0, 'd', low, high), 8);
@@ -558,6 +570,56 @@ TEST_F(LogWindow, EveryClosePathClosesOnceAndShowsTheMainWindow) {
     EXPECT_EQ(w.QsoTable, nullptr);
     window_.reset();
   }
+}
+
+// On a small screen the window takes the screen's whole height, so that the list shows
+// eleven rows at 1024 x 768; the worked tables, with no room beside the list, are a tab
+// away, and their close button closes them for good.
+TEST_F(LogWindow, ASmallScreenShowsElevenRowsAndTheWorkedTablesByTab) {
+  Records('d');
+  QWidget main;
+  main.setGeometry(10, 20, 700, 400);
+  QRect opened;
+  desk_.DialogHandler = [&](QDialog& d) {
+    opened = d.geometry();
+    return 2;
+  };
+  TContestRec def = Def('d');
+  contlogstd_neu::OpenContestLog(&main, kContest, def, *config_, *list_);
+  const QRect available = main.screen()->availableGeometry();
+  EXPECT_EQ(opened, QRect(10, available.top(), 700, available.height()));
+
+  TContestLogStd& w = Open('d');
+  Shown();
+  const auto rows = [&] { return w.Brow->Grid()->rowCount() - w.Brow->Grid()->FixedRows(); };
+  const auto showsTables = [&] { return w.StatTabelle->isVisible() && w.lStatistik->isVisible(); };
+  w.resize(1006, 768);
+  QApplication::processEvents();
+  EXPECT_EQ(rows(), 11);
+  ASSERT_TRUE(w.tabListeStatistik->isVisible());
+  EXPECT_FALSE(showsTables());
+  EXPECT_FALSE(w.tabListeStatistik->geometry().intersects(w.btnbeenden2->geometry()));
+  w.tabListeStatistik->setCurrentIndex(1);
+  EXPECT_TRUE(showsTables());
+  EXPECT_EQ(w.StatTabelle->geometry().bottom(), w.Brow->geometry().bottom());
+  // The list taking the keyboard comes back in front.
+  w.Brow->Grid()->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(w.tabListeStatistik->currentIndex(), 0);
+  EXPECT_FALSE(showsTables());
+  // Wide enough, the tables stand beside the list, without a tab.
+  w.resize(1280, 768);
+  QApplication::processEvents();
+  EXPECT_TRUE(showsTables());
+  EXPECT_FALSE(w.tabListeStatistik->isVisible());
+  EXPECT_LT(w.Brow->geometry().right(), w.StatTabelle->geometry().left());
+  QTest::mouseClick(w.StatTabelle->buttons[3], Qt::LeftButton);
+  EXPECT_FALSE(showsTables());
+  EXPECT_EQ(w.Brow->width(), w.PanelUnten->width());
+  w.resize(1006, 768);
+  QApplication::processEvents();
+  EXPECT_FALSE(w.tabListeStatistik->isVisible());
+  EXPECT_FALSE(showsTables());
 }
 
 TEST_F(LogWindow, TypedReportsAreNotCoveredByTheirCaptions) {
