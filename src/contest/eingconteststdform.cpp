@@ -276,20 +276,20 @@ void TEingContestStdForm::BuildWindow() {
   lMultiTotal = label("lMultiTotal", "");
   lPunkteTotal = label("lPunkteTotal", "");
   lScore = label("lScore", "");
+  // The totals stand one under the other, each over the width of the number columns, and
+  // the score last, where "... Punkte =" leads the eye: the numbers of a great log then
+  // find room in the box without widening the dialog past a small screen.
   la->addWidget(lTotal, 8, 0);
-  la->addWidget(lQsoTotal, 8, 1);
-  la->addWidget(lMultiTotal, 8, 2);
-  la->addWidget(lPunkteTotal, 8, 3);
-  // The score stands under the points of the total line, where "... Punkte =" leads the
-  // eye; beside it the line would make the dialog wider than a small screen.
-  la->addWidget(lScore, 9, 3);
-  // The box keeps the width it has for an empty log: the numbers of a great log wrap
-  // their words onto a second line instead of widening the dialog past a small screen.
-  for (QLabel* l : {lQsoTotal, lMultiTotal, lPunkteTotal, lScore}) l->setWordWrap(true);
-  lQsoTotal->setText(Q("0 QSO"));
-  lMultiTotal->setText(Q("0 Multi x"));
-  lPunkteTotal->setText(Q("0 Punkte ="));
-  lScore->setText(Q("0 Pkt."));
+  la->addWidget(lQsoTotal, 8, 1, 1, 3);
+  la->addWidget(lMultiTotal, 9, 1, 1, 3);
+  la->addWidget(lPunkteTotal, 10, 1, 1, 3);
+  la->addWidget(lScore, 11, 1, 1, 3);
+  // The band columns have room for the figures of a great log from the start (a QSO
+  // count has five, multipliers four, points six), and a figure more for the rounding of
+  // the font.
+  const QFontMetrics figures = gAuswertung->fontMetrics();
+  for (auto [column, digits] : {std::pair{1, "000000"}, {2, "00000"}, {3, "0000000"}})
+    la->setColumnMinimumWidth(column, figures.horizontalAdvance(Q(digits)));
 
   // The per-contest prompts, hidden until a prompt shows one.
   groupZusatz = group("groupZusatz", "");
@@ -413,7 +413,6 @@ void TEingContestStdForm::BuildWindow() {
       g->layout()->setSpacing(3);
     }
   }
-  gAuswertung->setFixedWidth(std::max(gAuswertung->sizeHint().width(), gMode->sizeHint().width()));
 }
 
 bool TEingContestStdForm::IsLdk() const { return def_.MultiplierKinds.test(kKindLdk); }

@@ -235,11 +235,8 @@ TEST_F(ConfigDialog, ReviewFitsTheScreenWhateverTheNumbersOfTheLog) {
       if (width == 0) width = hint.width();
       EXPECT_EQ(hint.width(), width);
       EXPECT_TRUE(f.lQsoTotal->text().startsWith(QString::number(row.Qsos) + QLatin1Char(' ')));
-      // Whole on one line or wrapped onto two.
-      for (QLabel* l : {f.lQsoTotal, f.lMultiTotal, f.lPunkteTotal, f.lScore}) {
-        EXPECT_GE(l->width(), l->minimumSizeHint().width()) << S(l->text());
-        EXPECT_GE(l->height(), l->heightForWidth(l->width())) << S(l->text());
-      }
+      for (QLabel* l : {f.lQsoTotal, f.lMultiTotal, f.lPunkteTotal, f.lScore})
+        EXPECT_GE(l->width(), l->sizeHint().width()) << S(l->text());
       return 2;
     });
   }
