@@ -1,6 +1,7 @@
 #include "output/wagdatei.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -93,7 +94,9 @@ bool Twagdatei::SaveLines() {
 
 void Twagdatei::Button1Click() {
   if (!SaveLines()) return;
-  std::unique_ptr<TPageSink> page = ChoosePrinterSink(Q(fileName_));
+  // The job's title is the file's bare name: the print dialog proposes it, with ".pdf",
+  // in the home folder, where a whole path would make a name that cannot be written.
+  std::unique_ptr<TPageSink> page = ChoosePrinterSink(QFileInfo(Q(fileName_)).fileName());
   if (!page) return;
   std::vector<std::string> lines;
   for (const QString& line : redit->toPlainText().split(QLatin1Char('\n')))
