@@ -45,8 +45,9 @@ void TContestLogStd::BuildEvaluation() {
   tabListeStatistik->addTab(Q("Statistik"));
   tabListeStatistik->hide();
   connect(tabListeStatistik, &QTabBar::currentChanged, this, [this] { ArrangeStatPanel(); });
-  // The list taking the keyboard (F5, a click) brings it back in front of the tables.
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+  // The list taking the keyboard (F5, a click) brings it back in front of the tables. The
+  // list is the connection's context: it goes first when the window is freed.
+  connect(qApp, &QApplication::focusChanged, Brow, [this](QWidget*, QWidget* now) {
     if (now && Brow->isAncestorOf(now) && StatTabelle->isVisible() &&
         tabListeStatistik->isVisible())
       tabListeStatistik->setCurrentIndex(0);
