@@ -7,6 +7,8 @@ pkgs="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libqt6ope
       fonts-liberation ccache poppler-utils"
 # The country file the shipped prefix files are built from.
 pkgs="$pkgs hamradio-files"
+# Qt's German texts for its own file and print dialogs.
+pkgs="$pkgs qt6-translations-l10n"
 # The ADIF readers the export tests read their files back with, beside the build. Tests
 # that need them are skipped where node or the packages are missing.
 node_dir="${ZOR_NODE_DIR:-build/node}"

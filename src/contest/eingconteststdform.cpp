@@ -265,13 +265,20 @@ void TEingContestStdForm::BuildWindow() {
   lMultiTotal = label("lMultiTotal", "");
   lPunkteTotal = label("lPunkteTotal", "");
   lScore = label("lScore", "");
+  // The totals stand one under the other, each over the width of the number columns, and
+  // the score last, where "... Punkte =" leads the eye: the numbers of a great log then
+  // find room in the box without widening the dialog past a small screen.
   la->addWidget(lTotal, 8, 0);
-  la->addWidget(lQsoTotal, 8, 1);
-  la->addWidget(lMultiTotal, 8, 2);
-  la->addWidget(lPunkteTotal, 8, 3);
-  // The score stands under the points of the total line, where "... Punkte =" leads the
-  // eye; beside it the line would make the dialog wider than a small screen.
-  la->addWidget(lScore, 9, 3);
+  la->addWidget(lQsoTotal, 8, 1, 1, 3);
+  la->addWidget(lMultiTotal, 9, 1, 1, 3);
+  la->addWidget(lPunkteTotal, 10, 1, 1, 3);
+  la->addWidget(lScore, 11, 1, 1, 3);
+  // The band columns have room for the figures of a great log from the start (a QSO
+  // count has five, multipliers four, points six), and a figure more for the rounding of
+  // the font.
+  const QFontMetrics figures = gAuswertung->fontMetrics();
+  for (auto [column, digits] : {std::pair{1, "000000"}, {2, "00000"}, {3, "0000000"}})
+    la->setColumnMinimumWidth(column, figures.horizontalAdvance(Q(digits)));
 
   // The per-contest prompts, hidden until a prompt shows one.
   groupZusatz = group("groupZusatz", "");
@@ -335,8 +342,12 @@ void TEingContestStdForm::BuildWindow() {
   connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(TSender::OK); });
   connect(btnstart, &QPushButton::clicked, this, [this] { btnOKClick(TSender::Start); });
   connect(btnDruck, &QPushButton::clicked, this, [this] {
-    if (btnOKClick(TSender::Print) && TEingContestStd::OutputMenu)
-      TEingContestStd::OutputMenu(list_, config_);
+    // A failed check is shown but does not keep a stored contest from its exports: they
+    // read the stored records, taken up again in place of what the dialog left unstored.
+    // A contest never stored has nothing to export.
+    const bool stored = btnOKClick(TSender::Print);
+    if (!stored && !(existing_ && list_.FindNumber(list_.GetListRec().Nummer()))) return;
+    if (TEingContestStd::OutputMenu) TEingContestStd::OutputMenu(list_, config_);
   });
   connect(btnHilfe, &QPushButton::clicked, this, [] { hh_funcs::ShowHelp(); });
   connect(btnregeln, &QPushButton::clicked, this, [this] {

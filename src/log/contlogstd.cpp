@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
 
 #include "browser/kvbrow.h"
@@ -107,7 +108,8 @@ void TContestLogStd::FormResize() {
   }
   panelButtons->move(panelButtons->x(), panelEingabe->y() + panelEingabe->height() + 4);
   const int listTop = panelButtons->y() + panelButtons->height() + 4;
-  PanelUnten->setGeometry(PanelUnten->x(), listTop, PanelUnten->width(), std::max(60, h - listTop - 4));
+  PanelUnten->setGeometry(PanelUnten->x(), listTop, PanelUnten->width(),
+                          std::max(60, h - listTop - 4));
   panelObenUntergrund->setGeometry(panelSeite->width(), 0, w - panelSeite->width(),
                                    panelButtons->y() + panelButtons->height() + 2);
   ArrangeButtonBar();
@@ -126,7 +128,8 @@ void TContestLogStd::FormResize() {
   Image2->move(Image2->x(), lversion->y() - Image2->height() - 4);
   // The list area: buttons at its foot.
   const int footTop = PanelUnten->height() - 30;
-  if (QWidget* area = Brow->parentWidget()) area->setGeometry(0, 0, PanelUnten->width(), footTop - 2);
+  if (QWidget* area = Brow->parentWidget())
+    area->setGeometry(0, 0, PanelUnten->width(), footTop - 2);
   Brow->setGeometry(0, 0, PanelUnten->width(), footTop - 2);
   for (TkvBitBtn* b : {btnAendern, btnLoeschen, btnBandliste}) b->move(b->x(), footTop);
   CheckBox1->move(PanelUnten->width() - 150, footTop);
@@ -173,6 +176,24 @@ void TContestLogStd::FormDestroy() {
 
 // --- opening ----------------------------------------------------------------------------------
 
+namespace {
+
+// The main window's left and width with the whole available height of its screen, so
+// that the list shows as many QSOs as the screen has room for. The window frame keeps
+// its room above and below.
+QRect FullScreenHeight(const QWidget& mainWindow) {
+  QRect r = mainWindow.geometry();
+  const QScreen* screen = mainWindow.screen();
+  if (!screen) return r;
+  const QRect available = screen->availableGeometry();
+  const QRect frame = mainWindow.frameGeometry();
+  r.setTop(available.top() + (r.top() - frame.top()));
+  r.setBottom(available.bottom() - (frame.bottom() - r.bottom()));
+  return r;
+}
+
+}  // namespace
+
 namespace contlogstd_neu {
 
 void OpenContestLog(QWidget* mainWindow, int32_t contestNumber, TContestRec& def,
@@ -186,7 +207,7 @@ void OpenContestLog(QWidget* mainWindow, int32_t contestNumber, TContestRec& def
       form->setWindowState(Qt::WindowMaximized);
     } else {
       form->setWindowState(mainWindow->windowState());
-      form->setGeometry(mainWindow->geometry());
+      form->setGeometry(FullScreenHeight(*mainWindow));
     }
   }
   form->ClearEntry(false);

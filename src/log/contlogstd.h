@@ -19,6 +19,7 @@
 
 class QLabel;
 class QListWidget;
+class QTabBar;
 class QTimer;
 class QWidget;
 class TContLogAlle;
@@ -168,6 +169,9 @@ class TContestLogStd : public QDialog {
   void btnauswertungClick();
   QLabel* lStatistik = nullptr;
   TkvStatTabelle* StatTabelle = nullptr;
+  // Where the list leaves no room beside it, the worked tables share the list's place: a
+  // tab at the list's foot switches between the two.
+  QTabBar* tabListeStatistik = nullptr;
 
   // --- the QSO list ----------------------------------------------------------------------
   void BrowSetHeaderFooter();
@@ -253,8 +257,10 @@ class TContestLogStd : public QDialog {
   void WireHandlers();
   void WireEditHandlers();
   void BuildEvaluation();
-  // The worked tables in the lower right corner, beside the QSO list when it is wide enough.
+  // The worked tables in the lower right corner, beside the QSO list when it is wide
+  // enough, else over the list when their tab is chosen; nowhere once closed.
   void ArrangeStatPanel();
+  void CloseStatPanel();
   void ShowFieldRecord(const TContestQSORec& rec);
   void NextSerials();
   // The frequency the entry's band takes for the entry's mode.
@@ -274,6 +280,7 @@ class TContestLogStd : public QDialog {
   int sortChoice_ = -1;
   bool destroyed_ = false;
   bool shownOnce_ = false;
+  bool statClosed_ = false;
   bool recordToFieldsRunning_ = false;
   // The road of one QSO.
   void WireEntryRoad();

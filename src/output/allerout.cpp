@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
+#include <QString>
 #include <QTemporaryFile>
 #include <array>
-#include <cmath>
 
 #include "foundation/desktop.h"
 #include "foundation/messages.h"
@@ -39,8 +39,6 @@ const std::array<TJobInfo, TAlleRout::kJobCount> kJobs = {{
     {M::ELog, 0, "", ""},  // 16 nothing
 }};
 
-int Round(double v) { return int(std::lround(v)); }
-
 }  // namespace
 
 TAlleRout::TAlleRout() : file_(std::make_unique<TTextTarget>()) {}
@@ -71,8 +69,8 @@ bool TAlleRout::BeginJob(uint8_t jobKind) {
     }
     page_->SetFont(JobInfo(jobKind_).FontPoints);
     pixelsPerInch_ = page_->PixelsPerInch();
-    leftMargin_ = Round(1.4 * pixelsPerInch_ / 2.54);
-    lineHeight_ = Round(page_->TextHeight("XygW") * 1.1);
+    leftMargin_ = pagerules::LeftMargin(pixelsPerInch_);
+    lineHeight_ = pagerules::LineHeight(*page_);
   }
   ResetPagePosition();
   return true;
@@ -102,13 +100,13 @@ std::string TAlleRout::FitField(std::string_view text, int width) const {
 
 void TAlleRout::ResetPagePosition() {
   x_ = leftMargin_;
-  y_ = Round(pixelsPerInch_ * 1.0 / 2.54);
+  y_ = pagerules::TopMargin(pixelsPerInch_);
 }
 
 bool TAlleRout::CheckPageBreak(int lines) {
   if (mode_ != TOutputMode::Printer || !page_) return false;
   x_ = leftMargin_;
-  if (page_->PageHeight() >= y_ + lines * lineHeight_) return false;
+  if (pagerules::HasRoom(*page_, y_, lines, lineHeight_)) return false;
   NewPage();
   return true;
 }
@@ -161,7 +159,7 @@ void TAlleRout::DeliverPrintFile() {
 void TAlleRout::EndPrintJob() {
   if (mode_ != TOutputMode::Printer || !page_) return;
   BoldOff();
-  bool ok = page_->End();
+  const bool ok = page_->End();
   page_.reset();
   if (ok && printCopy_) DeliverPrintFile();
   printCopy_.reset();

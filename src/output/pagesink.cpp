@@ -4,8 +4,11 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
+#include <cmath>
 
 #include "foundation/cp1252.h"
+#include "foundation/desktop.h"
+#include "foundation/messages.h"
 
 namespace {
 
@@ -18,6 +21,7 @@ class TPrinterSink : public TPageSink {
   bool Begin() { return painter_.begin(printer_.get()); }
 
   double PixelsPerInch() const override { return printer_->logicalDpiX(); }
+  int PageWidth() const override { return printer_->width(); }
   int PageHeight() const override { return printer_->height(); }
   void SetFont(int points) override {
     // fonts-liberation gives "Courier New" its metric twin, so columns stay where the
@@ -32,6 +36,9 @@ class TPrinterSink : public TPageSink {
     QFont font = painter_.font();
     font.setBold(bold);
     painter_.setFont(font);
+  }
+  int TextWidth(std::string_view text) const override {
+    return painter_.fontMetrics().horizontalAdvance(Q(text));
   }
   int TextHeight(std::string_view) const override { return painter_.fontMetrics().height(); }
   void DrawText(int x, int y, std::string_view text) override {
@@ -50,6 +57,8 @@ class TPrinterSink : public TPageSink {
   int page_ = 1;
 };
 
+int Round(double v) { return int(std::lround(v)); }
+
 }  // namespace
 
 std::unique_ptr<TPageSink> MakePrinterSink(std::unique_ptr<QPrinter> printer) {
@@ -57,3 +66,30 @@ std::unique_ptr<TPageSink> MakePrinterSink(std::unique_ptr<QPrinter> printer) {
   if (!sink->Begin()) return nullptr;
   return sink;
 }
+
+std::unique_ptr<TPageSink> ChoosePrinterSink(const QString& docName) {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setDocName(docName);
+  if (!Desktop().ChoosePrinter(*printer)) return nullptr;
+  std::unique_ptr<TPageSink> page = MakePrinterSink(std::move(printer));
+  if (!page) ToMessages::ShowError("Der Drucker konnte nicht gestartet werden.");
+  return page;
+}
+
+void EndPrinterSink(TPageSink& page) {
+  if (!page.End()) ToMessages::ShowError("Der Ausdruck konnte nicht abgeschlossen werden.");
+}
+
+namespace pagerules {
+
+int LeftMargin(double pixelsPerInch) { return Round(1.4 * pixelsPerInch / 2.54); }
+
+int TopMargin(double pixelsPerInch) { return Round(pixelsPerInch * 1.0 / 2.54); }
+
+int LineHeight(const TPageSink& page) { return Round(page.TextHeight("XygW") * 1.1); }
+
+bool HasRoom(const TPageSink& page, int y, int lines, int lineHeight) {
+  return page.PageHeight() >= y + lines * lineHeight;
+}
+
+}  // namespace pagerules

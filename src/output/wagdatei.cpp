@@ -1,17 +1,19 @@
 #include "output/wagdatei.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "foundation/cp1252.h"
 #include "foundation/desktop.h"
+#include "foundation/messages.h"
 #include "output/filemessage.h"
+#include "output/pagesink.h"
 #include "output/textfile.h"
+#include "output/textprint.h"
 
 namespace {
 
@@ -87,13 +89,15 @@ bool Twagdatei::SaveLines() {
 
 void Twagdatei::Button1Click() {
   if (!SaveLines()) return;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(fileName_);
-  if (!Desktop().ChoosePrinter(printer)) return;
-  QTextDocument doc;
-  doc.setDefaultFont(MonoFont());
-  doc.setPlainText(redit->toPlainText());
-  doc.print(&printer);
+  // The job's title is the file's bare name: the print dialog proposes it, with ".pdf",
+  // in the home folder, where a whole path would make a name that cannot be written.
+  std::unique_ptr<TPageSink> page = ChoosePrinterSink(QFileInfo(Q(fileName_)).fileName());
+  if (!page) return;
+  std::vector<std::string> lines;
+  for (const QString& line : redit->toPlainText().split(QLatin1Char('\n')))
+    lines.push_back(S(line));
+  textprint::PrintLines(*page, lines);
+  EndPrinterSink(*page);
 }
 
 void Twagdatei::btnspeichernClick() {

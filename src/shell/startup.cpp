@@ -14,6 +14,7 @@
 #include "output/partyausw.h"
 #include "output/wagausw.h"
 #include "reference/refservices.h"
+#include "shell/qtgerman.h"
 #include "tables/tableservices.h"
 
 namespace startup {
@@ -27,6 +28,9 @@ void StartServices(const char* workDir, const char* dataDir) {
   SetShippedDataDirectory(dataDir);
   TQtDesktop::SetMessageRunner(&RunMessageForm);
   gStops.push_back([] { TQtDesktop::SetMessageRunner(nullptr); });
+  // Qt's file and print dialogs in German, like the rest of the program.
+  qtgerman::Install();
+  gStops.push_back(qtgerman::Remove);
   // Suite tables and settings.
   tableservices::Start();
   gStops.push_back(tableservices::Stop);

@@ -210,6 +210,38 @@ TEST_F(ConfigDialog, FitsA1024By768Screen) {
   }
 }
 
+// The review of a great log fits that screen too: the score box keeps its width whatever
+// its numbers, and every number stays whole.
+TEST_F(ConfigDialog, ReviewFitsTheScreenWhateverTheNumbersOfTheLog) {
+  const int32_t nr = MakeContest("Saar 2026");
+  const struct {
+    uint16_t Qsos;
+    int32_t Points;
+    uint16_t Multis;
+  } rows[] = {{0, 0, 0}, {17, 34, 17}, {10000, 123456, 999}};
+  int width = 0;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.Qsos);
+    ChangeStored(nr, [&](TContestListRec& r) {
+      r.SetRowQsos(1, row.Qsos);
+      r.SetRowPoints(1, row.Points);
+      r.SetRowMultipliers(1, row.Multis);
+    });
+    ASSERT_TRUE(list_->FindNumber(nr));
+    Run(true, true, 'd', [&](TForm& f) {
+      const QSize hint = f.sizeHint();
+      EXPECT_LE(hint.width(), 1024 - 16);
+      EXPECT_LE(hint.height(), 768 - 48);
+      if (width == 0) width = hint.width();
+      EXPECT_EQ(hint.width(), width);
+      EXPECT_TRUE(f.lQsoTotal->text().startsWith(QString::number(row.Qsos) + QLatin1Char(' ')));
+      for (QLabel* l : {f.lQsoTotal, f.lMultiTotal, f.lPunkteTotal, f.lScore})
+        EXPECT_GE(l->width(), l->sizeHint().width()) << S(l->text());
+      return 2;
+    });
+  }
+}
+
 TEST_F(ConfigDialog, ContestStartenReturnsTheRecordPositionAndSetsTheClockBasis) {
   int position = Run(false, false, 'd', [](TForm& f) {
     Complete(f, "Saar 2026");
@@ -655,6 +687,40 @@ TEST_F(ConfigDialog, PrintStoresWarnsOfAnIncompleteAddressAndStaysOpen) {
   EXPECT_EQ(desktop_.Texts(TMessageKind::Warning),
             QStringList{Q("Die Adress-Angaben sind nicht vollständig.")});
   EXPECT_EQ(Setups().GetEigeneStation().Street(), "");
+}
+
+std::string gMenuPlz;
+
+// A failed check shows its message and still opens the menu of a stored contest, whose
+// exports read the stored records; a contest never stored gets no menu.
+TEST_F(ConfigDialog, PrintAfterAFailedCheckOpensTheMenuOfAStoredContestOnly) {
+  TEingContestStd::OutputMenu = [](TdbContest& list, TdbContest&) {
+    ++gOutputMenus;
+    gMenuPlz = list.GetListRec().PLZ();
+  };
+  for (const bool stored : {true, false}) {
+    SCOPED_TRACE(stored ? "stored" : "new");
+    gOutputMenus = 0;
+    gMenuPlz.clear();
+    desktop_.Messages.clear();
+    if (stored) {
+      ASSERT_TRUE(list_->FindNumber(MakeContest("Saar 2026")));
+    }
+    Run(stored, stored, 'd', [&](TForm& f) {
+      // No category is clicked: that would store the new contest at once.
+      if (!stored) Type(f.eName, "Saar 2027");
+      f.ePLZ->clear();
+      Click(f, f.btnDruck);
+      EXPECT_EQ(f.result(), 0);
+      return 2;
+    });
+    EXPECT_EQ(desktop_.Texts(TMessageKind::Warning),
+              QStringList{Q("Angabe der Postleitzahl und des Ortes notwendig.")});
+    EXPECT_EQ(gOutputMenus, stored ? 1 : 0);
+    EXPECT_EQ(gMenuPlz, stored ? "66111" : "");
+  }
+  TEingContestStd::OutputMenu = nullptr;
+  EXPECT_EQ(ListCount(), 1);
 }
 
 TEST_F(ConfigDialog, RigContestKeepsItsMrrNumberAndSprintUnlocksTheReports) {

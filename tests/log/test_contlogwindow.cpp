@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QScreen>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <array>
@@ -23,6 +25,7 @@
 #include "foundation/strings.h"
 #include "foundation/testdesktop.h"
 #include "log/contlogstd.h"
+#include "log/kvstattabelle.h"
 #include "log/logstate.h"
 #include "log/windowfixture.h"
 #include "tables/contestkeys.h"
@@ -651,6 +654,56 @@ TEST_F(LogWindow, EveryClosePathClosesOnceAndShowsTheMainWindow) {
     EXPECT_EQ(w.QsoTable, nullptr);
     window_.reset();
   }
+}
+
+// On a small screen the window takes the screen's whole height, so that the list shows
+// eleven rows at 1024 x 768; the worked tables, with no room beside the list, are a tab
+// away, and their close button closes them for good.
+TEST_F(LogWindow, ASmallScreenShowsElevenRowsAndTheWorkedTablesByTab) {
+  Records('d');
+  QWidget main;
+  main.setGeometry(10, 20, 700, 400);
+  QRect opened;
+  desk_.DialogHandler = [&](QDialog& d) {
+    opened = d.geometry();
+    return 2;
+  };
+  TContestRec def = Def('d');
+  contlogstd_neu::OpenContestLog(&main, kContest, def, *config_, *list_);
+  const QRect available = main.screen()->availableGeometry();
+  EXPECT_EQ(opened, QRect(10, available.top(), 700, available.height()));
+
+  TContestLogStd& w = Open('d');
+  Shown();
+  const auto rows = [&] { return w.Brow->Grid()->rowCount() - w.Brow->Grid()->FixedRows(); };
+  const auto showsTables = [&] { return w.StatTabelle->isVisible() && w.lStatistik->isVisible(); };
+  w.resize(1006, 768);
+  QApplication::processEvents();
+  EXPECT_EQ(rows(), 11);
+  ASSERT_TRUE(w.tabListeStatistik->isVisible());
+  EXPECT_FALSE(showsTables());
+  EXPECT_FALSE(w.tabListeStatistik->geometry().intersects(w.btnbeenden2->geometry()));
+  w.tabListeStatistik->setCurrentIndex(1);
+  EXPECT_TRUE(showsTables());
+  EXPECT_EQ(w.StatTabelle->geometry().bottom(), w.Brow->geometry().bottom());
+  // The list taking the keyboard comes back in front.
+  w.Brow->Grid()->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(w.tabListeStatistik->currentIndex(), 0);
+  EXPECT_FALSE(showsTables());
+  // Wide enough, the tables stand beside the list, without a tab.
+  w.resize(1280, 768);
+  QApplication::processEvents();
+  EXPECT_TRUE(showsTables());
+  EXPECT_FALSE(w.tabListeStatistik->isVisible());
+  EXPECT_LT(w.Brow->geometry().right(), w.StatTabelle->geometry().left());
+  QTest::mouseClick(w.StatTabelle->buttons[3], Qt::LeftButton);
+  EXPECT_FALSE(showsTables());
+  EXPECT_EQ(w.Brow->width(), w.PanelUnten->width());
+  w.resize(1006, 768);
+  QApplication::processEvents();
+  EXPECT_FALSE(w.tabListeStatistik->isVisible());
+  EXPECT_FALSE(showsTables());
 }
 
 TEST_F(LogWindow, TypedReportsAreNotCoveredByTheirCaptions) {

@@ -3,7 +3,10 @@
 
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "foundation/cp1252.h"
@@ -72,7 +75,16 @@ TEST_F(Viewer, PrintSavesTheEditedTextFirst) {
   };
   wagdat::ShowFile(Q(file_));
   EXPECT_EQ(Read(), "QSO: 1\r\n");
-  EXPECT_TRUE(QFile::exists(desktop_.PrintToPdf));
+  ASSERT_TRUE(QFile::exists(desktop_.PrintToPdf));
+  // The print job is titled with the file's bare name, which the print dialog turns into
+  // its proposed PDF name.
+  const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+  if (pdfinfo.isEmpty()) return;
+  QProcess info;
+  info.start(pdfinfo, {desktop_.PrintToPdf});
+  ASSERT_TRUE(info.waitForFinished(30000));
+  EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
+                  .contains(QRegularExpression(QStringLiteral("Title: +DL1ABC.STF\n"))));
 }
 
 }  // namespace
