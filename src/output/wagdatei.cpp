@@ -91,7 +91,7 @@ void Twagdatei::Button1Click() {
   if (!SaveLines()) return;
   // The job's title is the file's bare name: the print dialog proposes it, with ".pdf",
   // in the home folder, where a whole path would make a name that cannot be written.
-  std::unique_ptr<TPageSink> page = ChoosePrinterSink(QFileInfo(Q(fileName_)).fileName());
+  std::unique_ptr<TPageSink> page = ChoosePrinterSink(QFileInfo(fileName_).fileName());
   if (!page) return;
   std::vector<std::string> lines;
   for (const QString& line : redit->toPlainText().split(QLatin1Char('\n')))
