@@ -15,9 +15,15 @@
 #include "tables/contesttables.h"
 #include "tables/setups.h"
 
+namespace {
+constexpr int kHeldCallFiles = ToDatCall::kCallListFile | ToDatCall::kCallBookFile;
+}  // namespace
+
 bool TContLogAlle::OpenQsoLog(TdbContest*& table, int32_t contestNumber) {
   table = new TdbContest(TdbContestBase::kQsoLog, 0, contestNumber);
-  ToDatCall::OpenFiles(ToDatCall::kCallListFile);
+  // Every save writes the call book: held open with the log, it is not opened, closed and
+  // folded to disk once per QSO.
+  ToDatCall::OpenFiles(kHeldCallFiles);
   // Band-change lines carry no station: reference fields left in them would count.
   for (bool found = table->First(contestkeys::kDatumZeit); found;
        found = table->NextRecord(contestkeys::kDatumZeit)) {
@@ -72,7 +78,7 @@ void TContLogAlle::CloseLogFiles(TdbContest*& qsoTable, TdbContest& listTable,
                                  TdbContest& configTable) {
   listTable.Modify();
   configTable.Modify();
-  ToDatCall::CloseFiles(ToDatCall::kCallListFile);
+  ToDatCall::CloseFiles(kHeldCallFiles);
   delete qsoTable;
   qsoTable = nullptr;
 }
