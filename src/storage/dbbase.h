@@ -35,17 +35,20 @@ bool DatabaseStarted();
 //
 // Files are committed one after the other in the order they were first written, each
 // file atomically. Before the first commit the pages of every file are written out (a
-// full disk is met there, while all can still be rolled back). A kill between two files'
-// commits leaves the earlier files committed and the later ones untouched, so a group
+// full disk is met there, while all can still be rolled back; only a failure in the last
+// small write of a later file's commit leaves the earlier files committed, and Commit()
+// returns false). A kill between two files' commits leaves the earlier files committed
+// and the later ones untouched, so a group
 // writes its primary record (the QSO) first and what is learnt from it (the call book)
 // after: a kill never leaves the learnt part without the record.
 //
-// Durability: a file not shared with other stations keeps a write-ahead log with
-// synchronous=FULL, so a commit is on disk when it returns at the cost of one sync of
-// the log (the journal costs three or four per file); a saved QSO with its call book
-// costs two. The log is folded into the file now and then, one more pair of syncs per
-// thousand pages. A shared data directory keeps the rollback journal, which works over
-// a network where the log's shared index does not.
+// Durability: a file not shared with other stations keeps a write-ahead log. With
+// auto-flush mode 0 (synchronous=FULL) a commit is on disk when it returns, at the cost
+// of one sync of the log (a rollback journal costs three or four per file); mode 1
+// (NORMAL) leaves the sync to the log's checkpoints, and a commit then survives the
+// death of the program but not a power failure. The log is folded into the file every
+// thousand pages or so, at one sync of each. A shared data directory keeps the rollback
+// journal, which works over a network where the log's shared index does not.
 void BeginWrites();
 bool CommitWrites();  // False: a write failed and the group was rolled back
 void RollbackWrites();
