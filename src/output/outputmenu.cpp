@@ -11,7 +11,6 @@
 #include "foundation/cp1252.h"
 #include "foundation/desktop.h"
 #include "foundation/messages.h"
-#include "log/logrecalc.h"
 #include "output/allerout.h"
 #include "output/outputjobs.h"
 
@@ -85,9 +84,6 @@ void RunEntryJob(uint8_t job, const TContestRec& def, TdbContest& listTable,
 void ShowOutputMenu(TdbContest& listTable, TdbContest& configTable) {
   TContestRec* def = CurrentContestDef();
   if (!def) return;
-  // A log changed since its summary was stored (its program ended without the close) is
-  // counted again first: no export states totals older than the log.
-  recalcmark::RecalcIfChanged(*def, listTable, configTable);
   QMenu menu;
   menu.setObjectName(QStringLiteral("OutputMenu"));
   for (const TEntry& e : Entries(*def)) {

@@ -8,7 +8,6 @@
 
 #include "contest/eingconteststd.h"
 #include "foundation/cp1252.h"
-#include "log/logrecalc.h"
 #include "output/outputfixture.h"
 #include "output/outputjobs.h"
 #include "output/outputmenu.h"
@@ -126,29 +125,6 @@ TEST_F(OutputMenu, AdifNoticeComesBeforeEveryAdifExport) {
               "akzeptiert werden."));
   EXPECT_EQ(desktop_.Messages[0].Caption, QStringLiteral("Contest"));
   EXPECT_EQ(desktop_.Messages[0].Title, QStringLiteral("Exportdatei"));
-}
-
-// A log saved to after its summary was stored (its program ended without the close)
-// is counted again before the menu; an unchanged one keeps its stored summary.
-TEST_F(OutputMenu, ALogChangedSinceItsSummaryIsCountedAgainFirst) {
-  MakeContest('d');
-  def_.Bands[1] = 'b';
-  AddQso({.Call = "DL1AAA"});
-  AddQso({.Call = "DL2BBB"});
-  Choose("nothing");
-  for (const bool marked : {false, true}) {
-    SCOPED_TRACE(marked ? "marked" : "unchanged");
-    if (marked) {
-      TdbContest log(TdbContestBase::kQsoLog, 0, contest_);
-      ASSERT_TRUE(recalcmark::Set(log));
-    }
-    TEingContestStd::OutputMenu(*list_, *config_);
-    EXPECT_EQ(list_->GetListRec().RowQsos(1), marked ? 2 : 0);
-    ASSERT_TRUE(list_->FindNumber(contest_));
-    EXPECT_EQ(list_->GetListRec().RowQsos(1), marked ? 2 : 0);
-    TdbContest log(TdbContestBase::kQsoLog, 0, contest_);
-    EXPECT_FALSE(recalcmark::IsSet(log));
-  }
 }
 
 TEST_F(OutputMenu, DisabledEntryRunsNoJob) {
