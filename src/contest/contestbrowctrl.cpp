@@ -12,6 +12,7 @@
 #include "reference/dbprefix.h"
 #include "reference/prefixinstall.h"
 #include "storage/dbbase.h"
+#include "storage/dberror.h"
 #include "tables/contestkeys.h"
 #include "tables/contesttables.h"
 #include "tables/opcmd.h"
@@ -80,7 +81,14 @@ TContestBrowCtrl::TContestBrowCtrl(TkvBrow* browser, QWidget* mainWindow, TConte
   // A data directory without prefix files gets the ones the program ships.
   prefixinstall::InstallShippedFiles(ShippedDataDirectory(), tablefiles::DataDir());
   prefixOpen_ = oDatPrefix && oDatPrefix->OpenFileSet(kPrefixFileSet, false);
-  {
+  // A file another running program holds is there, only locked: saying it was missing
+  // would send the operator looking for a download.
+  const bool prefixInUse = !prefixOpen_ && DriverErrorCode() == kDbCodeLocked;
+  if (prefixInUse) {
+    ToMessages::ShowError(
+        "Achtung: Die Präfixdatei wird von einem anderen Programm benutzt. Ohne diese Datei "
+        "kann das Programm nicht korrekt arbeiten!");
+  } else {
     TdbPrefix prefixes;
     if (prefixes.RecordCount() <= 0)
       ToMessages::ShowError(

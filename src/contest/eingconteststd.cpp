@@ -10,6 +10,7 @@
 #include "tables/contesttables.h"
 
 TEingContestStd::TOutputMenu TEingContestStd::OutputMenu = nullptr;
+TEingContestStd::TRecalcTotals TEingContestStd::RecalcTotals = nullptr;
 
 int TEingContestStd::Run(bool existing, bool review, TContestCode code, TdbContest& listTable,
                          TdbContest& configTable, QWidget* owner) {
@@ -26,6 +27,7 @@ int TEingContestStd::Run(bool existing, bool review, TContestCode code, TdbConte
     oContestFkt->LoadContestDefinition(def, listTable, code, existing);
   else
     LoadContestDefinition(def, listTable, code, existing);
+  if (existing && RecalcTotals) RecalcTotals(def, listTable, configTable);
   TEingContestStdForm form(existing, review, code, listTable, configTable, def,
                            owner ? owner : QApplication::activeWindow());
   return Desktop().ExecDialog(form) == 1 ? listTable.CurrentRef() : 0;

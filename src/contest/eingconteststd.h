@@ -21,4 +21,11 @@ class TEingContestStd {
   // stored; registered by the output dispatcher, nothing happens while none is.
   using TOutputMenu = void (*)(TdbContest& listTable, TdbContest& configTable);
   static TOutputMenu OutputMenu;
+
+  // Stores the summary of a log saved to since its summary was stored (its program ended
+  // without the close) before the dialog of the contest shows it or exports from it;
+  // registered by the log at start-up.
+  using TRecalcTotals = bool (*)(const TContestRec& def, TdbContest& listTable,
+                                 TdbContest& configTable);
+  static TRecalcTotals RecalcTotals;
 };

@@ -76,6 +76,7 @@ std::string ImportSummary(const TImportCounts& c) {
   line(c.BadBand, " fehlende oder falsche Bandangaben");
   line(c.BadMode, " fehlende oder falsche Modeangaben");
   line(c.Refused, " QSOs konnten nicht gespeichert werden");
+  line(c.Untried, " Datensätze nicht mehr versucht");
   if (c.Aborted) text += "\r\nDer Import wurde abgebrochen.";
   for (const auto& [message, count] : c.Messages)
     text += "\r\n" + message + (count > 1 ? " (" + ToStrings::IntToStrPadded(count, 0) + "x)" : "");

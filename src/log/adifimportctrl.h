@@ -46,6 +46,7 @@ struct TImportCounts {
   int32_t BadBand = 0;
   int32_t BadMode = 0;
   int32_t Refused = 0;   // valid, but the save failed
+  int32_t Untried = 0;   // left when the run stopped
   bool Aborted = false;  // the operator stopped the run
   // The messages the run's checks and saves gave, each once, with how often.
   std::vector<std::pair<std::string, int32_t>> Messages;

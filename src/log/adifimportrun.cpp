@@ -4,6 +4,7 @@
 // stands still for the whole run; the summary tells what was stored and what not.
 
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 
 #include "browser/kvbrow.h"
@@ -243,20 +244,28 @@ TImportCounts RunImport(TContestLogStd& w, const std::vector<std::string>& recor
   w.DisplaySuspended = true;
   // The saves of up to groupSize QSOs are one write to the file; each QSO is whole in it.
   std::unique_ptr<TWriteGroup> group;
-  int32_t inGroup = 0;
+  int32_t inGroup = 0, logBefore = 0;
   bool failed = false;
   const auto commit = [&] {
     if (!group) return;
     if (!group->Commit()) {
-      counts.Saved -= inGroup;
-      counts.Refused += inGroup;
+      // The group stored nothing; the log is asked all the same, so that the summary
+      // never counts a QSO it does not hold.
+      const int32_t kept = std::clamp(w.QsoTable->RecordCount() - logBefore, 0, inGroup);
+      counts.Saved -= inGroup - kept;
+      counts.Refused += inGroup - kept;
       failed = true;
     }
     group.reset();
     inGroup = 0;
   };
-  for (size_t i = 0; i < records.size() && !counts.Aborted && !failed; ++i) {
-    if (!group) group = std::make_unique<TWriteGroup>();
+  size_t tried = 0;
+  for (; tried < records.size() && !counts.Aborted && !failed; ++tried) {
+    const size_t i = tried;
+    if (!group) {
+      group = std::make_unique<TWriteGroup>();
+      logBefore = w.QsoTable->RecordCount();
+    }
     TImportOutcome outcome = run.Fill(records[i]);
     if (outcome == TImportOutcome::kFilled) outcome = StoreEntry(w);
     run.Done(outcome);
@@ -269,10 +278,12 @@ TImportCounts RunImport(TContestLogStd& w, const std::vector<std::string>& recor
       case TImportOutcome::kBadMode: ++counts.BadMode; break;
       case TImportOutcome::kRefused: ++counts.Refused; break;
     }
-    if (inGroup >= groupSize) commit();
+    // A failed write ends the group and the run: the group can store nothing more.
+    if (inGroup >= groupSize || dbbase::WritesFailed()) commit();
     progress.UpdateProgress("", int(i) + 1, counts.Aborted, 0);
   }
   commit();
+  counts.Untried = int32_t(records.size() - tried);
   if (failed) {
     // The tallies counted QSOs the file did not keep.
     ToMessages::ShowError("Die importierten QSOs konnten nicht gespeichert werden.");

@@ -14,6 +14,7 @@
 #include "foundation/strings.h"
 #include "log/contlogalle.h"
 #include "log/contlogstd.h"
+#include "log/logrecalc.h"
 #include "log/logstate.h"
 #include "log/saveroad.h"
 #include "storage/dbbase.h"
@@ -96,6 +97,9 @@ bool TContestLogStd::SaveEntry(QObject* sender) {
           failure = "Das QSO konnte nicht geschrieben werden. " + DriverErrorText();
       }
     }
+    // The stored summary is older than the log from this QSO on, until it is recalculated.
+    if (failure.empty() && !recalcmark::Set(*QsoTable))
+      failure = "Das QSO konnte nicht gespeichert werden. " + DriverErrorText();
     // 13: the call book and the member lists.
     if (failure.empty()) {
       saveroad::TCallBookInput in;
@@ -103,7 +107,8 @@ bool TContestLogStd::SaveEntry(QObject* sender) {
       for (size_t i = 0; i < 4; ++i) in.Received[i] = S(eRSTr[i]->text());
       if (eName->isVisibleTo(this) && eName->isEnabled()) in.Name = S(eName->text());
       if (eQTH->isVisibleTo(this) && eQTH->isEnabled()) in.Qth = S(eQTH->text());
-      saveroad::UpdateCallBook(*LogCommon, rec, in);
+      if (!saveroad::UpdateCallBook(*LogCommon, rec, in))
+        failure = "Das QSO konnte nicht gespeichert werden. " + DriverErrorText();
     }
     if (failure.empty() && !group.Commit())
       failure = "Das QSO konnte nicht gespeichert werden. " + DriverErrorText();

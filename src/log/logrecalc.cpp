@@ -8,6 +8,9 @@
 
 #include "foundation/messages.h"
 #include "foundation/progress.h"
+#include "log/contlogalle.h"
+#include "storage/dbtreiber.h"
+#include "storage/ifdriver.h"
 #include "tables/contesttables.h"
 
 namespace {
@@ -95,6 +98,47 @@ bool TContestLogState::RecalcLog() {
   bool ok = listTable_.Modify();
   configTable_.SetConfigRec(config);
   ok = configTable_.Modify() && ok;
+  // Cleared only once the summary is stored: an end in between counts again next time.
+  if (ok) recalcmark::Clear(*qso_);
   if (!ok) ToMessages::ShowError(kStoreError);
   return ok;
 }
+
+namespace recalcmark {
+
+namespace {
+constexpr const char* kMark = "recalc";
+IFDriver* DriverOf(TdbBase& table) {
+  TdbTreiber* d = table.GetDriver();
+  return d ? d->Driver() : nullptr;
+}
+}  // namespace
+
+bool Set(TdbBase& qsoTable) {
+  IFDriver* d = DriverOf(qsoTable);
+  return d && (d->Marked(kMark) || d->SetMarked(kMark, true));
+}
+
+bool IsSet(TdbBase& qsoTable) {
+  IFDriver* d = DriverOf(qsoTable);
+  return d && d->Marked(kMark);
+}
+
+bool Clear(TdbBase& qsoTable) {
+  IFDriver* d = DriverOf(qsoTable);
+  return d && (!d->Marked(kMark) || d->SetMarked(kMark, false));
+}
+
+bool RecalcIfChanged(const TContestRec& def, TdbContest& listTable, TdbContest& configTable) {
+  const int32_t number = listTable.GetListRec().Nummer();
+  {
+    TdbContest qsos(TdbContestBase::kQsoLog, 0, number);
+    if (!IsSet(qsos)) return true;
+  }
+  TContLogAlle common;
+  TContestLogState state(def, common, listTable, configTable, number);
+  state.RecountTotals(true);
+  return state.RecalcLog();
+}
+
+}  // namespace recalcmark

@@ -200,14 +200,16 @@ bool UpdateCallBook(TContLogAlle& common, const TContestQSORec& rec, const TCall
     set(&TdbCallBase::GetDOK, &TdbCallBase::SetDOK, dok);
   for (const TClubField& c : kClubFields)
     if (c.Code == in.Code && !field(c.Field).empty()) set(c.Get, c.Set, field(c.Field));
-  for (const TMemberListRow& m : kMemberLists)
-    if (m.Code == in.Code && !field(m.Field).empty())
-      common.AddToMemberList(field(m.Field), m.File, m.ListNo, m.Column, call);
   if (in.Code == 'i' && !field(2).empty() && field(2)[0] == 'M')
     set(&TdbCallBase::GetMF, &TdbCallBase::SetMF, ToStrings::CopyFrom(field(2), 3));
   if (!ToStrings::Trim(in.Name).empty()) set(&TdbCallBase::GetName, &TdbCallBase::SetName, in.Name);
   if (!ToStrings::Trim(in.Qth).empty()) set(&TdbCallBase::GetQTH, &TdbCallBase::SetQTH, in.Qth);
-  return ok;
+  // The member lists learn only from a save the call book took: a refused one fails whole.
+  if (!ok) return false;
+  for (const TMemberListRow& m : kMemberLists)
+    if (m.Code == in.Code && !field(m.Field).empty())
+      common.AddToMemberList(field(m.Field), m.File, m.ListNo, m.Column, call);
+  return true;
 }
 
 }  // namespace saveroad

@@ -4,12 +4,14 @@
 #include <vector>
 
 #include "contest/contestfkt.h"
+#include "contest/eingconteststd.h"
 #include "foundation/desktop.h"
 #include "foundation/messagesform.h"
 #include "foundation/progdir.h"
 #include "log/contlogstd.h"
 #include "log/evalhooks.h"
 #include "log/kvmouseimage.h"
+#include "log/logrecalc.h"
 #include "output/outputmenu.h"
 #include "output/partyausw.h"
 #include "output/wagausw.h"
@@ -46,6 +48,9 @@ void StartServices(const char* workDir, const char* dataDir) {
     delete oContestFkt;
     oContestFkt = nullptr;
   });
+  // The configuration dialog shows and exports no summary older than its log.
+  TEingContestStd::RecalcTotals = &recalcmark::RecalcIfChanged;
+  gStops.push_back([] { TEingContestStd::RecalcTotals = nullptr; });
   // The evaluation charts the log window opens.
   evalhooks::Hooks() = {&partyausw::ShowPartyEvaluation, &wagausw::ShowWagEvaluation};
   gStops.push_back([] { evalhooks::Hooks() = {}; });

@@ -34,6 +34,12 @@ void Forget(TdbTreiber* driver) {
       return;
     }
 }
+
+// A file written in the running write group: its writes are committed with the group's
+// other files, so it must stay open until the group ends.
+bool InRunningGroup(const TdbTreiber& driver) {
+  return driver.Driver() && driver.Driver()->RefreshLockHeld() > 0;
+}
 }  // namespace
 
 namespace openfiles {
@@ -42,6 +48,16 @@ void ForEach(const std::function<void(TdbTreiber&)>& fn) {
 }
 int DefaultFlushMode() { return gFlushMode; }
 void SetDefaultFlushMode(int mode) { gFlushMode = mode; }
+void CloseUnused() {
+  for (auto it = gOpen.begin(); it != gOpen.end();) {
+    if (it->second->UseCount() > 0) {
+      ++it;
+      continue;
+    }
+    delete it->second;
+    it = gOpen.erase(it);
+  }
+}
 }  // namespace openfiles
 
 int ToDatBase::OpenFile(bool skip, TdbTreiber*& driver, const ToKeys& keys, bool shared,
@@ -82,8 +98,14 @@ void ToDatBase::CloseFile(bool skip, TdbTreiber*& driver, bool all) {
   if (skip || !driver) return;
   // The variable keeps the driver while other uses of the file remain.
   if (!all && driver->ReleaseUse() > 0) return;
-  Forget(driver);
-  delete driver;
+  if (InRunningGroup(*driver)) {
+    // Kept under its name without uses: an open of the same file meanwhile takes it up
+    // again, and the end of the group closes it.
+    driver->ReleaseAll();
+  } else {
+    Forget(driver);
+    delete driver;
+  }
   driver = nullptr;
 }
 
@@ -95,6 +117,12 @@ void ToDatBase::SetAutoKeyField(TdbTreiber* driver, int keyNr, bool skip, int co
 void ToDatBase::CloseAll() {
   // The files are closed; the handles stay valid (without a driver) for the variables
   // that still hold them, and are freed by their last CloseFile.
-  for (auto& [name, driver] : gOpen) driver->Detach();
+  for (auto& [name, driver] : gOpen) {
+    // A handle no variable holds any more (kept for a running group) is freed here.
+    if (driver->UseCount() > 0)
+      driver->Detach();
+    else
+      delete driver;
+  }
   gOpen.clear();
 }

@@ -25,11 +25,36 @@ void DoneDatabase();
 bool DatabaseStarted();
 
 // Groups of writes, also over several files, committed whole or not at all; nestable.
-// Files are committed in the order they were first written in the group.
+//
+// What a group promises: every write made inside it, to any file, is stored by the
+// outermost Commit() or none is. A table closed inside the group leaves its file open
+// until the group ends, so its writes are committed (or rolled back) with the rest. A
+// write that fails inside the group (disk full, I/O) breaks it: every later write is
+// refused with that failure, Commit() returns false with the failure's error text, and
+// every file stands as before the group; the next group works as usual.
+//
+// Files are committed one after the other in the order they were first written, each
+// file atomically. Before the first commit the pages of every file are written out (a
+// full disk is met there, while all can still be rolled back; only a failure in the last
+// small write of a later file's commit leaves the earlier files committed, and Commit()
+// returns false). A kill between two files' commits leaves the earlier files committed
+// and the later ones untouched, so a group
+// writes its primary record (the QSO) first and what is learnt from it (the call book)
+// after: a kill never leaves the learnt part without the record.
+//
+// Durability: a file not shared with other stations keeps a write-ahead log. With
+// auto-flush mode 0 (synchronous=FULL) a commit is on disk when it returns, at the cost
+// of one sync of the log (a rollback journal costs three or four per file); mode 1
+// (NORMAL) leaves the sync to the log's checkpoints, and a commit then survives the
+// death of the program but not a power failure. The log is folded into the file every
+// thousand pages or so, at one sync of each. A shared data directory keeps the rollback
+// journal, which works over a network where the log's shared index does not.
 void BeginWrites();
-bool CommitWrites();  // False: the engine failed and the group was rolled back
+bool CommitWrites();  // False: a write failed and the group was rolled back
 void RollbackWrites();
 int WriteDepth();
+// True when a write of the running group failed: the group can only be rolled back.
+bool WritesFailed();
 
 }  // namespace dbbase
 

@@ -23,6 +23,15 @@ void Set(uint16_t cls, int code, const std::string& description, const std::stri
 // Raises the error word to at least cls without a new failure text (not found).
 void Raise(uint16_t cls);
 
+// The error word and failure text as they stand, to be set again later.
+struct TSaved {
+  uint16_t Cls = 0;
+  int Code = 0;
+  std::string Text;
+};
+TSaved Save();
+void Restore(const TSaved& saved);
+
 // Errors go to "KV.ERR" while starting (before the database is up) and "IFD.ERR" after.
 void SetStarting(bool starting);
 

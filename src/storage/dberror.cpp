@@ -76,6 +76,14 @@ void Set(uint16_t cls, int code, const std::string& description, const std::stri
        << "Fehlernummer: " << code << "\r\n";
 }
 
+TSaved Save() { return TSaved{gError, gCode, gText}; }
+
+void Restore(const TSaved& saved) {
+  gError = saved.Cls;
+  gCode = saved.Code;
+  gText = saved.Text;
+}
+
 void SetStarting(bool starting) { gStarting = starting; }
 
 }  // namespace dberr

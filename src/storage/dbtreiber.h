@@ -52,6 +52,7 @@ class TdbTreiber {
   int UseCount() const { return uses_; }
   void AddUse() { ++uses_; }
   int ReleaseUse() { return --uses_; }
+  void ReleaseAll() { uses_ = 0; }
 
  private:
   std::unique_ptr<IFDriver> driver_;

@@ -28,6 +28,9 @@ enum TStmtKind : int {
   kDeleteAll,
   kCount,
   kMaxAuto,
+  kMark,
+  kMarkSet,
+  kMarkClear,
 };
 
 int Id(int kind, int keyNr = 0) { return kind * 1000 + keyNr; }
@@ -439,6 +442,41 @@ bool IFDriver::RemoveAll() {
   if (st) sqlite3_reset(st);
   if (!ok) file_->Fail(sqlite3_errcode(file_->Db()), "delete all");
   pos_ = TDriverPosition{};
+  return file_->EndWrite(ok) && ok;
+}
+
+// Marks are rows of the file's meta table, apart from the names the engine keeps there.
+bool IFDriver::Marked(const std::string& name) {
+  dberr::TBusy busy;
+  file_->StartOperation(kRetryRead);
+  sqlite3_stmt* st =
+      file_->Stmt(Id(kMark), [] { return std::string("SELECT 1 FROM meta WHERE name=?1"); });
+  if (!st) return false;
+  sqlite3_bind_text(st, 1, ("mark." + name).c_str(), -1, SQLITE_TRANSIENT);
+  const int rc = sqlite3_step(st);
+  if (rc != SQLITE_ROW && rc != SQLITE_DONE) file_->Fail(rc, "mark");
+  sqlite3_reset(st);
+  return rc == SQLITE_ROW;
+}
+
+bool IFDriver::SetMarked(const std::string& name, bool on) {
+  dberr::TBusy busy;
+  file_->StartOperation(kRetryWrite);
+  if (!file_->BeginWrite()) return false;
+  sqlite3_stmt* st = file_->Stmt(Id(on ? kMarkSet : kMarkClear), [on] {
+    return std::string(on ? "INSERT OR REPLACE INTO meta VALUES(?1, '1')"
+                          : "DELETE FROM meta WHERE name=?1");
+  });
+  bool ok = st != nullptr;
+  if (ok) {
+    sqlite3_bind_text(st, 1, ("mark." + name).c_str(), -1, SQLITE_TRANSIENT);
+    const int rc = sqlite3_step(st);
+    sqlite3_reset(st);
+    if (rc != SQLITE_DONE) {
+      file_->Fail(rc, "mark");
+      ok = false;
+    }
+  }
   return file_->EndWrite(ok) && ok;
 }
 

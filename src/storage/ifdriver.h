@@ -105,6 +105,10 @@ class IFDriver : public IFbiDriver {
   bool Update(int32_t ref, size_t length);
   bool Remove(int32_t ref);
   bool RemoveAll();
+  // A mark the file keeps beside its records, by name. Setting or clearing it is a write
+  // like a record's: inside a running group it is stored or dropped with the group.
+  bool Marked(const std::string& name);
+  bool SetMarked(const std::string& name, bool on);
   // AUTOKEY: key number and offset of the 32-bit counter in the record (0 / -1: none).
   void SetAutoKeyField(int keyNr, int counterOffset);
   // Auto-flush: 0 every write is on disk before it returns, 1 the system writes later.

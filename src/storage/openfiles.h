@@ -12,5 +12,7 @@ void ForEach(const std::function<void(TdbTreiber&)>& fn);
 // The auto-flush mode of files opened from now on.
 int DefaultFlushMode();
 void SetDefaultFlushMode(int mode);
+// Closes the files whose last use ended while a write group was running in them.
+void CloseUnused();
 
 }  // namespace openfiles

@@ -82,7 +82,16 @@ class TSqlFile {
   int busyAsks_ = 0;
 };
 
+// ---- write groups (writegroups.cpp) ----
 // Opens the savepoints of the running write groups on a file about to be written.
 void SyncGroups(TSqlFile& file);
+// A write inside the running group failed: the group commits nothing, and nothing more is
+// written until it ends. The failure's error word is kept for the commit to report.
+void GroupFailed();
+bool GroupBroken();
+// Sets the error word to the failure that broke the running group.
+void ReportGroupFailure();
+// Takes a closing file out of the running groups; true when it was written in one.
+bool LeaveGroups(TSqlFile& file);
 // Key columns are named k1, k2 ...
 std::string KeyColumn(int keyNr);

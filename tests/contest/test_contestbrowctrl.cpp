@@ -17,6 +17,7 @@
 #include "foundation/progdir.h"
 #include "foundation/testdesktop.h"
 #include "reference/dbprefix.h"
+#include "support/heldfile.h"
 #include "support/shippedprefix.h"
 #include "tables/contestkeys.h"
 #include "tables/contesttables.h"
@@ -134,6 +135,17 @@ TEST_F(ContestList, ADamagedPrefixFileIsKeptAndWarnedAbout) {
   QFile kept(Q(dir_.File("BMPREFIX.db")));
   ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
   EXPECT_EQ(kept.readAll(), QByteArray(4096, 'x'));
+}
+
+// A prefix file another running program holds is reported as in use, not as missing.
+TEST_F(ContestList, APrefixFileAnotherProgramHoldsIsReportedInUse) {
+  THeldFile held(dir_.File("BMPREFIX.db"));
+  ASSERT_TRUE(held.Held());
+  Open();
+  const QStringList errors = desk_.Texts(TMessageKind::Error);
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_TRUE(
+      errors[0].startsWith(Q("Achtung: Die Präfixdatei wird von einem anderen Programm benutzt.")));
 }
 
 TEST_F(ContestList, OpensOnTheNewestContestOfItsCodeWhenAnotherCodeIsNewer) {

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <set>
 
 #include "browser/kvbrow.h"
 #include "foundation/cp1252.h"
@@ -22,6 +23,8 @@
 #include "log/prefixentity.h"
 #include "log/windowfixture.h"
 #include "reference/datprefix.h"
+#include "support/filesizelimit.h"
+#include "tables/calltables.h"
 #include "tables/contestkeys.h"
 
 namespace {
@@ -252,12 +255,47 @@ TEST_F(AdifImport, Summary) {
   c = {};
   c.Invalid = 3;
   c.Refused = 1;
+  c.Untried = 7;
   c.Aborted = true;
   c.Messages = {{"Fehler", 2}};
   EXPECT_EQ(ImportSummary(c),
             "0 Datensätze importiert\r\n3 ungültige QSOs (Call, Datum, Zeit oder DOK)\r\n"
-            "1 QSOs konnten nicht gespeichert werden\r\nDer Import wurde abgebrochen.\r\n"
-            "Fehler (2x)");
+            "1 QSOs konnten nicht gespeichert werden\r\n7 Datensätze nicht mehr versucht\r\n"
+            "Der Import wurde abgebrochen.\r\nFehler (2x)");
+}
+
+// An import onto a disk that fills part-way: the group that failed stores nothing, the
+// summary counts what the log holds, the call book knows no call without its QSO, and
+// the records after the failure are counted as not tried.
+TEST_F(AdifImport, ADiskThatFillsStopsTheRunAndCountsWhatTheLogHolds) {
+  TContestLogStd& w = Open(Def('d'));
+  constexpr int kRecords = 3000;
+  std::string file;
+  for (int i = 0; i < kRecords; ++i) {
+    char time[8];
+    std::snprintf(time, sizeof time, "%02d%02d%02d", i / 3600, i / 60 % 60, i % 60);
+    file += "<CALL:6>DL" + std::to_string(i % 10) + char('A' + i / 10 % 26) +
+            char('A' + i / 260 % 26) + char('A' + i / 6760 % 26) +
+            " <QSO_DATE:8>20260110 <TIME_ON:6>" + time +
+            " <MODE:3>SSB <FREQ:5>3.650 <DOK:3>Q05 <EOR>";
+  }
+  TImportCounts counts;
+  {
+    TFileSizeLimit full(1 << 20);
+    counts = RunImport(w, Records(file), kAllEight, true, 50);
+  }
+  std::set<std::string> calls;
+  for (const std::string& q : Stored()) calls.insert(q.substr(0, q.find(' ')));
+  EXPECT_GT(counts.Saved, 0);
+  EXPECT_GT(counts.Untried, 0);
+  EXPECT_EQ(size_t(counts.Saved), calls.size());
+  EXPECT_EQ(counts.Saved + counts.Refused + counts.Untried, kRecords);
+  EXPECT_NE(ImportSummary(counts).find(std::to_string(counts.Untried) +
+                                       " Datensätze nicht mehr versucht"),
+            std::string::npos);
+  TdbCall book(TdbCallBase::kCallBook);
+  for (bool more = book.First(1); more; more = book.Next())
+    EXPECT_TRUE(calls.count(ToStrings::Trim(book.GetCall()))) << book.GetCall();
 }
 
 TEST_F(AdifImport, CancelKeepsWhatWasImported) {

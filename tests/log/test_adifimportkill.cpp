@@ -1,15 +1,11 @@
 // An import killed at any moment keeps the groups it committed, each QSO whole with its
 // points, and loses at most the group it was writing.
-#include <QCoreApplication>
-#include <QProcess>
-#include <QRandomGenerator>
-#include <QThread>
 #include <cstdio>
 
-#include "foundation/progdir.h"
 #include "log/adifimportctrl.h"
 #include "log/adifreader.h"
 #include "log/windowfixture.h"
+#include "support/childrun.h"
 #include "tables/contestkeys.h"
 #include "tables/tablefile.h"
 
@@ -41,19 +37,7 @@ class AdifImportChild : public LogWindowTest {};
 
 TEST_F(AdifImportChild, ImportsUntilKilled) {
   if (qEnvironmentVariableIsEmpty("ZOR_ADIF_CHILD")) GTEST_SKIP();
-  qsos_.reset();
-  list_.reset();
-  config_.reset();
-  tablefiles::ReleaseAll();
-  const std::string dir = qEnvironmentVariable("ZOR_ADIF_DIR").toStdString();
-  SetProgramDirectory(dir);
-  ToSetupDirs dirs;
-  dirs.fill(dir);
-  Setups().SetDirs(dirs);
-  list_ = std::make_unique<TdbContest>(TdbContestBase::kList);
-  config_ = std::make_unique<TdbContest>(TdbContestBase::kConfig);
-  ASSERT_TRUE(list_->FindNumber(kContest));
-  ASSERT_TRUE(config_->FindNumber(kContest));
+  TakeFilesOfParent(qEnvironmentVariable("ZOR_ADIF_DIR").toStdString());
   TContestLogStd window(kContest, *config_, *list_, Def('d'));
   window.ClearEntry(false);
   const auto records = File(qEnvironmentVariableIntValue("ZOR_ADIF_ROUND"));
@@ -67,30 +51,14 @@ class AdifImportKill : public LogWindowTest {};
 
 TEST_F(AdifImportKill, WhatWasCommittedStaysWhole) {
   OpenWindow(Def('d'));
-  // The child process opens the files itself.
-  window_.reset();
-  qsos_.reset();
-  list_.reset();
-  config_.reset();
-  tablefiles::ReleaseAll();
+  LeaveFilesToChild();
   for (int round = 1; round <= 2; ++round) {
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("ZOR_ADIF_CHILD"), QStringLiteral("1"));
-    env.insert(QStringLiteral("ZOR_ADIF_DIR"), QString::fromStdString(dir_.Path()));
-    env.insert(QStringLiteral("ZOR_ADIF_ROUND"), QString::number(round));
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=AdifImportChild.ImportsUntilKilled")});
-    ASSERT_TRUE(child.waitForStarted());
-    QByteArray out;
-    while (!out.contains("start\n") && child.waitForReadyRead(20000))
-      out += child.readAllStandardOutput();
-    ASSERT_TRUE(out.contains("start\n")) << out.toStdString();
-    QThread::msleep(QRandomGenerator::global()->bounded(300, 1500));
-    ASSERT_EQ(child.state(), QProcess::Running) << child.readAll().toStdString();
-    child.kill();
-    ASSERT_TRUE(child.waitForFinished(10000));
+    childrun::KillWhileWorking(QStringLiteral("AdifImportChild.ImportsUntilKilled"),
+                               {{"ZOR_ADIF_CHILD", QStringLiteral("1")},
+                                {"ZOR_ADIF_DIR", QString::fromStdString(dir_.Path())},
+                                {"ZOR_ADIF_ROUND", QString::number(round)}},
+                               300, 1500);
+    ASSERT_FALSE(HasFailure());
 
     TdbContest t(TdbContestBase::kQsoLog, 0, kContest);
     int stored = 0;

@@ -19,6 +19,7 @@
 #include "foundation/testdesktop.h"
 #include "log/contlogstd.h"
 #include "log/logfixture.h"
+#include "log/logrecalc.h"
 #include "log/logstate.h"
 #include "log/logwindowtyping.h"
 #include "log/prefixentity.h"
@@ -27,6 +28,7 @@
 #include "reference/baender.h"
 #include "reference/datprefix.h"
 #include "support/filesizelimit.h"
+#include "support/heldfile.h"
 #include "tables/calltables.h"
 #include "tables/contestkeys.h"
 #include "tables/setups.h"
@@ -267,8 +269,17 @@ TEST_F(LogRoad, FiveSaarQsosAreScoredCountedAndRefusedOnceMore) {
   EXPECT_EQ(Stored().size(), 5u);
   EXPECT_EQ(S(w.Label21->text()), "16 Pkt.");
 
-  // The close stores the band's short form in the list record.
+  // The saves marked the log as changed since its summary; the close's recalculation
+  // stores the band's short form in the list record and clears the mark.
+  {
+    TdbContest log(TdbContestBase::kQsoLog, 0, kContest);
+    EXPECT_TRUE(recalcmark::IsSet(log));
+  }
   w.CloseLog();
+  {
+    TdbContest log(TdbContestBase::kQsoLog, 0, kContest);
+    EXPECT_FALSE(recalcmark::IsSet(log));
+  }
   ASSERT_TRUE(list_->FindNumber(kContest));
   const TContestListRec list = list_->GetListRec();
   EXPECT_EQ(list.RowQsos(1), 5);
@@ -715,6 +726,60 @@ TEST_F(LogRoad, AFullDiskStoresAndCountsNothingAndKeepsTheEntry) {
 }  // namespace
 
 namespace {
+
+// A typed QSO teaches the call book in its own save: the next entry of the call takes the
+// DOK from it, and with it the DOK's points.
+TEST_F(LogRoad, ASavedQsoTeachesTheCallBookWhatTheNextEntryTakes) {
+  TContestLogStd& w = Open('d', Def('d', 5));
+  ASSERT_EQ(w.CurrentMode, "CW");
+  Tick();
+  Enter("DL1AA");
+  Enter("Q05");
+  ASSERT_EQ(Stored().size(), 1u);
+  {
+    TdbCall book(TdbCallBase::kCallBook);
+    ASSERT_TRUE(book.FindCall("DL1AA"));
+    EXPECT_EQ(ToStrings::Trim(book.GetDOK()), "Q05");
+  }
+  const auto ssb = w.listmode->findItems(QStringLiteral("SSB"), Qt::MatchExactly);
+  ASSERT_EQ(ssb.size(), 1);
+  w.listmode->setCurrentItem(ssb.front());
+  w.listmodeDblClick();
+  Tick();
+  w.eCall->setFocus();
+  Enter("DL1AA");
+  EXPECT_EQ(w.eRSTr[1]->text(), QStringLiteral("Q05"));
+  w.eRSTr[1]->setFocus();
+  Enter("");
+  const std::vector<TContestQSORec> stored = Stored();
+  ASSERT_EQ(stored.size(), 2u);
+  EXPECT_EQ(stored[1].DOK(), "Q05");
+  EXPECT_EQ(stored[1].Points(), stored[0].Points());
+  EXPECT_GT(stored[1].Points(), 1);
+}
+
+// A call book that cannot take the save's writes (another program holds it) fails the
+// save as a whole: the QSO is not stored, nothing is counted, the entry stays.
+TEST_F(LogRoad, ASaveTheCallBookRefusesStoresNothing) {
+  auto held = std::make_unique<THeldFile>(dir_.File("BM5CALL.db"));
+  ASSERT_TRUE(held->Held());
+  TContestLogStd& w = Open('d', Def('d'));
+  Tick();
+  Enter("DL1AA");
+  const int32_t points = w.LogState->PointsTotal;
+  Enter("Q05");
+  held.reset();
+  const QStringList errors = desk_.Texts(TMessageKind::Error);
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_TRUE(errors[0].startsWith(Q("Das QSO konnte nicht gespeichert werden. Datenbankfehler")))
+      << S(errors[0]);
+  EXPECT_TRUE(Stored().empty());
+  EXPECT_EQ(w.LogState->PointsTotal, points);
+  EXPECT_EQ(w.eCall->text(), QStringLiteral("DL1AA"));
+  w.eRSTr[1]->setFocus();
+  Enter("");
+  EXPECT_EQ(Stored().size(), 1u);
+}
 
 TEST_F(LogRoad, AShortCallNeverShowsAFieldTheContestHasNot) {
   TContestRec def = Def('d');

@@ -1,13 +1,10 @@
 // A renumbering killed at any moment leaves the whole log: the old one or the new one.
-#include <QCoreApplication>
-#include <QProcess>
-#include <QRandomGenerator>
-#include <QThread>
 #include <cstdio>
 #include <set>
 
 #include "foundation/progdir.h"
 #include "storage/dbbase.h"
+#include "support/childrun.h"
 #include "tables/contestkeys.h"
 #include "tables/setups.h"
 #include "tables/tablefile.h"
@@ -66,23 +63,12 @@ TEST_F(RenumberKill, TheLogKeepsEveryQsoWhereverTheRenumberingIsKilled) {
   tablefiles::ReleaseAll();
 
   for (int round = 0; round < 4; ++round) {
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("ZOR_TALLY_CHILD"), QStringLiteral("1"));
-    env.insert(QStringLiteral("ZOR_TALLY_DIR"), QString::fromStdString(dir_.Path()));
-    env.insert(QStringLiteral("ZOR_TALLY_CONTEST"), QString::number(number_));
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=RenumberChild.RenumbersUntilKilled")});
-    ASSERT_TRUE(child.waitForStarted());
-    QByteArray out;
-    while (!out.contains("start\n") && child.waitForReadyRead(10000))
-      out += child.readAllStandardOutput();
-    ASSERT_TRUE(out.contains("start\n")) << out.toStdString();
-    QThread::msleep(QRandomGenerator::global()->bounded(30, 1500));
-    ASSERT_EQ(child.state(), QProcess::Running) << child.readAll().toStdString();
-    child.kill();
-    ASSERT_TRUE(child.waitForFinished(10000));
+    childrun::KillWhileWorking(QStringLiteral("RenumberChild.RenumbersUntilKilled"),
+                               {{"ZOR_TALLY_CHILD", QStringLiteral("1")},
+                                {"ZOR_TALLY_DIR", QString::fromStdString(dir_.Path())},
+                                {"ZOR_TALLY_CONTEST", QString::number(number_)}},
+                               30, 1500);
+    ASSERT_FALSE(HasFailure());
     EXPECT_EQ(Calls(), before) << "round " << round;
     tablefiles::ReleaseAll();
   }

@@ -6,10 +6,12 @@
 #include <functional>
 #include <memory>
 
+#include "foundation/progdir.h"
 #include "foundation/testdesktop.h"
 #include "log/contlogstd.h"
 #include "log/logfixture.h"
 #include "tables/setups.h"
+#include "tables/tablefile.h"
 
 class LogWindowTest : public LogTest {
  protected:
@@ -41,6 +43,29 @@ class LogWindowTest : public LogTest {
     window_ = std::make_unique<TContestLogStd>(kContest, *config_, *list_, def);
     window_->ClearEntry(false);
     return *window_;
+  }
+
+  // The parent of a child process: the tables released, so the child opens the files of
+  // the test folder itself.
+  void LeaveFilesToChild() {
+    window_.reset();
+    qsos_.reset();
+    list_.reset();
+    config_.reset();
+    tablefiles::ReleaseAll();
+  }
+  // The child: the settings' folders moved to the parent's test folder, and the list and
+  // configuration records of contest 1 found there.
+  void TakeFilesOfParent(const std::string& dir) {
+    LeaveFilesToChild();
+    SetProgramDirectory(dir);
+    ToSetupDirs dirs;
+    dirs.fill(dir);
+    Setups().SetDirs(dirs);
+    list_ = std::make_unique<TdbContest>(TdbContestBase::kList);
+    config_ = std::make_unique<TdbContest>(TdbContestBase::kConfig);
+    ASSERT_TRUE(list_->FindNumber(kContest));
+    ASSERT_TRUE(config_->FindNumber(kContest));
   }
 
   TTestDesktop desk_;

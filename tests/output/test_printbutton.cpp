@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,6 +15,7 @@
 #include "contest/eingconteststdform.h"
 #include "foundation/cp1252.h"
 #include "foundation/kvedit.h"
+#include "log/logrecalc.h"
 #include "output/outputfixture.h"
 #include "output/outputmenu.h"
 #include "tables/setups.h"
@@ -60,6 +62,34 @@ TEST_F(PrintButton, StoresTheNewContestThenWritesTheChosenCsv) {
   const std::string csv = ReadFile(dir_.File("saar.CSV"));
   EXPECT_EQ(csv.substr(0, 9), "DATE;UTC;");
   EXPECT_TRUE(Notices().contains(Q("Datei " + dir_.File("saar.CSV") + " wurde erstellt.")));
+}
+
+// The dialog of a contest whose log was saved to after its summary was stored (its
+// program ended without the close) shows, and so exports, the log counted again; an
+// unchanged log keeps its stored summary.
+TEST_F(PrintButton, ALogChangedSinceItsSummaryIsCountedAgainBeforeTheDialog) {
+  MakeContest('d', 1);
+  AddQso({.Call = "DL1AAA"});
+  AddQso({.Call = "DL2BBB"});
+  for (const bool marked : {false, true}) {
+    SCOPED_TRACE(marked ? "marked" : "unchanged");
+    if (marked) {
+      TdbContest log(TdbContestBase::kQsoLog, 0, contest_);
+      ASSERT_TRUE(recalcmark::Set(log));
+    }
+    QString shown;
+    desktop_.DialogHandler = [&](QDialog& d) {
+      shown = static_cast<TEingContestStdForm&>(d).lQsoTotal->text();
+      return 2;
+    };
+    ASSERT_TRUE(list_->FindNumber(contest_));
+    TEingContestStd::Run(true, true, 'd', *list_, *config_);
+    EXPECT_TRUE(shown.startsWith(marked ? QStringLiteral("2 ") : QStringLiteral("0 "))) << S(shown);
+    ASSERT_TRUE(list_->FindNumber(contest_));
+    EXPECT_EQ(list_->GetListRec().RowQsos(1), marked ? 2 : 0);
+    TdbContest log(TdbContestBase::kQsoLog, 0, contest_);
+    EXPECT_FALSE(recalcmark::IsSet(log));
+  }
 }
 
 }  // namespace

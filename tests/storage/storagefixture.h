@@ -60,4 +60,18 @@ class StorageTest : public ::testing::Test {
   TdbTreiber* driver_ = nullptr;
 };
 
+// The test file and a second one, for groups of writes over several files.
+class GroupTest : public StorageTest {
+ protected:
+  void SetUp() override {
+    StorageTest::SetUp();
+    ASSERT_EQ(Open(second_, false, "SECOND"), ToDatBase::kOpenedNow);
+  }
+  void TearDown() override {
+    ToDatBase::CloseFile(false, second_, true);
+    StorageTest::TearDown();
+  }
+  TdbTreiber* second_ = nullptr;
+};
+
 }  // namespace storagetest

@@ -197,19 +197,6 @@ TEST_F(SharedStorageTest, WritesUnderALockStillHeldAtTheCloseAreKept) {
   EXPECT_EQ(driver_->Driver()->FileLockHeld(), 0);
 }
 
-class GroupTest : public StorageTest {
- protected:
-  void SetUp() override {
-    StorageTest::SetUp();
-    ASSERT_EQ(Open(second_, false, "SECOND"), ToDatBase::kOpenedNow);
-  }
-  void TearDown() override {
-    ToDatBase::CloseFile(false, second_, true);
-    StorageTest::TearDown();
-  }
-  TdbTreiber* second_ = nullptr;
-};
-
 TEST_F(GroupTest, GroupOverTwoFilesIsCommittedWholeOrNotAtAll) {
   TTestTable a(driver_), b(second_);
   {
@@ -232,6 +219,35 @@ TEST_F(GroupTest, GroupOverTwoFilesIsCommittedWholeOrNotAtAll) {
   Reopen();
   EXPECT_EQ(driver_->RecordCount(), 1);
   EXPECT_EQ(second_->RecordCount(), 1);
+}
+
+// A table whose file closes inside a running group leaves its writes to the group: the
+// group's commit stores them, its rollback drops them, and the file closes at its end.
+TEST_F(GroupTest, FileClosedInsideAGroupEndsWithTheGroup) {
+  for (const bool commit : {false, true}) {
+    SCOPED_TRACE(commit ? "committed" : "rolled back");
+    TdbTreiber* third = nullptr;
+    {
+      TWriteGroup group;
+      ASSERT_EQ(Open(third, false, "THIRD"), ToDatBase::kOpenedNow);
+      ASSERT_TRUE(TTestTable(third).Add("DC1", 1));
+      ToDatBase::CloseFile(false, third, false);
+      // Opened again inside the group: the same open file, with the group's write.
+      ASSERT_EQ(Open(third, false, "THIRD"), ToDatBase::kAlreadyOpen);
+      EXPECT_EQ(third->RecordCount(), 1);
+      ASSERT_TRUE(TTestTable(third).Add("DC2", 2));
+      ToDatBase::CloseFile(false, third, false);
+      ASSERT_TRUE(TTestTable(driver_).Add("DA1", 1));
+      if (commit) {
+        EXPECT_TRUE(group.Commit());
+      }
+    }
+    ASSERT_EQ(Open(third, false, "THIRD"), ToDatBase::kOpenedNow);
+    TTestTable t(third);
+    EXPECT_EQ(Walk(t, kCall), commit ? "DC1 DC2" : "");
+    ToDatBase::CloseFile(false, third, true);
+    EXPECT_EQ(driver_->RecordCount(), commit ? 1 : 0);
+  }
 }
 
 TEST_F(GroupTest, InnerGroupRollsBackOnlyItsOwnWrites) {

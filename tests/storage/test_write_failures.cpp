@@ -51,25 +51,45 @@ std::string Code(int i) {
   return c;
 }
 
-TEST_F(StorageTest, GroupWhoseWritesTheDiskRefusedStoresNothingOfWhatFollows) {
-  TTestTable t(driver_);
+// A group over two files whose write the full disk refused: nothing more is written, its
+// commit fails with the engine's error, neither file keeps any of its writes, and the
+// next group works.
+TEST_F(GroupTest, GroupWhoseWriteTheDiskRefusedStoresNothingInAnyFile) {
+  TTestTable t(driver_), b(second_);
   ASSERT_TRUE(t.Add("DL1", 1));
-  TWriteGroup group;
   {
-    // A group larger than the cache reaches the disk before its commit.
-    TFileSizeLimit full(QFileInfo(QString::fromStdString(dir_.File("TEST.db"))).size());
-    bool ok = true;
-    for (int i = 0; i < 200000 && ok; ++i) ok = t.Add("DX" + std::to_string(i), i, Code(i));
-    ASSERT_FALSE(ok);
-    const int primary = DriverErrorCode() & 0xFF;
-    EXPECT_TRUE(primary == SQLITE_IOERR || primary == SQLITE_FULL) << DriverErrorText();
+    TWriteGroup group;
+    ASSERT_TRUE(b.Add("DB1", 1));
+    {
+      // A group larger than the cache reaches the disk before its commit.
+      TFileSizeLimit full(QFileInfo(QString::fromStdString(dir_.File("TEST.db"))).size());
+      bool ok = true;
+      for (int i = 0; i < 200000 && ok; ++i) ok = t.Add("DX" + std::to_string(i), i, Code(i));
+      ASSERT_FALSE(ok);
+      const int primary = DriverErrorCode() & 0xFF;
+      EXPECT_TRUE(primary == SQLITE_IOERR || primary == SQLITE_FULL) << DriverErrorText();
+    }
+    const std::string failure = DriverErrorText();
+    EXPECT_TRUE(dbbase::WritesFailed());
+    EXPECT_FALSE(t.Add("DAFTER", 1, "zzzz"));
+    EXPECT_FALSE(b.Add("DB2", 2));
+    EXPECT_FALSE(group.Commit());
+    EXPECT_EQ(DriverError(), kDbFailed);
+    EXPECT_EQ(DriverErrorText(), failure);
   }
-  EXPECT_FALSE(t.Add("DAFTER", 1, "zzzz"));
-  EXPECT_FALSE(group.Commit());
+  EXPECT_FALSE(dbbase::WritesFailed());
   Reopen();
   TTestTable again(driver_);
   EXPECT_EQ(Walk(again, kCall), "DL1");
+  EXPECT_EQ(Walk(b, kCall), "");
+  TWriteGroup next;
   ASSERT_TRUE(again.Add("DL2", 2));
+  ASSERT_TRUE(b.Add("DB3", 3));
+  ASSERT_TRUE(next.Commit());
+  Reopen();
+  TTestTable last(driver_);
+  EXPECT_EQ(Walk(last, kCall), "DL1 DL2");
+  EXPECT_EQ(Walk(b, kCall), "DB3");
 }
 
 }  // namespace
