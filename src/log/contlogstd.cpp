@@ -43,6 +43,10 @@ TContestLogStd::TContestLogStd(int32_t contestNumber, TdbContest& configTable,
 TContestLogStd::~TContestLogStd() {
   qApp->removeEventFilter(this);
   FormDestroy();
+  // The widgets die after this destructor, in ~QWidget, and the field that has the focus
+  // loses it then: the entry's filter must be gone by that time, or it would run the
+  // window's exit on a half-destroyed window.
+  delete entryRoadFilter_;
 }
 
 TContestCode TContestLogStd::ContestCode() const { return ListTable->GetListRec().Typ(); }
@@ -107,7 +111,8 @@ void TContestLogStd::FormResize() {
   }
   panelButtons->move(panelButtons->x(), panelEingabe->y() + panelEingabe->height() + 4);
   const int listTop = panelButtons->y() + panelButtons->height() + 4;
-  PanelUnten->setGeometry(PanelUnten->x(), listTop, PanelUnten->width(), std::max(60, h - listTop - 4));
+  PanelUnten->setGeometry(PanelUnten->x(), listTop, PanelUnten->width(),
+                          std::max(60, h - listTop - 4));
   panelObenUntergrund->setGeometry(panelSeite->width(), 0, w - panelSeite->width(),
                                    panelButtons->y() + panelButtons->height() + 2);
   ArrangeButtonBar();
@@ -126,7 +131,8 @@ void TContestLogStd::FormResize() {
   Image2->move(Image2->x(), lversion->y() - Image2->height() - 4);
   // The list area: buttons at its foot.
   const int footTop = PanelUnten->height() - 30;
-  if (QWidget* area = Brow->parentWidget()) area->setGeometry(0, 0, PanelUnten->width(), footTop - 2);
+  if (QWidget* area = Brow->parentWidget())
+    area->setGeometry(0, 0, PanelUnten->width(), footTop - 2);
   Brow->setGeometry(0, 0, PanelUnten->width(), footTop - 2);
   for (TkvBitBtn* b : {btnAendern, btnLoeschen, btnBandliste}) b->move(b->x(), footTop);
   CheckBox1->move(PanelUnten->width() - 150, footTop);

@@ -188,12 +188,12 @@ class TContestLogStd : public QDialog {
   TkvEdit *eCall = nullptr, *eCall2 = nullptr;
   std::array<TkvEdit*, 4> eRSTs{};  // eRSTs1..eRSTs4
   std::array<TkvEdit*, 4> eRSTr{};  // eRSTr1..eRSTr4
-  TkvEdit *eDatum = nullptr, *ezeit = nullptr, *eFreq = nullptr, *eName = nullptr,
-          *eQTH = nullptr, *emode = nullptr;
+  TkvEdit *eDatum = nullptr, *ezeit = nullptr, *eFreq = nullptr, *eName = nullptr, *eQTH = nullptr,
+          *emode = nullptr;
   QListWidget *listband = nullptr, *listmode = nullptr;
   QLabel *lNummer = nullptr, *leNummer = nullptr, *lband = nullptr, *leBand = nullptr,
-         *lMode = nullptr, *leMode = nullptr, *lQSLs = nullptr, *rqsls = nullptr,
-         *lbeam = nullptr, *lebeam = nullptr, *lenter = nullptr;
+         *lMode = nullptr, *leMode = nullptr, *lQSLs = nullptr, *rqsls = nullptr, *lbeam = nullptr,
+         *lebeam = nullptr, *lenter = nullptr;
   QLabel *leCall = nullptr, *leCall2 = nullptr, *lersts = nullptr, *lerstr = nullptr,
          *lqsopartner = nullptr, *lcallname = nullptr, *leDatum = nullptr, *lezeit = nullptr,
          *leFreq = nullptr, *leName = nullptr, *leQTH = nullptr;
@@ -207,11 +207,11 @@ class TContestLogStd : public QDialog {
   TkvPanel* Panel2 = nullptr;
 
   TkvPanel* panelButtons = nullptr;
-  TkvBitBtn *btnClear = nullptr, *btnSpeichern = nullptr, *btnMode = nullptr,
-            *btnBand = nullptr, *btnListe = nullptr, *btnKorrektur = nullptr,
-            *btnCallsuche = nullptr, *btnHilfe = nullptr, *btnNotiz = nullptr,
-            *btnNameqth = nullptr, *btnauswertung = nullptr, *btnbeenden = nullptr,
-            *btndefault = nullptr, *btnadifimport = nullptr;
+  TkvBitBtn *btnClear = nullptr, *btnSpeichern = nullptr, *btnMode = nullptr, *btnBand = nullptr,
+            *btnListe = nullptr, *btnKorrektur = nullptr, *btnCallsuche = nullptr,
+            *btnHilfe = nullptr, *btnNotiz = nullptr, *btnNameqth = nullptr,
+            *btnauswertung = nullptr, *btnbeenden = nullptr, *btndefault = nullptr,
+            *btnadifimport = nullptr;
   QLabel *lglobcall1 = nullptr, *lglobcall2 = nullptr, *lglobcall3 = nullptr;
 
   TkvPanel* panelauswertung = nullptr;
@@ -230,9 +230,8 @@ class TContestLogStd : public QDialog {
   TkvPanel* panelclustertext = nullptr;
   TkvEdit* eclustertext = nullptr;
   TkvBitBtn *btnClustertextsenden = nullptr, *btnDXSpot = nullptr, *btnTX = nullptr,
-            *btnStart = nullptr, *btnStop = nullptr, *btnMonitor = nullptr,
-            *btndxalarm = nullptr, *btndxeinstellung = nullptr, *btncat = nullptr,
-            *btnkarte = nullptr;
+            *btnStart = nullptr, *btnStop = nullptr, *btnMonitor = nullptr, *btndxalarm = nullptr,
+            *btndxeinstellung = nullptr, *btncat = nullptr, *btnkarte = nullptr;
   QWidget *radiounten = nullptr, *CheckBox1 = nullptr;
   QTimer *timerzeit = nullptr, *TimerCAT = nullptr, *TimerCATUeberwachung = nullptr;
 
@@ -276,6 +275,7 @@ class TContestLogStd : public QDialog {
   bool recordToFieldsRunning_ = false;
   // The road of one QSO.
   void WireEntryRoad();
+  QObject* entryRoadFilter_ = nullptr;  // the exits and keys of the entry fields
   void ShowBeam(std::string_view locator);
   void ShowTyped(TkvEdit* field, int cursor);
   void ShowReceivedField2();
@@ -283,7 +283,7 @@ class TContestLogStd : public QDialog {
   int32_t KindOfField(const TkvEdit* field) const;
   bool SaveEntry(QObject* sender);
   bool saving_ = false;
-  bool entryRoadBusy_ = false;    // a check or save runs: focus moves it makes are no exits
+  bool entryRoadBusy_ = false;  // a check or save runs: focus moves it makes are no exits
   bool nameFromNameField_ = false;
   std::string lastDxcc_;
 };

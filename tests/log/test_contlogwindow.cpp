@@ -21,6 +21,7 @@
 #include "foundation/testdesktop.h"
 #include "log/contlogstd.h"
 #include "log/logstate.h"
+#include "log/logwindowtyping.h"
 #include "log/windowfixture.h"
 #include "tables/contestkeys.h"
 #include "tables/setups.h"
@@ -107,8 +108,7 @@ TEST_F(LogWindow, LayoutByTheMultiplierSettingsAndTheLists) {
     std::function<void(TContestLogStd&)> check;
   };
   const Case cases[] = {
-      {"no multiplier kinds",
-       [](TContestRec& d) { d.MultiplierKinds.reset(); },
+      {"no multiplier kinds", [](TContestRec& d) { d.MultiplierKinds.reset(); },
        [](TContestLogStd& w) {
          EXPECT_EQ(w.panelEingabe->height(), 153);
          EXPECT_FALSE(w.panelmulties->isVisibleTo(&w));
@@ -119,8 +119,7 @@ TEST_F(LogWindow, LayoutByTheMultiplierSettingsAndTheLists) {
          EXPECT_EQ(w.panelauswertung->height(), 489 - 140);
          EXPECT_EQ(w.Label27->y(), 144);
        }},
-      {"one multiplier tally for all bands",
-       [](TContestRec& d) { d.MultiplierBandMode = 1; },
+      {"one multiplier tally for all bands", [](TContestRec& d) { d.MultiplierBandMode = 1; },
        [](TContestLogStd& w) {
          EXPECT_EQ(w.panelauswertung->height(), 489 - 115);
          EXPECT_EQ(w.Label27->y(), 272 - 115);
@@ -233,9 +232,9 @@ TEST_F(LogWindow, EntryCopyOfCallTimeAndReport) {
     const char* typed;
     const char* stored;
   };
-  for (const Case& c : {Case{"DL1ABC-P", "DL1ABC/P"}, Case{"DL1ABC P", "DL1ABC/P"},
-                        Case{"DL1ABC#", "DL1ABC/p"}, Case{"DL1ABC ", "DL1ABC"},
-                        Case{"DL1ABC/P X", "DL1ABC/PX"}}) {
+  for (const Case& c :
+       {Case{"DL1ABC-P", "DL1ABC/P"}, Case{"DL1ABC P", "DL1ABC/P"}, Case{"DL1ABC#", "DL1ABC/p"},
+        Case{"DL1ABC ", "DL1ABC"}, Case{"DL1ABC/P X", "DL1ABC/PX"}}) {
     Type(w.eCall, c.typed);
     w.FieldsToRecord();
     EXPECT_EQ(w.GetQsoRecord().Call(), c.stored) << c.typed;
@@ -260,7 +259,9 @@ TEST_F(LogWindow, ReceivedFieldsByKind) {
     std::function<void(const TContestQSORec&)> check;
   };
   const Case cases[] = {
-      {{4, 12, 5}, "DL1ABC", {"Q05", "PA", "JO30AA"},
+      {{4, 12, 5},
+       "DL1ABC",
+       {"Q05", "PA", "JO30AA"},
        [](const TContestQSORec& r) {
          EXPECT_EQ(r.DOK1(), "Q05");
          EXPECT_EQ(r.WAZ_USStaat(), "PA");
@@ -268,18 +269,24 @@ TEST_F(LogWindow, ReceivedFieldsByKind) {
        }},
       // A DOK of a station for which none is expected is not stored; a short locator
       // keeps no locator.
-      {{4, 12, 5}, "PA1ABC", {"Q05", "XX", "JO3"},
+      {{4, 12, 5},
+       "PA1ABC",
+       {"Q05", "XX", "JO3"},
        [](const TContestQSORec& r) {
          EXPECT_EQ(r.DOK1(), "");
          EXPECT_EQ(r.WAZ_USStaat(), "");
          EXPECT_EQ(r.Loc(), "");
        }},
-      {{8, 16, 19}, "DL1ABC", {"Q05", "1234", "DL2XYZ"},
+      {{8, 16, 19},
+       "DL1ABC",
+       {"Q05", "1234", "DL2XYZ"},
        [](const TContestQSORec& r) {
          EXPECT_EQ(r.DOK1(), "Q05");
          EXPECT_EQ(r.Call2(), "DL2XYZ");
        }},
-      {{15, 16, 0}, "DL1ABC", {"66", "1234", ""},
+      {{15, 16, 0},
+       "DL1ABC",
+       {"66", "1234", ""},
        [](const TContestQSORec& r) {
          EXPECT_EQ(r.WAZ_USStaat(), "66");
          EXPECT_EQ(r.Call2(), "1234");
@@ -345,8 +352,9 @@ TEST_F(LogWindow, ReportsAndCallsAsStored) {
     const char* mode;
     const char* rst;
   };
-  for (const Case& c : {Case{"57", "CW", "579"}, Case{"599", "SSB", "59 "}, Case{"5", "CW", "5  "},
-                        Case{"5999", "CW", "599"}, Case{"59", "FM", "59 "}, Case{"57", "RTTY", "57 "}})
+  for (const Case& c :
+       {Case{"57", "CW", "579"}, Case{"599", "SSB", "59 "}, Case{"5", "CW", "5  "},
+        Case{"5999", "CW", "599"}, Case{"59", "FM", "59 "}, Case{"57", "RTTY", "57 "}})
     EXPECT_EQ(logentry::NormaliseRst(c.typed, c.mode), c.rst) << c.typed << " " << c.mode;
   EXPECT_EQ(logentry::NormaliseCall("dl1abc-p"), "dl1abc/p");
   EXPECT_EQ(logentry::NormaliseCall("DL/PA1ABC X"), "DL/PA1ABCX");
@@ -451,8 +459,8 @@ TEST_F(LogWindow, EnterAndHashMoveOnInTheEntry) {
   // Enter in the last received field goes to the time field when it can take the focus.
   w.eRSTr[1]->setFocus();
   QTest::keyClick(w.eRSTr[1], Qt::Key_Return);
-  EXPECT_EQ(QApplication::focusWidget(), w.ezeit->isVisible() ? static_cast<QWidget*>(w.ezeit)
-                                                                : static_cast<QWidget*>(w.eCall));
+  EXPECT_EQ(QApplication::focusWidget(),
+            w.ezeit->isVisible() ? static_cast<QWidget*>(w.ezeit) : static_cast<QWidget*>(w.eCall));
 }
 
 TEST_F(LogWindow, AutomaticBandSwitchWaitsForAnEmptyCall) {
@@ -528,7 +536,8 @@ TEST_F(LogWindow, ListRowsAndSortChoices) {
       const std::string header = logentry::ListHeader(cols);
       EXPECT_EQ(std::count(header.begin(), header.end(), ';'),
                 std::count(row.begin(), row.end(), ';'))
-          << header << "\n" << row;
+          << header << "\n"
+          << row;
     }
   TKeyStr low, high;
   EXPECT_EQ(logentry::SortChoiceKey(0, 'd', low, high), 8);
@@ -557,6 +566,36 @@ TEST_F(LogWindow, EveryClosePathClosesOnceAndShowsTheMainWindow) {
     EXPECT_TRUE(main.isVisible());
     EXPECT_EQ(w.QsoTable, nullptr);
     window_.reset();
+  }
+}
+
+// A field that holds the focus loses it while the window's widgets die: nothing of the
+// half-destroyed window may answer (the sanitized build reports any handler that does),
+// nothing typed is stored and nobody is told anything.
+TEST_F(LogWindow, FreedWithTheFocusInAFieldRunsNoHandler) {
+  struct Case {
+    const char* name;
+    bool leaveCall;  // the call left with Enter, so the focus is in the exchange
+    bool closeFirst;
+  };
+  const Case cases[] = {
+      {"call typed, freed while open", false, false},
+      {"exchange focused, freed while open", true, false},
+      {"call typed, closed, then freed", false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TContestLogStd& w = Open('d');
+    logtyping::ShowActive(w);
+    QTest::keyClicks(w.eCall, QStringLiteral("DL1XYZ"));
+    if (c.leaveCall) QTest::keyClick(w.eCall, Qt::Key_Return);
+    ASSERT_NE(logtyping::Focus(), nullptr);
+    const size_t messages = desk_.Messages.size();
+    if (c.closeFirst) w.close();
+    window_.reset();
+    EXPECT_EQ(desk_.Messages.size(), messages);
+    TdbContest qsos(TdbContestBase::kQsoLog, 0, kContest);
+    EXPECT_FALSE(qsos.First(contestkeys::kNummer));
   }
 }
 
