@@ -44,6 +44,10 @@ TContestLogStd::TContestLogStd(int32_t contestNumber, TdbContest& configTable,
 TContestLogStd::~TContestLogStd() {
   qApp->removeEventFilter(this);
   FormDestroy();
+  // The widgets die after this destructor, in ~QWidget, and the field that has the focus
+  // loses it then: the entry's filter must be gone by that time, or it would run the
+  // window's exit on a half-destroyed window.
+  delete entryRoadFilter_;
 }
 
 TContestCode TContestLogStd::ContestCode() const { return ListTable->GetListRec().Typ(); }

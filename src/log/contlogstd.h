@@ -284,6 +284,7 @@ class TContestLogStd : public QDialog {
   bool recordToFieldsRunning_ = false;
   // The road of one QSO.
   void WireEntryRoad();
+  QObject* entryRoadFilter_ = nullptr;  // the exits and keys of the entry fields
   void ShowBeam(std::string_view locator);
   void ShowTyped(TkvEdit* field, int cursor);
   void ShowReceivedField2();

@@ -62,8 +62,8 @@ void SetFontColour(QWidget* w, TColor colour) {
 }  // namespace
 
 void TContestLogStd::WireEntryRoad() {
-  auto* filter = new TEntryRoadFilter(this);
-  for (TkvEdit* e : EntryFields()) e->installEventFilter(filter);
+  entryRoadFilter_ = new TEntryRoadFilter(this);
+  for (TkvEdit* e : EntryFields()) e->installEventFilter(entryRoadFilter_);
   connect(eCall, &QLineEdit::textChanged, this, [this] { eCallChange(); });
   for (size_t i = 1; i < 4; ++i)
     for (TkvEdit* e : {eRSTr[i], eRSTs[i]})

@@ -17,7 +17,7 @@ constexpr int kGroup = 50;
 std::vector<std::string> File(int round) {
   std::string text;
   for (int i = 0; i < 20000; ++i) {
-    char time[8];
+    char time[16];
     std::snprintf(time, sizeof time, "%02d%02d%02d", i / 3600, i / 60 % 60, i % 60);
     text += "<CALL:6>D" + std::to_string(round) + std::to_string(i % 10) + char('A' + i / 10 % 26) +
             char('A' + i / 260 % 26) + char('A' + i / 6760 % 26) + "<QSO_DATE:8>2026011" +

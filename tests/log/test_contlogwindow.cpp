@@ -27,6 +27,7 @@
 #include "log/contlogstd.h"
 #include "log/kvstattabelle.h"
 #include "log/logstate.h"
+#include "log/logwindowtyping.h"
 #include "log/windowfixture.h"
 #include "tables/contestkeys.h"
 #include "tables/setups.h"
@@ -704,6 +705,36 @@ TEST_F(LogWindow, ASmallScreenShowsElevenRowsAndTheWorkedTablesByTab) {
   QApplication::processEvents();
   EXPECT_FALSE(w.tabListeStatistik->isVisible());
   EXPECT_FALSE(showsTables());
+}
+
+// A field that holds the focus loses it while the window's widgets die: nothing of the
+// half-destroyed window may answer (the sanitized build reports any handler that does),
+// nothing typed is stored and nobody is told anything.
+TEST_F(LogWindow, FreedWithTheFocusInAFieldRunsNoHandler) {
+  struct Case {
+    const char* name;
+    bool leaveCall;  // the call left with Enter, so the focus is in the exchange
+    bool closeFirst;
+  };
+  const Case cases[] = {
+      {"call typed, freed while open", false, false},
+      {"exchange focused, freed while open", true, false},
+      {"call typed, closed, then freed", false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TContestLogStd& w = Open('d');
+    logtyping::ShowActive(w);
+    QTest::keyClicks(w.eCall, QStringLiteral("DL1XYZ"));
+    if (c.leaveCall) QTest::keyClick(w.eCall, Qt::Key_Return);
+    ASSERT_NE(logtyping::Focus(), nullptr);
+    const size_t messages = desk_.Messages.size();
+    if (c.closeFirst) w.close();
+    window_.reset();
+    EXPECT_EQ(desk_.Messages.size(), messages);
+    TdbContest qsos(TdbContestBase::kQsoLog, 0, kContest);
+    EXPECT_FALSE(qsos.First(contestkeys::kNummer));
+  }
 }
 
 TEST_F(LogWindow, TypedReportsAreNotCoveredByTheirCaptions) {

@@ -140,7 +140,7 @@ TEST(MultiLists, SortedInsertMarksAndRemoval) {
 TEST(MultiLists, AFullListTakesNoEntryAndKeepsItsLast) {
   TMultiLists l;
   for (int i = 1; i <= TMultiLists::kEntries; ++i) {
-    char text[8];
+    char text[16];
     std::snprintf(text, sizeof text, "V%04d", i);
     l.SetEntry(5, i, text);
   }
