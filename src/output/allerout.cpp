@@ -7,8 +7,6 @@
 #include <QTemporaryFile>
 #include <array>
 
-#include "foundation/desktop.h"
-#include "foundation/messages.h"
 #include "foundation/strings.h"
 #include "output/filemessage.h"
 #include "output/pagesink.h"
@@ -57,14 +55,10 @@ bool TAlleRout::BeginJob(uint8_t jobKind) {
   mode_ = JobInfo(jobKind_).Mode;
   page_.reset();
   if (mode_ == TOutputMode::Printer) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setDocName(QStringLiteral("Contest"));
-    if (!Desktop().ChoosePrinter(*printer)) return false;
-    if (!PrintIntoCopy(*printer)) return false;
-    page_ = MakePrinterSink(std::move(printer));
+    page_ = ChoosePrinterSink(QStringLiteral("Contest"),
+                              [this](QPrinter& printer) { return PrintIntoCopy(printer); });
     if (!page_) {
       printCopy_.reset();
-      ToMessages::ShowError("Der Drucker konnte nicht gestartet werden.");
       return false;
     }
     page_->SetFont(JobInfo(jobKind_).FontPoints);
@@ -159,9 +153,8 @@ void TAlleRout::DeliverPrintFile() {
 void TAlleRout::EndPrintJob() {
   if (mode_ != TOutputMode::Printer || !page_) return;
   BoldOff();
-  const bool ok = page_->End();
+  const bool ok = EndPrinterSink(*page_);
   page_.reset();
   if (ok && printCopy_) DeliverPrintFile();
   printCopy_.reset();
-  if (!ok) ToMessages::ShowError("Der Ausdruck konnte nicht abgeschlossen werden.");
 }

@@ -67,17 +67,21 @@ std::unique_ptr<TPageSink> MakePrinterSink(std::unique_ptr<QPrinter> printer) {
   return sink;
 }
 
-std::unique_ptr<TPageSink> ChoosePrinterSink(const QString& docName) {
+std::unique_ptr<TPageSink> ChoosePrinterSink(const QString& docName,
+                                             const std::function<bool(QPrinter&)>& chosen) {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printer->setDocName(docName);
   if (!Desktop().ChoosePrinter(*printer)) return nullptr;
+  if (chosen && !chosen(*printer)) return nullptr;
   std::unique_ptr<TPageSink> page = MakePrinterSink(std::move(printer));
   if (!page) ToMessages::ShowError("Der Drucker konnte nicht gestartet werden.");
   return page;
 }
 
-void EndPrinterSink(TPageSink& page) {
-  if (!page.End()) ToMessages::ShowError("Der Ausdruck konnte nicht abgeschlossen werden.");
+bool EndPrinterSink(TPageSink& page) {
+  if (page.End()) return true;
+  ToMessages::ShowError("Der Ausdruck konnte nicht abgeschlossen werden.");
+  return false;
 }
 
 namespace pagerules {

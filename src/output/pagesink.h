@@ -3,6 +3,7 @@
 // positions. The printer job draws on a QPrinter (a real printer, or a PDF file when the
 // print dialog chose one); the writers see only this interface.
 
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -38,9 +39,12 @@ std::unique_ptr<TPageSink> MakePrinterSink(std::unique_ptr<QPrinter> printer);
 
 // Runs the print dialog and begins a document of that title on the printer chosen. Null
 // when the dialog was cancelled, or, after an error shown, when the printer failed.
-std::unique_ptr<TPageSink> ChoosePrinterSink(const QString& docName);
-// Ends the document; a device that failed is reported as an error.
-void EndPrinterSink(TPageSink& page);
+// `chosen`, when given, sees the printer before the document begins (a paper job sends a
+// print into a file through a copy there); its false ends the job, its message shown.
+std::unique_ptr<TPageSink> ChoosePrinterSink(const QString& docName,
+                                             const std::function<bool(QPrinter&)>& chosen = {});
+// Ends the document; a device that failed is reported as an error. False then.
+bool EndPrinterSink(TPageSink& page);
 
 // The page rules every printout shares.
 namespace pagerules {
